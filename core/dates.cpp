@@ -1,0 +1,65 @@
+#include "core/dates.h"
+
+#include <cstdlib>
+
+namespace pickwise {
+
+namespace {
+
+bool isLeap(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+std::string twoDigits(int n)
+{
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+} // namespace
+
+bool isValidDate(const Date &d)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (d.year < 1 || d.month < 1 || d.month > 12 || d.day < 1)
+        return false;
+    const int limit = days[d.month - 1] + (d.month == 2 && isLeap(d.year) ? 1 : 0);
+    return d.day <= limit;
+}
+
+int dayOfWeek(const Date &date)
+{
+    // Sakamoto's method, Gregorian calendar.
+    static const int t[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    int y = date.year;
+    if (date.month < 3)
+        y -= 1;
+    return (y + y / 4 - y / 100 + y / 400 + t[(date.month - 1) % 12] + date.day) % 7;
+}
+
+bool isWednesdayOrSaturday(const Date &date)
+{
+    const int dow = dayOfWeek(date);
+    return dow == 3 || dow == 6;
+}
+
+std::string monthabbrev(int month)
+{
+    static const char *names[]
+        = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    if (month < 1 || month > 12)
+        return "";
+    return names[month - 1];
+}
+
+std::string getstringdate(int year, int month, int day)
+{
+    return std::to_string(year) + twoDigits(month) + twoDigits(day);
+}
+
+long long datekey(int year, int month, int day)
+{
+    return std::strtoll(getstringdate(year, month, day).c_str(), nullptr, 10);
+}
+
+} // namespace pickwise

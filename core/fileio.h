@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pickwise {
+
+// Small file helpers. Every function that changes a file returns an error text,
+// empty on success, so callers can tell the user instead of passing over a loss.
+
+bool fileExists(const std::string &path);
+
+// Reads the whole file. A missing file is created empty first when createIfMissing,
+// mirroring the record files' open-creates behaviour.
+std::string readFileBytes(const std::string &path, std::vector<uint8_t> &out, bool createIfMissing);
+
+// Writes the full content to a temporary file in the same folder, flushes it and
+// renames it over path, so a failure part way leaves the old file whole.
+std::string writeFileAtomic(const std::string &path, const std::vector<uint8_t> &bytes);
+
+// Overwrites bytes at offset in an existing file (extending it when needed).
+std::string writeFileAt(const std::string &path, long offset, const uint8_t *data, size_t size);
+
+std::string removeFile(const std::string &path);
+
+// Byte-for-byte copy that replaces dst atomically.
+std::string copyFileAtomic(const std::string &src, const std::string &dst);
+
+// "folder/name" with the folder's own trailing separator not doubled.
+std::string joinPath(const std::string &folder, const std::string &name);
+
+} // namespace pickwise

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace pickwise {
+
+using Entry = std::array<int16_t, 6>;
+using Draw = std::array<int16_t, 7>; // six main numbers, bonus at index 6
+
+// A number as it stands in every list: "0" prefixed below 10 ("07", "23").
+std::string twoDigitText(int number);
+
+// "01 05 12 23 34 45": separated by single blanks, no blank at the end.
+std::string entryLineText(const Entry &numbers);
+
+// "01 05 12 23 34 45 (5+B)": every number followed by a blank, then the tag.
+std::string winLineText(const Entry &numbers, const std::string &tag);
+
+// "Lotto05DEC2026.lot"
+std::string datedEntryFileName(int day, int month, int year);
+
+enum class EntryFileKind { Dated, Standing, Wheel };
+
+// Told apart by plain substring tests on the whole path, as the main window
+// always has: "-" anywhere makes a wheel file, "Stand" a standing entry file.
+bool isWheelFile(const std::string &path);
+bool isStandingFile(const std::string &path);
+
+constexpr const char *standingEntryName = "StandLT.lot";
+constexpr const char *resultsFileName = "sa.rtl";
+constexpr const char *applicationTitle = "Pickwise South Africa";
+
+} // namespace pickwise

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/ballrecord.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pickwise {
+
+// A random-access file of 26-byte records, numbered from 1, held in memory.
+// Opening creates the file empty when it is missing. Reading a record past the
+// end gives a zero record. Changes stay in memory until save(), which replaces
+// the file atomically, so an operation touching many records never leaves half
+// a change on disk.
+class RecordFile
+{
+public:
+    static constexpr int maxRecords = 32767;
+
+    RecordFile() = default;
+    explicit RecordFile(std::string path) : m_path(std::move(path)) { }
+
+    // Loads path (creating it empty when missing). Returns an error text or "".
+    std::string load();
+
+    const std::string &path() const { return m_path; }
+
+    // Whole records present in the file.
+    int recordsPresent() const { return static_cast<int>(m_bytes.size() / BallRecord::size); }
+
+    // The count field of record 1 as stored.
+    int32_t storedCount() const { return read(1).count; }
+
+    // The count of records in use: record 1's count, kept within the records
+    // actually present (and the 16-bit record numbers), so a damaged or foreign
+    // file never makes a reader run past the end or forever.
+    int count() const;
+
+    BallRecord read(int record) const;
+    void write(int record, const BallRecord &value);
+
+    std::string save() const;
+
+    // Writes one record straight into the file on disk (and into memory). One
+    // record lies within one block, so it is replaced whole; used where an
+    // operation changes a single record or where the order of two single writes
+    // keeps the file consistent at every step.
+    std::string writeInPlace(int record, const BallRecord &value);
+
+    const std::vector<uint8_t> &bytes() const { return m_bytes; }
+    void setBytes(std::vector<uint8_t> bytes) { m_bytes = std::move(bytes); }
+
+private:
+    std::string m_path;
+    std::vector<uint8_t> m_bytes;
+};
+
+// Clamps a stored count the way every reader does.
+int clampCount(int32_t stored, int recordsPresent);
+
+} // namespace pickwise

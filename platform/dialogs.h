@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace pickwise {
+
+// Message boxes and Yes/No questions. An empty title means the application
+// title ("Pickwise South Africa").
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    virtual void message(const std::string &text, const std::string &title = {}) = 0;
+    // true for Yes.
+    virtual bool askYesNo(const std::string &text, const std::string &title = {}) = 0;
+    // The busy (hourglass) mouse pointer.
+    virtual void setBusy(bool busy) = 0;
+};
+
+} // namespace pickwise

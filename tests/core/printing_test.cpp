@@ -1,0 +1,78 @@
+#include "core/printing.h"
+
+#include "platform/testing/fakes.h"
+#include "tests/support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace pickwise;
+using namespace pickwise::testing;
+
+TEST(SavedPrinter, MissingFileIsCreatedEmptyAndNamesNothing)
+{
+    TempDir dir;
+    EXPECT_EQ(readSavedPrinter(dir.path()), "");
+    EXPECT_TRUE(exists(dir.file("print.dat")));
+    EXPECT_EQ(readBytes(dir.file("print.dat")).size(), 0u);
+}
+
+TEST(SavedPrinter, WrittenPaddedTo255AndReadTrimmed)
+{
+    TempDir dir;
+    ASSERT_EQ(writeSavedPrinter(dir.path(), "Office_PDF"), "");
+    const std::string raw = slurp(dir.file("print.dat"));
+    ASSERT_EQ(raw.size(), 255u);
+    EXPECT_EQ(raw.substr(0, 10), "Office_PDF");
+    EXPECT_EQ(raw.find_first_not_of(' ', 10), std::string::npos);
+    EXPECT_EQ(readSavedPrinter(dir.path()), "Office_PDF");
+}
+
+TEST(LoadPrinter, ChoosesSavedOrLastInstalled)
+{
+    FakePrinter printer;
+    printer.printers = {"First", "", "Second"};
+    EXPECT_TRUE(loadprinter(printer, ""));
+    EXPECT_EQ(printer.current, "Second");
+
+    EXPECT_TRUE(loadprinter(printer, "First"));
+    EXPECT_EQ(printer.current, "First");
+
+    EXPECT_TRUE(loadprinter(printer, "Gone"));
+    EXPECT_EQ(printer.current, "Second");
+
+    printer.printers.clear();
+    printer.current.clear();
+    EXPECT_FALSE(loadprinter(printer, "First"));
+
+    printer.printers = {"First"};
+    printer.listFails = true;
+    EXPECT_FALSE(loadprinter(printer, "First"));
+}
+
+TEST(PrintList, ThreeEmptyLinesThenIndentedLines)
+{
+    FakePrinter printer;
+    FakeDialogs dialogs;
+    printlist({"01 02 03 04 05 06", "07 08 09 10 11 12"}, printer, dialogs, true);
+    const std::vector<std::string> expected {"font Courier 10", "a4", "text ", "text ", "text ",
+        "text                 01 02 03 04 05 06", "text                 07 08 09 10 11 12", "end"};
+    EXPECT_EQ(printer.ops, expected);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(dialogs.busy);
+}
+
+TEST(PrintList, EmptyListOnlySaysSo)
+{
+    FakePrinter printer;
+    FakeDialogs dialogs;
+    printlist({}, printer, dialogs, true);
+    EXPECT_TRUE(printer.ops.empty());
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string> {"There is no list to print!"});
+}
+
+TEST(PrintList, NoPrinterSetUpLeavesTheSettingsAlone)
+{
+    FakePrinter printer;
+    setupprinter(printer, false);
+    EXPECT_TRUE(printer.ops.empty());
+}

@@ -1,0 +1,151 @@
+#include "tests/support/testsupport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <stdexcept>
+
+namespace pickwise::testing {
+
+TempDir::TempDir()
+{
+    char name[] = "/tmp/pickwisetestXXXXXX";
+    if (!::mkdtemp(name))
+        throw std::runtime_error("mkdtemp failed");
+    m_path = name;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+std::vector<uint8_t> readBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::string &path, const std::vector<uint8_t> &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<long>(bytes.size()));
+}
+
+bool exists(const std::string &path)
+{
+    return std::filesystem::exists(path);
+}
+
+std::vector<uint8_t> bytesOf(const std::vector<BallRecord> &records)
+{
+    std::vector<uint8_t> out;
+    for (const BallRecord &r : records) {
+        const auto p = r.pack();
+        out.insert(out.end(), p.begin(), p.end());
+    }
+    return out;
+}
+
+std::vector<BallRecord> recordsOf(const std::vector<uint8_t> &bytes)
+{
+    std::vector<BallRecord> out;
+    for (size_t off = 0; off + BallRecord::size <= bytes.size(); off += BallRecord::size)
+        out.push_back(BallRecord::unpack(bytes.data() + off));
+    return out;
+}
+
+BallRecord drawRecord(int32_t count, int16_t drawno, Date date, Draw balls)
+{
+    BallRecord r;
+    r.count = count;
+    r.drawno = drawno;
+    r.day = static_cast<int16_t>(date.day);
+    r.month = static_cast<int16_t>(date.month);
+    r.year = static_cast<int16_t>(date.year);
+    r.ball = balls;
+    return r;
+}
+
+BallRecord entryRecord(int32_t count, Entry numbers)
+{
+    BallRecord r;
+    r.count = count;
+    for (int i = 0; i < 6; ++i)
+        r.ball[i] = numbers[i];
+    return r;
+}
+
+namespace {
+
+Date addDays(Date d, int days)
+{
+    static const int len[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    while (days-- > 0) {
+        const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+        const int limit = len[d.month - 1] + (d.month == 2 && leap ? 1 : 0);
+        if (++d.day > limit) {
+            d.day = 1;
+            if (++d.month > 12) {
+                d.month = 1;
+                ++d.year;
+            }
+        }
+    }
+    return d;
+}
+
+} // namespace
+
+std::vector<BallRecord> makeHistory(int n, Date first)
+{
+    std::vector<BallRecord> draws;
+    Date date = first;
+    for (int i = 1; i <= n; ++i) {
+        std::set<int> picked;
+        unsigned seed = static_cast<unsigned>(i) * 2654435761u;
+        while (picked.size() < 7) {
+            seed = seed * 1103515245u + 12345u;
+            picked.insert(static_cast<int>((seed >> 16) % 49) + 1);
+        }
+        std::vector<int> v(picked.begin(), picked.end());
+        // The bonus is one of the seven, taken out before the six are sorted.
+        const size_t bonusAt = static_cast<size_t>(i) % 7;
+        const int bonus = v[bonusAt];
+        v.erase(v.begin() + static_cast<long>(bonusAt));
+        Draw balls {};
+        for (int k = 0; k < 6; ++k)
+            balls[k] = static_cast<int16_t>(v[k]);
+        balls[6] = static_cast<int16_t>(bonus);
+        draws.push_back(drawRecord(i == 1 ? n : 0, static_cast<int16_t>(i), date, balls));
+        date = addDays(date, dayOfWeek(date) == 6 ? 4 : 3);
+    }
+    return draws;
+}
+
+void writeHistory(const std::string &path, const std::vector<BallRecord> &draws)
+{
+    writeBytes(path, bytesOf(draws));
+}
+
+void writeEntries(const std::string &path, const std::vector<Entry> &entries)
+{
+    std::vector<BallRecord> records;
+    for (size_t i = 0; i < entries.size(); ++i)
+        records.push_back(
+            entryRecord(i == 0 ? static_cast<int32_t>(entries.size()) : 0, entries[i]));
+    writeBytes(path, bytesOf(records));
+}
+
+std::string slurp(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace pickwise::testing

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/ballrecord.h"
+#include "core/dates.h"
+#include "core/lines.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pickwise::testing {
+
+// A fresh installation folder under /tmp, removed with everything in it at the
+// end of the test. Its name holds no "-", because a "-" anywhere in an entry
+// file's path marks a wheel file.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+
+    const std::string &path() const { return m_path; }
+    std::string file(const std::string &name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+std::vector<uint8_t> readBytes(const std::string &path);
+void writeBytes(const std::string &path, const std::vector<uint8_t> &bytes);
+bool exists(const std::string &path);
+
+// Records as raw bytes, for building files and asserting on them.
+std::vector<uint8_t> bytesOf(const std::vector<BallRecord> &records);
+std::vector<BallRecord> recordsOf(const std::vector<uint8_t> &bytes);
+
+BallRecord drawRecord(int32_t count, int16_t drawno, Date date, Draw balls);
+BallRecord entryRecord(int32_t count, Entry numbers);
+
+// A results file of n draws, one every 3 or 4 days (Wednesdays and Saturdays)
+// from Saturday 4 January 2003, balls derived from the draw number so that each
+// draw is valid and they differ.
+std::vector<BallRecord> makeHistory(int n, Date first = {2003, 1, 4});
+void writeHistory(const std::string &path, const std::vector<BallRecord> &draws);
+void writeEntries(const std::string &path, const std::vector<Entry> &entries);
+
+std::string slurp(const std::string &path);
+
+} // namespace pickwise::testing
