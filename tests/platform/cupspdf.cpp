@@ -1,0 +1,87 @@
+#include "cupspdf.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+
+namespace pickwise::testing {
+
+QString cupsPdfOutputDir()
+{
+    QString out = QStringLiteral("${HOME}/PDF");
+    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (conf.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &raw : conf.readAll().split('\n')) {
+            const QString line = QString::fromUtf8(raw).trimmed();
+            if (line.startsWith(QLatin1String("Out ")))
+                out = line.mid(4).trimmed();
+        }
+    }
+    out.replace(QLatin1String("${HOME}"), QDir::homePath());
+    return out;
+}
+
+QString waitForPdf(const QDateTime &since, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const QString dir = cupsPdfOutputDir();
+    while (timer.elapsed() < timeoutMs) {
+        const QFileInfoList files
+            = QDir(dir).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+        for (const QFileInfo &f : files) {
+            if (f.lastModified() >= since && f.size() > 0) {
+                // The backend writes the file in one go; give it a moment to finish.
+                QThread::msleep(300);
+                return f.absoluteFilePath();
+            }
+        }
+        QThread::msleep(200);
+    }
+    return {};
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QList<PdfWord> pdfWords(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    QList<PdfWord> words;
+    int page = 0;
+    const QRegularExpression re(
+        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    for (auto it = re.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble(), page});
+    }
+    return words;
+}
+
+int pdfPages(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(30000);
+    const QRegularExpression re(QStringLiteral("Pages:\\s+(\\d+)"));
+    const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace pickwise::testing
