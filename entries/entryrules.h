@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/lines.h"
+#include "core/sharedstate.h"
+
+#include <array>
+#include <string>
+
+namespace pickwise {
+
+// Six typed numbers, as the manual Add and the Edit Entry Change read them.
+using TypedBoxes = std::array<std::string, 6>;
+
+// The one message for a faulty typed entry, empty when the six numbers may be
+// stored. Every pair of boxes is looked at and the last fault found is the one
+// reported. Two numbers that only become equal once rounded (7.4 and 7.3) are
+// reported as the same too, so a stored entry never holds a number twice.
+// On success `entry` holds the rounded numbers in ascending order.
+std::string typedEntry(const TypedBoxes &boxes, Entry &entry);
+
+// Entry k's six numbers as stored (a zero record past the end). Returns an
+// error text, empty on success.
+std::string entryAt(const std::string &path, int k, Entry &entry);
+
+// The line Edit Entry puts into the main window's list: every number two
+// digits wide and followed by a blank.
+std::string editedLineText(const Entry &entry);
+
+// The nine constraint boxes in slot order: must contain Text2..Text4, must not
+// contain Text5, Text6, Text7, Text9, Text10, Text11.
+using ConstraintBoxes = std::array<std::string, 9>;
+
+// What the boxes show when the entry window opens.
+ConstraintBoxes constraintBoxTexts(const SharedState &state);
+
+// The constraint editor's Done: reads the boxes into the constraint set
+// (emptying the boxes that read as 0) and checks it. Returns the message that
+// keeps the editor open, or "" when the constraints are accepted. Reading and
+// checking stop at the first fault, leaving what was read so far in place.
+std::string applyConstraints(SharedState &state, ConstraintBoxes &boxes);
+
+// The constraint editor's Clear: every slot 0 (constrained stays as it is).
+void clearConstraints(SharedState &state);
+
+} // namespace pickwise

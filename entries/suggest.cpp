@@ -1,0 +1,235 @@
+#include "entries/suggest.h"
+
+#include "core/entryfiles.h"
+#include "core/numbers.h"
+#include "core/results.h"
+
+#include <algorithm>
+
+namespace pickwise {
+
+namespace {
+
+constexpr int suggestionLimit = 2500;
+constexpr int entryFileLimit = 32767;
+
+// Numbers 1..63 as bits, so an overlap is one AND and a bit count. Values
+// outside that range can never equal a candidate number (always 1..49).
+uint64_t maskOf(const Entry &numbers)
+{
+    uint64_t mask = 0;
+    for (int16_t v : numbers) {
+        if (v >= 1 && v <= 63)
+            mask |= uint64_t {1} << v;
+    }
+    return mask;
+}
+
+int bitCount(uint64_t v)
+{
+    return __builtin_popcountll(v);
+}
+
+class Sampler
+{
+public:
+    Sampler(const std::vector<BallRecord> &draws, const std::vector<Entry> &entries,
+        const SharedState &state, Random &random, double enterNo)
+        : m_draws(draws), m_state(state), m_random(random), m_enterNo(enterNo)
+    {
+        m_masks.reserve(entries.size());
+        for (const Entry &e : entries)
+            m_masks.push_back(maskOf(e));
+    }
+
+    void add(const Entry &accepted) { m_masks.push_back(maskOf(accepted)); }
+
+    // One attempt; false when the candidate is abandoned.
+    bool attempt(Entry &c)
+    {
+        const bool constrained = m_state.constrained;
+        const double drawCount = static_cast<double>(m_draws.size());
+        for (int p = 0; p < 6; ++p) {
+            if (p < 3 && constrained && m_state.mustcontain[p] >= 1) {
+                c[p] = m_state.mustcontain[p];
+                continue;
+            }
+            // k runs 0..D; 0 names no draw and starts the attempt again.
+            const double k = roundHalfEven(m_random.next() * drawCount);
+            if (!(k >= 1.0 && k <= drawCount))
+                return false;
+            c[p] = m_draws[static_cast<size_t>(k) - 1].ball[p];
+        }
+        if (constrained) {
+            for (int16_t banned : m_state.mustnotcontain) {
+                if (banned != 0 && std::find(c.begin(), c.end(), banned) != c.end())
+                    return false;
+            }
+        }
+        for (int i = 0; i < 6; ++i) {
+            // A damaged history or an unchecked constraint never becomes an entry.
+            if (c[i] < 1 || c[i] > 49)
+                return false;
+            for (int j = i + 1; j < 6; ++j) {
+                if (c[i] == c[j])
+                    return false;
+            }
+        }
+        std::sort(c.begin(), c.end());
+        const int limit
+            = similarityLimit(constrained, static_cast<double>(m_masks.size()) + m_enterNo);
+        const uint64_t candidate = maskOf(c);
+        for (uint64_t existing : m_masks) {
+            if (bitCount(candidate & existing) >= limit)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    const std::vector<BallRecord> &m_draws;
+    const SharedState &m_state;
+    Random &m_random;
+    double m_enterNo;
+    std::vector<uint64_t> m_masks;
+};
+
+} // namespace
+
+int similarityLimit(bool constrained, double entriesPlusEnterNo)
+{
+    if (constrained)
+        return 6;
+    return entriesPlusEnterNo < 52 ? 3 : 5;
+}
+
+int overlap(const Entry &candidate, const Entry &entry)
+{
+    int n = 0;
+    for (int16_t c : candidate) {
+        if (std::find(entry.begin(), entry.end(), c) != entry.end())
+            ++n;
+    }
+    return n;
+}
+
+std::string enterNoMessage(double enterNo)
+{
+    if (enterNo >= 1)
+        return {};
+    return "You have not specified a number to add. Please enter a number in: Enter No box";
+}
+
+SuggestRequest planSuggestions(double enterNo, bool totalMode, double shownCount, int fileCount)
+{
+    SuggestRequest request;
+    double wanted = 0;
+    if (totalMode) {
+        if (enterNo <= shownCount) {
+            request.message = "You already have this number of entries or more.";
+            return request;
+        }
+        wanted = roundHalfEven(enterNo - shownCount);
+    } else {
+        if (fileCount + enterNo > suggestionLimit) {
+            request.message = "You are limited to a maximum of 2500 entries";
+            return request;
+        }
+        wanted = roundHalfEven(enterNo);
+    }
+    // Entry counts and record numbers are 16-bit: refuse before writing rather
+    // than overflow part way through a run.
+    if (enterNo > entryFileLimit || fileCount + wanted > entryFileLimit) {
+        request.message = "An entry file can hold at most 32767 entries. Please enter a smaller "
+                          "number in: Enter No box";
+        return request;
+    }
+    request.count = static_cast<int>(wanted);
+    return request;
+}
+
+SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Entry> &entries,
+    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks,
+    const std::function<std::string(const Entry &)> &appendEntry)
+{
+    using Clock = std::chrono::steady_clock;
+    SuggestOutcome outcome;
+    if (static_cast<int>(draws.size()) < minimumSuggestionDraws) {
+        outcome.end = SuggestOutcome::End::TooFewDraws;
+        outcome.message = "You do not have sufficient draws in the results file for the computer "
+                          "to suggest entries. You must add them manually using the area above.";
+        return outcome;
+    }
+
+    // Runs pending events; true when a Cancel click has ended the run.
+    auto cancelled = [&]() {
+        if (hooks.letEventsRun)
+            hooks.letEventsRun();
+        if (!state.cancelflag)
+            return false;
+        state.cancelflag = false;
+        outcome.end = SuggestOutcome::End::Cancelled;
+        return true;
+    };
+
+    Sampler sampler(draws, entries, state, random, enterNo);
+    auto lastYield = Clock::now();
+    for (int made = 0; made < n; ++made) {
+        Entry candidate {};
+        // No bound on the attempts, but the window stays responsive and Cancel
+        // works also when the constraints leave nothing the history can give.
+        for (unsigned attempts = 0;; ++attempts) {
+            if (sampler.attempt(candidate))
+                break;
+            if ((attempts & 63) == 63 && Clock::now() - lastYield >= hooks.yieldEvery) {
+                if (cancelled())
+                    return outcome;
+                lastYield = Clock::now();
+            }
+        }
+        const std::string error = appendEntry(candidate);
+        if (!error.empty()) {
+            outcome.end = SuggestOutcome::End::WriteFailed;
+            outcome.message = "The computer stopped adding entries because the entry file could "
+                              "not be written ("
+                + error + "). The entries added before are kept.";
+            return outcome;
+        }
+        entries.push_back(candidate);
+        sampler.add(candidate);
+        ++outcome.added;
+        if (hooks.accepted)
+            hooks.accepted(static_cast<int>(entries.size()), candidate);
+        if (cancelled())
+            return outcome;
+        lastYield = Clock::now();
+    }
+    return outcome;
+}
+
+SuggestOutcome suggestentries(
+    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks)
+{
+    SuggestOutcome outcome;
+    std::vector<BallRecord> draws;
+    std::string error = results::readAll(state.pathOf(resultsFileName), draws);
+    if (!error.empty()) {
+        outcome.end = SuggestOutcome::End::ReadFailed;
+        outcome.message = "The results file could not be read (" + error + ").";
+        return outcome;
+    }
+    std::vector<Entry> entries;
+    if (static_cast<int>(draws.size()) < minimumSuggestionDraws) // the entry file stays unopened
+        return suggestFrom(draws, entries, state, random, n, enterNo, hooks, {});
+    const std::string path = state.entryfile;
+    error = entryfiles::list(path, entries);
+    if (!error.empty()) {
+        outcome.end = SuggestOutcome::End::ReadFailed;
+        outcome.message = "The entry file could not be read (" + error + ").";
+        return outcome;
+    }
+    return suggestFrom(draws, entries, state, random, n, enterNo, hooks,
+        [&path](const Entry &e) { return entryfiles::append(path, e); });
+}
+
+} // namespace pickwise
