@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/childwindow.h"
+
+#include <array>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace pickwise {
+
+class MainWindowLink;
+struct Platform;
+struct SharedState;
+
+// Changes the six numbers of entry editpos of the listed entry file, in place.
+class editEntry : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    editEntry(
+        SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+
+private:
+    void change();
+
+    SharedState &m_state;
+    Platform &m_platform;
+    MainWindowLink &m_main;
+
+    QGroupBox *Frame1 = nullptr;
+    std::array<QLineEdit *, 6> Text1 {};
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command5 = nullptr;
+};
+
+} // namespace pickwise

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/childwindow.h"
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace pickwise {
+
+class MainWindowLink;
+struct Platform;
+struct SharedState;
+
+// Adding entries to the listed entry file: one typed by hand, or many
+// suggested by the computer under the player's constraint set. The opener sets
+// the caption and addmode before showing it.
+class Form5 : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    Form5(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+
+    bool isGenerating() const { return m_generating; }
+
+protected:
+    bool aboutToClose() override;
+
+private:
+    void manualAdd();
+    void manualClear();
+    void computerAdd();
+    void showConstraintEditor();
+    void constraintsDone();
+    void constraintsClear();
+    void setGenerating(bool on);
+
+    SharedState &m_state;
+    Platform &m_platform;
+    MainWindowLink &m_main;
+    bool m_generating = false;
+
+    QGroupBox *Frame1 = nullptr;
+    std::array<QLineEdit *, 6> Text1 {};
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command3 = nullptr;
+
+    QGroupBox *Frame2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *Text8 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+
+    QGroupBox *Frame3 = nullptr;
+    // Text2, Text3, Text4, Text5, Text6, Text7, Text9, Text10, Text11: slot order.
+    std::array<QLineEdit *, 9> m_constraintBoxes {};
+    QPushButton *Command7 = nullptr;
+    QPushButton *Command8 = nullptr;
+};
+
+} // namespace pickwise
