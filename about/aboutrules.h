@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+
+#include <string>
+#include <vector>
+
+namespace pickwise::about {
+
+// The help document beside the program.
+constexpr const char *helpFileName = "PICKWISE.html";
+
+// "Version 1.0.0"
+std::string versionText(int major, int minor, int revision);
+
+// Opens the help document with the desktop's viewer; a missing document gets
+// its message, other failures of the viewer are passed over.
+void showHelp(Shell &shell, Dialogs &dialogs, const std::string &apppath);
+
+// System-information programs tried in this order on the PATH.
+const std::vector<std::string> &systemInfoPrograms();
+
+// Starts the first of them found; otherwise says it is unavailable.
+void StartSysInfo(Shell &shell, Dialogs &dialogs);
+
+} // namespace pickwise::about

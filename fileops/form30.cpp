@@ -1,0 +1,202 @@
+#include "fileops/form30.h"
+
+#include "core/fileio.h"
+#include "core/recordfile.h"
+#include "fileops/deletionrules.h"
+#include "fileops/importrules.h"
+#include "platform/widgets.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace pickwise {
+
+namespace {
+
+QLabel *label(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QPushButton *button(const QString &name, const QString &text, const QString &tip, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    return b;
+}
+
+} // namespace
+
+Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+{
+    setObjectName(QStringLiteral("Form30"));
+    setWindowTitle(QStringLiteral("Import Txt File"));
+
+    m_files = new QListWidget(this);
+    m_files->setObjectName(QStringLiteral("File1"));
+    m_contents = new QListWidget(this);
+    m_contents->setObjectName(QStringLiteral("List2"));
+    m_contents->setFont(listFont());
+    m_contents->setToolTip(QStringLiteral("List of your selections for the draw."));
+    m_date = makeDatePicker(QStringLiteral("DTPicker1"), this);
+    m_validate = button(QStringLiteral("Command2"), QStringLiteral("Validate"),
+        QStringLiteral("Click to validate the .txt file"), this);
+    m_import = button(QStringLiteral("Command3"), QStringLiteral("Import"),
+        QStringLiteral("Use this to create the selections file for the given date "
+                       "and game."),
+        this);
+    m_close = button(QStringLiteral("Command1"), QStringLiteral("Close"),
+        QStringLiteral("Closes the import form."), this);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(
+        label(QStringLiteral("Label1"),
+            QStringLiteral("1. Click on the file you want to import as an entry."), this),
+        0, 0);
+    grid->addWidget(m_files, 1, 0);
+    grid->addWidget(
+        label(QStringLiteral("Label2"), QStringLiteral("Contents/Entries"), this), 0, 1);
+    grid->addWidget(m_contents, 1, 1, 4, 1);
+    grid->addWidget(
+        label(QStringLiteral("Label3"), QStringLiteral("2. Select Entry Date"), this), 2, 0);
+    grid->addWidget(m_date, 3, 0);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_validate);
+    buttons->addWidget(m_import);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    grid->addLayout(buttons, 5, 0, 1, 2);
+    m_contents->setMinimumWidth(260);
+
+    connect(m_files, &QListWidget::itemClicked, this, &Form30::fileChosen);
+    connect(m_files, &QListWidget::currentRowChanged, this, &Form30::fileChosen);
+    connect(m_date, &QDateEdit::dateChanged, this, &Form30::backToValidate);
+    connect(m_validate, &QPushButton::clicked, this, &Form30::validateFile);
+    connect(m_import, &QPushButton::clicked, this, &Form30::importFile);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+
+    // Load.
+    refreshFiles();
+    m_state.importwrote = false;
+    m_date->setDate(toQDate(m_platform.clock.today()));
+    m_import->setVisible(false);
+    m_validate->setVisible(true);
+}
+
+void Form30::refreshFiles()
+{
+    QSignalBlocker block(m_files);
+    m_files->clear();
+    for (const std::string &name : filedeletion::filesWithExtension(m_state.apppath, ".txt"))
+        m_files->addItem(qs(name));
+}
+
+QString Form30::selectedFile() const
+{
+    const QListWidgetItem *item = m_files->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+void Form30::backToValidate()
+{
+    m_import->setVisible(false);
+    m_validate->setVisible(true);
+    m_validated.clear();
+}
+
+void Form30::fileChosen()
+{
+    m_contents->clear();
+    backToValidate();
+    view();
+}
+
+void Form30::view()
+{
+    const QString name = selectedFile();
+    if (name.isEmpty()) {
+        m_platform.dialogs.message("You have not selected a file");
+        return;
+    }
+    std::vector<uint8_t> bytes;
+    if (!readFileBytes(m_state.pathOf(name.toStdString()), bytes, false).empty())
+        return;
+    for (const std::string &field : importtxt::readFields(std::string(bytes.begin(), bytes.end())))
+        m_contents->addItem(qs(field));
+}
+
+void Form30::validateFile()
+{
+    const QString name = selectedFile();
+    if (name.isEmpty()) {
+        m_platform.dialogs.message("You have not selected a file");
+        return;
+    }
+    std::vector<uint8_t> bytes;
+    if (!readFileBytes(m_state.pathOf(name.toStdString()), bytes, false).empty()) {
+        m_platform.dialogs.message("Your txt file is not valid");
+        return;
+    }
+    importtxt::Validation result
+        = importtxt::validate(importtxt::readFields(std::string(bytes.begin(), bytes.end())));
+    if (result.verdict != importtxt::Verdict::Valid) {
+        m_platform.dialogs.message(importtxt::validMessage(result.verdict));
+        return;
+    }
+
+    const Date date = toDate(m_date->date());
+    m_importfile = m_state.pathOf(datedEntryFileName(date.day, date.month, date.year));
+    RecordFile target(m_importfile);
+    if (!target.load().empty() || target.storedCount() >= 1) {
+        m_platform.dialogs.message(
+            "You already have a date entry for this date, please choose another date");
+        return;
+    }
+    // Import writes exactly these lines, whatever happens to the text file now.
+    m_validated = std::move(result.entries);
+    m_validatedDate = date;
+    m_platform.dialogs.message(importtxt::validMessage(importtxt::Verdict::Valid));
+    m_import->setVisible(true);
+    m_validate->setVisible(false);
+}
+
+void Form30::importFile()
+{
+    RecordFile target(m_importfile);
+    std::string error = target.load();
+    if (error.empty() && target.storedCount() >= 1) {
+        // Entries arrived for this date since the validation: never write over them.
+        m_platform.dialogs.message(
+            "You already have a date entry for this date, please choose another date");
+        backToValidate();
+        return;
+    }
+    if (error.empty()) {
+        importtxt::writeImport(target, m_validated, m_validatedDate);
+        error = target.save();
+    }
+    if (!error.empty()) {
+        m_platform.dialogs.message(
+            "The entries could not be imported, nothing was written.\n" + error);
+        return;
+    }
+    m_platform.dialogs.message("Entry imported succsessfully");
+    // Once the shown date was written the main window must relist it, whatever
+    // is imported after that.
+    m_state.importwrote = m_state.importwrote || m_validatedDate == m_main.entriesDate();
+}
+
+bool Form30::aboutToClose()
+{
+    m_state.importclosed = true;
+    return true;
+}
+
+} // namespace pickwise

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/lines.h"
+#include "core/sharedstate.h"
+#include "platform/childwindow.h"
+#include "platform/mainlink.h"
+#include "platform/platform.h"
+
+#include <vector>
+
+class QDateEdit;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace pickwise {
+
+// Import Txt File: shows a text file of entries, validates it and writes it as
+// the dated entry file of the chosen date.
+class Form30 : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+
+    void refreshFiles();
+
+private:
+    void fileChosen();
+    void view();
+    void validateFile();
+    void importFile();
+    void backToValidate();
+    bool aboutToClose() override;
+    QString selectedFile() const;
+
+    SharedState &m_state;
+    Platform &m_platform;
+    MainWindowLink &m_main;
+    QListWidget *m_files;
+    QListWidget *m_contents;
+    QDateEdit *m_date;
+    QPushButton *m_validate;
+    QPushButton *m_import;
+    QPushButton *m_close;
+
+    std::string m_importfile;
+    Date m_validatedDate;
+    std::vector<Entry> m_validated;
+};
+
+} // namespace pickwise

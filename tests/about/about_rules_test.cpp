@@ -1,0 +1,46 @@
+#include "about/aboutrules.h"
+
+#include "platform/testing/fakes.h"
+#include "tests/support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace pickwise;
+using namespace pickwise::testing;
+
+TEST(Help, OpensTheDocumentBesideTheProgramOrSaysItIsMissing)
+{
+    TempDir dir;
+    FakeShell shell;
+    FakeDialogs dialogs;
+    about::showHelp(shell, dialogs, dir.path());
+    EXPECT_EQ(dialogs.texts(),
+        std::vector<std::string> {"Cannot find Help file in the installation directory"});
+
+    writeBytes(dir.file(about::helpFileName), {'<'});
+    dialogs.clear();
+    about::showHelp(shell, dialogs, dir.path());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(shell.opened.back(), dir.file(about::helpFileName));
+}
+
+TEST(SystemInfo, StartsTheFirstProgramFoundOrSaysItIsUnavailable)
+{
+    FakeShell shell;
+    FakeDialogs dialogs;
+    about::StartSysInfo(shell, dialogs);
+    EXPECT_EQ(dialogs.texts(),
+        std::vector<std::string> {"System Information Is Unavailable At This Time"});
+    EXPECT_TRUE(shell.started.empty());
+
+    dialogs.clear();
+    shell.programsOnPath = {"lshw-gtk", "kinfocenter"};
+    about::StartSysInfo(shell, dialogs);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(shell.started, std::vector<std::string> {"/usr/bin/kinfocenter"});
+}
+
+TEST(About, VersionText)
+{
+    EXPECT_EQ(about::versionText(5, 2, 0), "Version 5.2.0");
+}

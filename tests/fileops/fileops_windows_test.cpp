@@ -1,0 +1,251 @@
+#include "fileops/form30.h"
+#include "fileops/form8.h"
+
+#include "platform/testing/fakelink.h"
+#include "platform/testing/fakes.h"
+#include "tests/support/testsupport.h"
+
+#include <QDateEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+#include <fstream>
+
+using namespace pickwise;
+using namespace pickwise::testing;
+
+namespace {
+
+struct Rig
+{
+    TempDir dir;
+    SharedState state;
+    FakeDialogs dialogs;
+    FakePrinter printer;
+    FakeShell shell;
+    FixedClock clock {Date {2026, 12, 5}};
+    ScriptedRandom random;
+    Platform platform {dialogs, printer, shell, clock, random, nullptr};
+    FakeMainWindowLink main;
+
+    Rig() { state.apppath = dir.path(); }
+};
+
+void choose(QWidget *w, const QString &name)
+{
+    auto *files = w->findChild<QListWidget *>(QStringLiteral("File1"));
+    const auto items = files->findItems(name, Qt::MatchExactly);
+    QVERIFY(!items.isEmpty());
+    files->setCurrentItem(items.first());
+    emit files->itemClicked(items.first());
+}
+
+QStringList lines(QWidget *w, const char *name)
+{
+    QStringList out;
+    auto *list = w->findChild<QListWidget *>(QLatin1String(name));
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+QPushButton *button(QWidget *w, const char *name)
+{
+    return w->findChild<QPushButton *>(QLatin1String(name));
+}
+
+} // namespace
+
+class FileOpsWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void importsTheValidatedLines();
+    void refusalsOfValidation();
+    void dateChangeHidesImport();
+    void importNeverOverwritesEntriesThatArrivedAfterValidation();
+    void deletionWindowViewsAndDeletes();
+    void deletionRefusesTheShownFile();
+};
+
+void FileOpsWindowsTest::importsTheValidatedLines()
+{
+    Rig rig;
+    writeBytes(rig.dir.file("mine.txt"), {});
+    {
+        std::ofstream(rig.dir.file("mine.txt")) << "01 02 03 04 05 06\n\"45 10 33 07 21 02\",x\n";
+    }
+    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    QPointer<Form30> guard(w);
+    choose(w, QStringLiteral("mine.txt"));
+    QCOMPARE(lines(w, "List2"), QStringList({"01 02 03 04 05 06", "45 10 33 07 21 02"}));
+    QVERIFY(button(w, "Command2")->isVisibleTo(w));
+    QVERIFY(!button(w, "Command3")->isVisibleTo(w));
+
+    button(w, "Command2")->click();
+    QCOMPARE(rig.dialogs.lastText(), std::string("Entry Valid - click Import to create entry"));
+    QVERIFY(!button(w, "Command2")->isVisibleTo(w));
+    QVERIFY(button(w, "Command3")->isVisibleTo(w));
+
+    // What was validated is what is imported, even if the file changes meanwhile.
+    {
+        std::ofstream(rig.dir.file("mine.txt")) << "99 99 99 99 99 99\n";
+    }
+    button(w, "Command3")->click();
+    QCOMPARE(rig.dialogs.lastText(), std::string("Entry imported succsessfully"));
+    BallRecord first = entryRecord(2, {1, 2, 3, 4, 5, 6});
+    BallRecord second = entryRecord(0, {2, 7, 10, 21, 33, 45});
+    for (BallRecord *r : {&first, &second}) {
+        r->day = 5;
+        r->month = 12;
+        r->year = 2026;
+    }
+    QCOMPARE(readBytes(rig.dir.file("Lotto05DEC2026.lot")), bytesOf({first, second}));
+    QVERIFY(rig.state.importwrote); // the main window shows 5 December 2026
+
+    w->close();
+    QVERIFY(rig.state.importclosed);
+    QTRY_VERIFY(guard.isNull());
+}
+
+void FileOpsWindowsTest::refusalsOfValidation()
+{
+    Rig rig;
+    struct Case
+    {
+        const char *content;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"1 2 3 4 5 6\n",
+            "One or more of your numbers are out of range - or your file is not in the correct "
+            "format"},
+        {"07 08 09 10 11 50\n",
+            "One or more of your numbers are out of range - or your file is not in the correct "
+            "format"},
+        {"07 07 09 10 11 12\n", "You have duplicate numbers in one of the lines"},
+    };
+    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    button(w, "Command2")->click();
+    QCOMPARE(rig.dialogs.lastText(), std::string("You have not selected a file"));
+    for (const Case &c : cases) {
+        {
+            std::ofstream(rig.dir.file("bad.txt")) << c.content;
+        }
+        w->refreshFiles();
+        choose(w, QStringLiteral("bad.txt"));
+        button(w, "Command2")->click();
+        QCOMPARE(rig.dialogs.lastText(), std::string(c.message));
+        QVERIFY(!button(w, "Command3")->isVisibleTo(w));
+    }
+
+    // A date that already has entries.
+    {
+        std::ofstream(rig.dir.file("good.txt")) << "01 02 03 04 05 06\n";
+    }
+    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
+    const auto before = readBytes(rig.dir.file("Lotto05DEC2026.lot"));
+    w->refreshFiles();
+    choose(w, QStringLiteral("good.txt"));
+    button(w, "Command2")->click();
+    QCOMPARE(rig.dialogs.lastText(),
+        std::string("You already have a date entry for this date, please choose another date"));
+    QVERIFY(!button(w, "Command3")->isVisibleTo(w));
+    QCOMPARE(readBytes(rig.dir.file("Lotto05DEC2026.lot")), before);
+
+    // An empty file validates and imports no entries.
+    writeBytes(rig.dir.file("empty.txt"), {});
+    w->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 9));
+    w->refreshFiles();
+    choose(w, QStringLiteral("empty.txt"));
+    button(w, "Command2")->click();
+    button(w, "Command3")->click();
+    QCOMPARE(rig.dialogs.lastText(), std::string("Entry imported succsessfully"));
+    QCOMPARE(readBytes(rig.dir.file("Lotto09DEC2026.lot")), std::vector<uint8_t>(26, 0));
+    QVERIFY(!rig.state.importwrote); // not the main window's date
+    delete w;
+}
+
+void FileOpsWindowsTest::dateChangeHidesImport()
+{
+    Rig rig;
+    {
+        std::ofstream(rig.dir.file("good.txt")) << "01 02 03 04 05 06\n";
+    }
+    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    choose(w, QStringLiteral("good.txt"));
+    button(w, "Command2")->click();
+    QVERIFY(button(w, "Command3")->isVisibleTo(w));
+    w->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 9));
+    QVERIFY(!button(w, "Command3")->isVisibleTo(w));
+    QVERIFY(button(w, "Command2")->isVisibleTo(w));
+    delete w;
+}
+
+void FileOpsWindowsTest::importNeverOverwritesEntriesThatArrivedAfterValidation()
+{
+    Rig rig;
+    {
+        std::ofstream(rig.dir.file("good.txt")) << "01 02 03 04 05 06\n";
+    }
+    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    choose(w, QStringLiteral("good.txt"));
+    button(w, "Command2")->click();
+    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
+    const auto before = readBytes(rig.dir.file("Lotto05DEC2026.lot"));
+    button(w, "Command3")->click();
+    QCOMPARE(rig.dialogs.lastText(),
+        std::string("You already have a date entry for this date, please choose another date"));
+    QCOMPARE(readBytes(rig.dir.file("Lotto05DEC2026.lot")), before);
+    delete w;
+}
+
+void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
+{
+    Rig rig;
+    writeBytes(rig.dir.file("fmm1.lot"), bytesOf({entryRecord(1, {1, 2, 3, 4, 5, 0})}));
+    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
+    auto *w = new Form8(rig.state, rig.platform);
+    QCOMPARE(lines(w, "File1"), QStringList({"fmm1.lot", "Lotto05DEC2026.lot"}));
+    button(w, "Command3")->click();
+    QCOMPARE(rig.dialogs.lastText(), std::string("You have not selected a file for deletion"));
+
+    choose(w, QStringLiteral("fmm1.lot"));
+    QCOMPARE(lines(w, "List2"), QStringList({"01 02 03 04  PB 05 "}));
+
+    rig.dialogs.answer(false);
+    button(w, "Command3")->click();
+    QCOMPARE(rig.dialogs.lastText(),
+        std::string("Are you sure you want to delete this lottery selection file?"));
+    QVERIFY(exists(rig.dir.file("fmm1.lot")));
+    QCOMPARE(lines(w, "List2").size(), 1);
+
+    rig.dialogs.answer(true);
+    button(w, "Command3")->click();
+    QVERIFY(!exists(rig.dir.file("fmm1.lot")));
+    QCOMPARE(lines(w, "File1"), QStringList({"Lotto05DEC2026.lot"}));
+    QVERIFY(lines(w, "List2").isEmpty());
+    delete w;
+}
+
+void FileOpsWindowsTest::deletionRefusesTheShownFile()
+{
+    Rig rig;
+    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
+    rig.state.entryfile = rig.state.pathOf("Lotto05DEC2026.lot");
+    auto *w = new Form8(rig.state, rig.platform);
+    choose(w, QStringLiteral("Lotto05DEC2026.lot"));
+    rig.dialogs.clear();
+    button(w, "Command3")->click();
+    QCOMPARE(rig.dialogs.texts(),
+        std::vector<std::string> {
+            "You cannot delete this file, you currently have it opened in the main program"});
+    QVERIFY(exists(rig.dir.file("Lotto05DEC2026.lot")));
+    delete w;
+}
+
+QTEST_MAIN(FileOpsWindowsTest)
+#include "fileops_windows_test.moc"
