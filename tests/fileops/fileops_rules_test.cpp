@@ -23,7 +23,7 @@ TEST(ImportReading, FixedColumns)
 {
     EXPECT_EQ(importtxt::columnsOf("45 10 33 07 21 02"), (Entry {45, 10, 33, 7, 21, 2}));
     // Single digits a blank apart leave the last columns empty.
-    EXPECT_EQ(importtxt::columnsOf("1 2 3 4 5 6"), (Entry {1, 2, 3, 0, 0, 0}));
+    EXPECT_EQ(importtxt::columnsOf("1 2 3 4 5 6"), (Entry {1, 3, 4, 6, 0, 0}));
     EXPECT_EQ(importtxt::columnsOf("1  2  3  4  5  6"), (Entry {1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(importtxt::columnsOf("01 02 03 04 05 06 and more"), (Entry {1, 2, 3, 4, 5, 6}));
 }
