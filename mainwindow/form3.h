@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/sharedstate.h"
+#include "platform/childwindow.h"
+#include "platform/mainlink.h"
+#include "platform/platform.h"
+
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace pickwise {
+
+// The draw history list: every stored draw, oldest first; a double-click picks
+// that draw's date for the main window.
+class Form3 : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+
+protected:
+    bool aboutToClose() override;
+
+private:
+    void pick(QListWidgetItem *item);
+
+    SharedState &m_state;
+    Platform &m_platform;
+    MainWindowLink &m_main;
+    QListWidget *List1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+};
+
+} // namespace pickwise

@@ -1,0 +1,137 @@
+#include "mainwindow/mainrules.h"
+
+#include "core/numbers.h"
+#include "core/prize.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace pickwise::mainrules {
+
+std::vector<WinningLine> checkEntries(const std::vector<Entry> &entries, const Draw &draw)
+{
+    std::vector<WinningLine> wins;
+    for (size_t k = 0; k < entries.size(); ++k) {
+        const int tier
+            = prizeTier(matchedMainNumbers(entries[k], draw), holdsBonus(entries[k], draw));
+        if (tier > 0)
+            wins.push_back({static_cast<int>(k), checkTag(tier)});
+    }
+    return wins;
+}
+
+std::string winsText(int wins)
+{
+    return " " + std::to_string(wins);
+}
+
+int entryCount(const std::string &countText)
+{
+    int16_t value = 0;
+    if (!readInt16(countText, value))
+        return 0;
+    return value;
+}
+
+std::string historyLineText(const BallRecord &draw)
+{
+    char buffer[96];
+    std::snprintf(
+        buffer, sizeof buffer, "%05d %02d %02d %d:", draw.drawno, draw.day, draw.month, draw.year);
+    std::string line = buffer;
+    for (int i = 0; i < 6; ++i)
+        line += " " + twoDigitText(draw.ball[i]);
+    line += " B " + twoDigitText(draw.ball[6]);
+    return line;
+}
+
+namespace {
+
+bool digitsAt(const std::string &line, size_t from, size_t count, int &value)
+{
+    if (line.size() < from + count)
+        return false;
+    value = 0;
+    for (size_t i = from; i < from + count; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(line[i])))
+            return false;
+        value = value * 10 + (line[i] - '0');
+    }
+    return true;
+}
+
+} // namespace
+
+bool historyLineDate(const std::string &line, Date &date)
+{
+    Date d;
+    if (!digitsAt(line, 6, 2, d.day) || !digitsAt(line, 9, 2, d.month)
+        || !digitsAt(line, 12, 4, d.year))
+        return false;
+    if (!isValidDate(d))
+        return false;
+    date = d;
+    return true;
+}
+
+DrawInput readDrawInput(const std::array<std::string, 7> &texts, Draw &draw)
+{
+    Draw read {};
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (!readInt16(texts[i], read[i]) || read[i] < 1 || read[i] > 49)
+            return DrawInput::OutOfRange;
+    }
+    for (size_t i = 0; i < read.size(); ++i)
+        for (size_t j = i + 1; j < read.size(); ++j)
+            if (read[i] == read[j])
+                return DrawInput::Duplicate;
+    std::sort(read.begin(), read.begin() + 6);
+    draw = read;
+    return DrawInput::Valid;
+}
+
+std::string addResultCaption(const Date &date)
+{
+    return "Draw Result for  " + std::to_string(date.day) + "/ " + std::to_string(date.month) + "/ "
+        + std::to_string(date.year);
+}
+
+std::string entryWindowCaption(const Date &date)
+{
+    return "Lotto Entries for  " + std::to_string(date.day) + " " + monthabbrev(date.month) + " "
+        + std::to_string(date.year);
+}
+
+std::string deleteQuestion(int selected)
+{
+    if (selected == 1)
+        return "Are you sure you want to delete the selected entry?";
+    return "Are you sure you want to delete the " + std::to_string(selected) + " selected entries?";
+}
+
+const std::array<WheelItem, 10> &wheelItems()
+{
+    static const std::array<WheelItem, 10> items {{
+        {"mnu666", "Guarantee Match 6 if 6 Picked from Group", "Lotto-6-6-6.lot"},
+        {"mnu665", "Guarantee Match 5 if 6 Picked from Group", "Lotto-6-6-5.lot"},
+        {"mnu664", "Guarantee Match 4 if 6 Picked from Group", "Lotto-6-6-4.lot"},
+        {"mnu663", "Guarantee Match 3 if 6 Picked from Group", "Lotto-6-6-3.lot"},
+        {"mnu655", "Guarantee Match 5 if 5 Picked from Group", "Lotto-6-5-5.lot"},
+        {"mnu654", "Guarantee Match 4 if 5 Picked from Group", "Lotto-6-5-4.lot"},
+        {"mnu653", "Guarantee Match 3 if 5 Picked from Group", "Lotto-6-5-3.lot"},
+        {"mnu644", "Guarantee Match 4 if 4 Picked from Group", "Lotto-6-4-4.lot"},
+        {"mnu643", "Guarantee Match 3 if 4 Picked from Group", "Lotto-6-4-3.lot"},
+        {"mnu633", "Guarantee Match 3 if 3 Picked from Group", "Lotto-6-3-3.lot"},
+    }};
+    return items;
+}
+
+std::string wheelFileName(int wheelno)
+{
+    if (wheelno < 1 || wheelno > 10)
+        return {};
+    return wheelItems()[static_cast<size_t>(wheelno - 1)].fileName;
+}
+
+} // namespace pickwise::mainrules
