@@ -1,0 +1,244 @@
+#include "tickets/printuklotto.h"
+
+#include "core/numbers.h"
+#include "core/printing.h"
+#include "platform/widgets.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace pickwise {
+
+namespace {
+
+template<typename W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QGroupBox *frame(const char *name, const char *caption, QWidget *parent)
+{
+    return named(new QGroupBox(QString::fromLatin1(caption), parent), name);
+}
+
+QPushButton *button(const char *name, const char *caption, const char *tip, QWidget *parent)
+{
+    auto *b = named(new QPushButton(QString::fromLatin1(caption), parent), name);
+    if (tip)
+        b->setToolTip(QString::fromLatin1(tip));
+    return b;
+}
+
+} // namespace
+
+PrintUKLotto::PrintUKLotto(SharedState &state, Platform &platform, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform)
+{
+    setObjectName(QStringLiteral("PrintUKLotto"));
+    setWindowTitle(QStringLiteral("Lotto Ticket Printing"));
+
+    auto *Frame1 = frame("Frame1", "Calibrate", this);
+    auto *Frame2 = frame("Frame2", "Left/Right", Frame1);
+    Frame2->setToolTip(QStringLiteral("Moves the printed pattern either Right or Left by a "
+                                      "specified number of millimeters"));
+    Text1 = named(new QLineEdit(Frame2), "Text1");
+    Option1 = named(new QRadioButton(QStringLiteral("Right"), Frame2), "Option1");
+    Option2 = named(new QRadioButton(QStringLiteral("Left"), Frame2), "Option2");
+    auto *frame2Layout = new QVBoxLayout(Frame2);
+    frame2Layout->addWidget(Text1);
+    frame2Layout->addWidget(Option1);
+    frame2Layout->addWidget(Option2);
+
+    auto *Frame3 = frame("Frame3", "Up/Down", Frame1);
+    Frame3->setToolTip(QStringLiteral("Moves the printed pattern either Up or Down by a specified "
+                                      "number of millimeters"));
+    Text2 = named(new QLineEdit(Frame3), "Text2");
+    Option3 = named(new QRadioButton(QStringLiteral("Up"), Frame3), "Option3");
+    Option4 = named(new QRadioButton(QStringLiteral("Down"), Frame3), "Option4");
+    auto *frame3Layout = new QVBoxLayout(Frame3);
+    frame3Layout->addWidget(Text2);
+    frame3Layout->addWidget(Option3);
+    frame3Layout->addWidget(Option4);
+
+    auto *Label1 = named(new QLabel(QStringLiteral("Values 10 = 1 mm movement"), Frame1), "Label1");
+    Command2 = button("Command2", "Print Test",
+        "Prints the numbers 6, 18, 30, 42 on BOARD D using the displayed calibration settings.",
+        Frame1);
+    // The full-grid alignment print stays reachable for setting up a new
+    // printer; it is kept small so it does not compete with "Print Test".
+    Command3 = button("Command3", "Command3", nullptr, Frame1);
+    Command3->setMaximumWidth(Command3->sizeHint().width());
+    auto *frame1Layout = new QGridLayout(Frame1);
+    frame1Layout->addWidget(Frame2, 0, 0);
+    frame1Layout->addWidget(Frame3, 0, 1);
+    frame1Layout->addWidget(Label1, 1, 0, 1, 2);
+    auto *testRow = new QHBoxLayout;
+    testRow->addWidget(Command2);
+    testRow->addStretch(1);
+    testRow->addWidget(Command3);
+    frame1Layout->addLayout(testRow, 2, 0, 1, 2);
+
+    auto *Frame4 = frame("Frame4", "Line Width", this);
+    Option5 = named(new QRadioButton(QStringLiteral("Thin"), Frame4), "Option5");
+    Option6 = named(new QRadioButton(QStringLiteral("Recommended"), Frame4), "Option6");
+    Option7 = named(new QRadioButton(QStringLiteral("Thick"), Frame4), "Option7");
+    auto *frame4Layout = new QVBoxLayout(Frame4);
+    frame4Layout->addWidget(Option5);
+    frame4Layout->addWidget(Option6);
+    frame4Layout->addWidget(Option7);
+
+    Command1 = button("Command1", "Save Settings",
+        "Saves the displayed settings to be used when Print Tickets is used", this);
+    Command6 = button("Command6", "Get Settings",
+        "Displayes the saved settings to be used when Print Tickets is used", this);
+    Command5 = button("Command5", "Print Tickets",
+        "Prints the tickets using the SAVED calibration settings which may be different from the "
+        "displayed settings",
+        this);
+    Command4 = button("Command4", "Close", "Closes this form", this);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command6);
+    buttons->addWidget(Command5);
+    buttons->addStretch(1);
+    buttons->addWidget(Command4);
+    auto *left = new QVBoxLayout;
+    left->addWidget(Frame1);
+    left->addWidget(Frame4);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    // How the option pairs stand before any setting is read.
+    Option2->setChecked(true);
+    Option4->setChecked(true);
+    Option6->setChecked(true);
+
+    const auto changed = [this] { m_settingschanged = true; };
+    connect(Text1, &QLineEdit::textChanged, this, changed);
+    connect(Text2, &QLineEdit::textChanged, this, changed);
+    for (QRadioButton *option : {Option1, Option2, Option3, Option4, Option5, Option6, Option7})
+        connect(option, &QRadioButton::clicked, this, changed);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { saveSettings(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { printTest(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { printAlignment(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { close(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { printTickets(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { showSavedSettings(); });
+
+    if (!m_state.printerok) {
+        Command2->setEnabled(false);
+        Command3->setEnabled(false);
+        Command5->setEnabled(false);
+    }
+    setupprinter(m_platform.printer, m_state.printerok);
+    showSavedSettings();
+}
+
+void PrintUKLotto::showSavedSettings()
+{
+    tickets::SavedSettings saved;
+    const std::string error = tickets::loadSettings(m_state.apppath, saved);
+    if (!error.empty()) {
+        m_platform.dialogs.message(error);
+    } else {
+        Text1->setText(qs(plainNumberText(saved.calib.lrvalue)));
+        Text2->setText(qs(plainNumberText(saved.calib.udvalue)));
+        if (const auto right = tickets::directionFromFlag(saved.calib.moveright))
+            (*right ? Option1 : Option2)->setChecked(true);
+        if (const auto up = tickets::directionFromFlag(saved.calib.moveup))
+            (*up ? Option3 : Option4)->setChecked(true);
+        switch (tickets::lineWidthFromCode(saved.widthcode)) {
+        case tickets::LineWidth::Thin:
+            Option5->setChecked(true);
+            break;
+        case tickets::LineWidth::Recommended:
+            Option6->setChecked(true);
+            break;
+        case tickets::LineWidth::Thick:
+            Option7->setChecked(true);
+            break;
+        }
+    }
+    // Filling the boxes counts as a change; what is shown now is what is saved.
+    m_settingschanged = false;
+}
+
+tickets::DisplayedSettings PrintUKLotto::displayedSettings() const
+{
+    tickets::DisplayedSettings shown;
+    shown.lrText = Text1->text().toStdString();
+    shown.udText = Text2->text().toStdString();
+    shown.right = Option1->isChecked();
+    shown.up = Option3->isChecked();
+    shown.width = Option5->isChecked() ? tickets::LineWidth::Thin
+        : Option7->isChecked()         ? tickets::LineWidth::Thick
+                                       : tickets::LineWidth::Recommended;
+    return shown;
+}
+
+tickets::Correction PrintUKLotto::displayedCorrection(double unit) const
+{
+    const tickets::DisplayedSettings shown = displayedSettings();
+    return tickets::correctionFor(
+        leadingNumber(shown.lrText), shown.right, leadingNumber(shown.udText), shown.up, unit);
+}
+
+bool PrintUKLotto::saveSettings()
+{
+    std::string error;
+    switch (tickets::saveSettings(m_state.apppath, displayedSettings(), error)) {
+    case tickets::SaveOutcome::Saved:
+        m_settingschanged = false;
+        return true;
+    case tickets::SaveOutcome::OutOfRange:
+        m_platform.dialogs.message(tickets::msg::outOfRange);
+        return false;
+    case tickets::SaveOutcome::WriteFailed:
+        m_platform.dialogs.message(error);
+        return false;
+    }
+    return false;
+}
+
+void PrintUKLotto::printTest()
+{
+    m_platform.dialogs.message(tickets::msg::testPrint);
+    const int dots = tickets::lineWidthDots(displayedSettings().width);
+    tickets::printPlan(tickets::testPrintPlan(displayedCorrection(tickets::calibrationUnit), dots),
+        m_platform.printer, m_platform.dialogs);
+}
+
+void PrintUKLotto::printAlignment()
+{
+    const int dots = tickets::lineWidthDots(displayedSettings().width);
+    tickets::printPlan(tickets::alignmentPlan(displayedCorrection(tickets::alignmentUnit), dots),
+        m_platform.printer, m_platform.dialogs);
+}
+
+void PrintUKLotto::printTickets()
+{
+    tickets::printTickets(m_state.apppath, m_state.entryfile, m_state.printerok, m_platform.printer,
+        m_platform.dialogs);
+}
+
+bool PrintUKLotto::aboutToClose()
+{
+    if (m_settingschanged
+        && m_platform.dialogs.askYesNo(tickets::msg::saveOnClose, tickets::msg::saveOnCloseTitle))
+        saveSettings();
+    // The window closes even when saving failed; the message has told why.
+    return true;
+}
+
+} // namespace pickwise
