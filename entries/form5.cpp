@@ -35,7 +35,7 @@ QLineEdit *numberBox(const QString &name, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setMaximumWidth(48);
+    box->setFixedWidth(48);
     box->setAlignment(Qt::AlignCenter);
     return box;
 }
@@ -92,20 +92,30 @@ Form5::Form5(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     Frame3->setObjectName(QStringLiteral("Frame3"));
     static const char *const constraintNames[9]
         = {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text9", "Text10", "Text11"};
-    auto *frame3Layout = new QGridLayout(Frame3);
+    auto *mustGrid = new QGridLayout;
+    auto *mustNotGrid = new QGridLayout;
     for (size_t i = 0; i < m_constraintBoxes.size(); ++i) {
         m_constraintBoxes[i] = numberBox(QString::fromLatin1(constraintNames[i]), Frame3);
         if (i < 3)
-            frame3Layout->addWidget(m_constraintBoxes[i], 0, static_cast<int>(i));
+            mustGrid->addWidget(m_constraintBoxes[i], 0, static_cast<int>(i));
         else
-            frame3Layout->addWidget(
-                m_constraintBoxes[i], static_cast<int>(i - 3) / 3, 4 + static_cast<int>(i - 3) % 3);
+            mustNotGrid->addWidget(
+                m_constraintBoxes[i], static_cast<int>(i - 3) / 3, static_cast<int>(i - 3) % 3);
     }
-    frame3Layout->setColumnMinimumWidth(3, 24);
+    mustGrid->setRowStretch(1, 1);
     Command7 = button("Command7", "Done", Frame3);
     Command8 = button("Command8", "Clear", Frame3);
-    frame3Layout->addWidget(Command7, 2, 4);
-    frame3Layout->addWidget(Command8, 2, 5);
+    auto *lists = new QHBoxLayout;
+    lists->addLayout(mustGrid);
+    lists->addStretch();
+    lists->addLayout(mustNotGrid);
+    auto *editorButtons = new QHBoxLayout;
+    editorButtons->addStretch();
+    editorButtons->addWidget(Command7);
+    editorButtons->addWidget(Command8);
+    auto *frame3Layout = new QVBoxLayout(Frame3);
+    frame3Layout->addLayout(lists);
+    frame3Layout->addLayout(editorButtons);
 
     auto *closeRow = new QHBoxLayout;
     closeRow->addStretch();
