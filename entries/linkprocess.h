@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/sharedstate.h"
+#include "entries/optimiser.h"
+#include "platform/childwindow.h"
+#include "platform/mainlink.h"
+#include "platform/platform.h"
+
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace pickwise {
+
+// Optimiser: counts how often pairs of numbers were drawn together over the
+// last N draws and chains the strongest pairs into entries for a chosen date.
+class LinkProcess : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    LinkProcess(
+        SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+
+protected:
+    bool aboutToClose() override;
+
+private:
+    void processRange(); // Command1
+    void createEntries(); // Command2
+
+    SharedState &m_state;
+    Platform &m_platform;
+    MainWindowLink &m_main;
+
+    optimiser::LinkTable m_links;
+    bool m_processed = false;
+    bool m_created = false;
+
+    QGroupBox *Frame1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QDateEdit *DTPicker1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+};
+
+} // namespace pickwise
