@@ -1,0 +1,53 @@
+#include "wheels/cover.h"
+
+#include "core/printing.h"
+#include "wheels/catalogue.h"
+
+namespace pickwise::wheels {
+
+namespace {
+
+std::string trimmed(const std::string &text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+std::vector<std::string> coverLines(const CoverInput &input)
+{
+    std::string balls;
+    for (const std::string &box : input.visibleBoxes)
+        balls += trimmed(box) + " ";
+
+    return {
+        "",
+        "",
+        "Wheel for " + input.wheeltitle,
+        std::string(44, '-'),
+        guaranteeSentence(input.wheeltype),
+        "",
+        balls,
+        std::string(60, '-'),
+        "",
+        "Number of Balls is " + trimmed(input.groupSize),
+        "",
+        "Number of game entries required for coverage is " + trimmed(input.entriesText),
+        "",
+        "File Maintenance Name: " + entryFileName(input.wheelgame, input.wheeltype),
+    };
+}
+
+void printCover(const CoverInput &input, Printer &printer, bool printerok)
+{
+    setupprinter(printer, printerok);
+    for (const std::string &line : coverLines(input))
+        printer.printLine(line);
+    printer.endDocument();
+}
+
+} // namespace pickwise::wheels
