@@ -17,13 +17,28 @@ std::string trimBlanks(const std::string &text)
 
 } // namespace
 
+std::string savedPrinterFromBytes(const std::vector<uint8_t> &bytes)
+{
+    const size_t n = std::min<size_t>(bytes.size(), savedPrinterRecordSize);
+    return trimBlanks(std::string(bytes.begin(), bytes.begin() + static_cast<long>(n)));
+}
+
+std::vector<uint8_t> savedPrinterBytes(std::vector<uint8_t> bytes, const std::string &deviceName)
+{
+    std::string padded = deviceName.substr(0, savedPrinterRecordSize);
+    padded.resize(savedPrinterRecordSize, ' ');
+    if (bytes.size() < savedPrinterRecordSize)
+        bytes.resize(savedPrinterRecordSize, ' ');
+    std::copy(padded.begin(), padded.end(), bytes.begin());
+    return bytes;
+}
+
 std::string readSavedPrinter(const std::string &apppath)
 {
     std::vector<uint8_t> bytes;
     if (!readFileBytes(joinPath(apppath, "print.dat"), bytes, true).empty())
         return {};
-    const size_t n = std::min<size_t>(bytes.size(), savedPrinterRecordSize);
-    return trimBlanks(std::string(bytes.begin(), bytes.begin() + static_cast<long>(n)));
+    return savedPrinterFromBytes(bytes);
 }
 
 std::string writeSavedPrinter(const std::string &apppath, const std::string &deviceName)
@@ -32,12 +47,7 @@ std::string writeSavedPrinter(const std::string &apppath, const std::string &dev
     std::vector<uint8_t> bytes;
     // Anything after the first record is kept as it was.
     readFileBytes(path, bytes, true);
-    std::string padded = deviceName.substr(0, savedPrinterRecordSize);
-    padded.resize(savedPrinterRecordSize, ' ');
-    if (bytes.size() < savedPrinterRecordSize)
-        bytes.resize(savedPrinterRecordSize, ' ');
-    std::copy(padded.begin(), padded.end(), bytes.begin());
-    return writeFileAtomic(path, bytes);
+    return writeFileAtomic(path, savedPrinterBytes(std::move(bytes), deviceName));
 }
 
 bool loadprinter(Printer &printer, const std::string &savedName)

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ constexpr int savedPrinterRecordSize = 255;
 // The saved name without surrounding blanks; the file is created empty when
 // missing, and an empty file gives "".
 std::string readSavedPrinter(const std::string &apppath);
+std::string savedPrinterFromBytes(const std::vector<uint8_t> &bytes);
+// The file's new content: the name padded to 255 in place of the first record.
+std::vector<uint8_t> savedPrinterBytes(std::vector<uint8_t> old, const std::string &deviceName);
 std::string writeSavedPrinter(const std::string &apppath, const std::string &deviceName);
 
 // Makes the saved printer current when it is installed, otherwise the last
