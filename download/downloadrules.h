@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/dates.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace pickwise::download {
+
+// dlstate values.
+enum DlState : int16_t {
+    Running = 1,
+    Complete = 2, // all data received and held
+    Cancelled = 3, // cancelled, refused or failed while receiving
+    TransferError = 4, // the transfer reported an error
+};
+
+constexpr const char *gameWord = "Lotto";
+constexpr const char *backupFileName = "temp.rtl";
+constexpr const char *serverPath = "/dwnld/";
+
+// The largest history the program can hold: 32767 draws of 26 bytes.
+constexpr int64_t maxBodyBytes = int64_t(32767) * 26;
+
+// The status text for a transfer state code, and its effect on dlstate: 11 sets
+// TransferError, 12 sets Complete, an unknown code sets Cancelled.
+std::string statetext(int code, int16_t &dlstate);
+
+// Everything after the last "/".
+std::string urlfilename(const std::string &url);
+
+// Base URL, then "/dwnld/", then the file name.
+std::string resultsUrl(const std::string &baseUrl, const std::string &fileName);
+
+// "Content-length" as a positive 32-bit number: digits with optional blanks
+// around them. False for anything else, including 0, which leaves no step.
+bool parseContentLength(const std::string &text, int32_t &length);
+
+// 256 / length * 100, rounded to 4 places (halves to even).
+double progressStep(int32_t length);
+
+// One piece written: the bar moves by step while below 100 and stops at 100.
+double advanceProgress(double value, double step);
+
+// A body of this many bytes (received or announced) is still acceptable.
+inline bool bodySizeAllowed(int64_t bytes)
+{
+    return bytes <= maxBodyBytes;
+}
+
+// The verdict on a downloaded body. A body is taken only when the response was
+// 200, the body is as long as announced, is whole records, and its first count
+// records are valid draws in ascending date order; records beyond the count may
+// hold anything, as they may in the program's own file.
+struct DownloadCheck
+{
+    bool good = false;
+    int32_t count = 0; // draws the download holds
+    Date newest; // date of its last draw
+    std::string reason; // why it was refused, for the curious reader
+};
+
+DownloadCheck checkDownload(
+    int httpStatus, int64_t contentLength, const uint8_t *body, size_t size);
+
+// The question asked before an accepted download replaces the history when
+// "Check Before Overwriting" is on.
+std::string replaceQuestion(int oldcount, const DownloadCheck &check);
+
+std::string failedQuestion();
+std::string corruptQuestion();
+std::string cancelledUpdateStatus();
+
+constexpr const char *noConnectionStatus
+    = "Download Failed or Was Cancelled. Results may not have been updated.";
+constexpr const char *failedStopStatus
+    = "Download Failed or Was Cancelled. Some results may not have been updated.";
+constexpr const char *corruptStopStatus
+    = "Download Failed. Some results may not have been updated.";
+constexpr const char *someFailedStatus = "Some Selected Results Failed to Download.";
+constexpr const char *allDoneStatus = "All Selected Results Downloaded Successfully.";
+constexpr const char *hangupQuestion = "Would you still like to disconnect the modem?";
+constexpr const char *hangupFailedMessage = "Cannot auto disconnect. Please disconnect manually";
+
+// Whether to hang up at the end: after a failure only when the user agrees,
+// after success without asking, and only when the box can be seen.
+enum class Hangup { No, Ask, Now };
+Hangup hangupChoice(bool failure, bool check8Ticked, bool check8Visible);
+
+} // namespace pickwise::download
