@@ -91,8 +91,12 @@ void wheel6::buildControls()
             if (shownLabel != 0)
                 types->addWidget(makeLine(lineNumber++, this));
             shownLabel = labelIndex;
-            types->addWidget(makeLabel(QStringLiteral("Label%1").arg(labelIndex),
-                qs(labels[static_cast<size_t>(labelIndex - 1)]), this));
+            auto *heading = makeLabel(QStringLiteral("Label%1").arg(labelIndex),
+                qs(labels[static_cast<size_t>(labelIndex - 1)]), this);
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+            types->addWidget(heading);
         }
         auto *option = new QRadioButton(qs(type.optionCaption), this);
         option->setObjectName(QStringLiteral("Option%1").arg(type.code));
@@ -118,6 +122,10 @@ void wheel6::buildControls()
         box->setMaxLength(8);
         box->setFixedWidth(48);
         box->setAlignment(Qt::AlignCenter);
+        // The frame keeps its size whatever the group size, so nothing jumps.
+        QSizePolicy policy = box->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        box->setSizePolicy(policy);
         grid->addWidget(box, i / 6, i % 6);
         m_boxes[static_cast<size_t>(i)] = box;
     }
@@ -130,6 +138,7 @@ void wheel6::buildControls()
         makeLabel(QStringLiteral("Label6"), QStringLiteral("No of Balls"), this), 0, 0);
     m_sizes = new QComboBox(this);
     m_sizes->setObjectName(QStringLiteral("Combo1"));
+    m_sizes->setMaximumWidth(80);
     sizes->addWidget(m_sizes, 0, 1);
     sizes->addWidget(
         makeLabel(QStringLiteral("Label5"), QStringLiteral("Entries Required"), this), 1, 0);
@@ -137,6 +146,7 @@ void wheel6::buildControls()
     m_entries->setObjectName(QStringLiteral("Text25"));
     // It shows the catalogue's count; an edited count would break the wheel.
     m_entries->setReadOnly(true);
+    m_entries->setMaximumWidth(80);
     sizes->addWidget(m_entries, 1, 1);
     sizes->setColumnStretch(2, 1);
     connect(m_sizes, &QComboBox::currentIndexChanged, this, [this] { layOutGroup(); });

@@ -32,8 +32,6 @@ TEST(WheelCatalogue, TenTypesWith48PairsAndDistinctFiles)
         EXPECT_TRUE(tags.insert(type.tag).second) << type.tag;
         // The tag names the guarantee it stands for.
         EXPECT_EQ(type.tag, "-6-" + std::to_string(type.d) + "-" + std::to_string(type.k) + ".lot");
-        EXPECT_EQ(type.menuName, "mnu6" + std::to_string(type.d) + std::to_string(type.k));
-        EXPECT_EQ(type.optionCaption, "Guarantee Match " + std::to_string(type.k));
         EXPECT_EQ(groupLabels()[static_cast<size_t>(groupLabelIndex(type) - 1)], type.groupLabel);
         EXPECT_GE(type.smallestSize, 7);
         EXPECT_LE(type.largestSize(), 20);

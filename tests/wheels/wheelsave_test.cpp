@@ -270,30 +270,3 @@ TEST(SaveWheel, WriteErrorIsReported)
     EXPECT_EQ(f.dialogs.texts(), std::vector<std::string> {wheelFileNotFoundMessage});
     EXPECT_TRUE(std::filesystem::is_directory(f.wheelFile()));
 }
-
-TEST(SaveWheel, BadGroupIsReportedBeforeAnyFileIsTouched)
-{
-    WheelFolder f;
-    f.input.boxes = boxesOf({"3", "9", "", "22", "31", "", "45"});
-    EXPECT_EQ(saveWheel(f.input, f.dialogs), SaveOutcome::Same);
-    f.input.boxes = boxesOf({"3", "9", "17", "22", "31", "40", "50"});
-    EXPECT_EQ(saveWheel(f.input, f.dialogs), SaveOutcome::OutOfRange);
-    EXPECT_EQ(f.dialogs.texts(),
-        (std::vector<std::string> {numbersSameMessage, numbersOutOfRangeMessage}));
-    EXPECT_FALSE(exists(f.wheelFile()));
-}
-
-TEST(SaveWheel, TypeAndSizeChooseTheDefinitionFileAndTheEntryFile)
-{
-    WheelFolder f;
-    f.input.wheeltype = 9; // match 3 if any 4 drawn
-    f.input.ballcount = 9;
-    f.input.entriesText = "3";
-    f.input.boxes = boxesOf({"1", "5", "9", "14", "22", "30", "33", "41", "48"});
-    f.writeDefinition("6-4-3-9.whl", "01 02 03 04 05 06\n04 05 06 07 08 09\n01 02 03 07 08 09\n");
-    ASSERT_EQ(saveWheel(f.input, f.dialogs), SaveOutcome::Done);
-    const auto records = recordsOf(readBytes(f.dir.file("Lotto-6-4-3.lot")));
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[1], entryRecord(3, {14, 22, 30, 33, 41, 48}));
-    EXPECT_EQ(records[2], entryRecord(3, {1, 5, 9, 33, 41, 48}));
-}
