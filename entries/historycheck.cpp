@@ -13,6 +13,25 @@ std::string signedText(long long value)
     return (value >= 0 ? " " : "") + std::to_string(value);
 }
 
+// winLineText without its temporaries: this runs for every winning line of a
+// check, up to 130920 of them.
+std::string winningLine(const Entry &numbers, const std::string &tag)
+{
+    std::string line;
+    line.reserve(18 + tag.size());
+    for (int16_t n : numbers) {
+        if (n >= 0 && n <= 99) {
+            line += static_cast<char>('0' + n / 10);
+            line += static_cast<char>('0' + n % 10);
+        } else {
+            line += twoDigitText(n);
+        }
+        line += ' ';
+    }
+    line += tag;
+    return line;
+}
+
 long long keyOf(const BallRecord &r)
 {
     return datekey(r.year, r.month, r.day);
@@ -103,8 +122,12 @@ void ResultLists::add(std::string line)
             m_full = true;
         }
     }
-    if (!m_full)
-        m_lists[static_cast<size_t>(m_index)].push_back(std::move(line));
+    if (m_full)
+        return;
+    auto &list = m_lists[static_cast<size_t>(m_index)];
+    if (list.empty())
+        list.reserve(1024);
+    list.push_back(std::move(line));
 }
 
 long long ResultLists::totalLines() const
@@ -117,33 +140,37 @@ long long ResultLists::totalLines() const
 
 Checker::Checker(std::vector<Entry> entries) : m_entries(std::move(entries))
 {
-    m_masks.reserve(m_entries.size());
-    for (const Entry &e : m_entries)
-        m_masks.push_back(checking::maskOf(e));
+    for (const Entry &e : m_entries) {
+        const checking::NumberMask mask = checking::maskOf(e);
+        m_bits.push_back(mask.bits);
+        m_distinct.push_back(mask.distinct);
+        m_allFit.push_back(mask.allFit);
+    }
 }
 
 void Checker::checkDraw(const Draw &draw, Tally &tally, ResultLists &lines) const
 {
+    static const std::array<std::string, 7> tags {
+        listTag(1), listTag(2), listTag(3), listTag(4), listTag(5), listTag(6), listTag(7)};
     const checking::NumberMask drawMask = checking::maskOf(draw, 6);
     const int bonus = draw[6];
     const bool bonusFits = bonus >= 0 && bonus <= 63;
     const uint64_t bonusBit = bonusFits ? uint64_t(1) << bonus : 0;
 
-    for (size_t e = 0; e < m_entries.size(); ++e) {
-        const checking::NumberMask &mask = m_masks[e];
-        const Entry &entry = m_entries[e];
+    const size_t count = m_entries.size();
+    for (size_t e = 0; e < count; ++e) {
         // Pairs of equal numbers; with six distinct numbers on both sides that is
         // simply the numbers they share.
-        const int matched = mask.distinct && drawMask.distinct
-            ? checking::sharedCount(mask, drawMask)
-            : matchedMainNumbers(entry, draw);
+        const bool exact = m_distinct[e] && drawMask.distinct;
+        const int matched = exact ? checking::bitCount(m_bits[e] & drawMask.bits)
+                                  : matchedMainNumbers(m_entries[e], draw);
         if (matched < 3)
             continue;
-        const bool bonusHeld
-            = mask.allFit && bonusFits ? (mask.bits & bonusBit) != 0 : holdsBonus(entry, draw);
+        const bool bonusHeld = m_allFit[e] && bonusFits ? (m_bits[e] & bonusBit) != 0
+                                                        : holdsBonus(m_entries[e], draw);
         const int tier = prizeTier(matched, bonusHeld);
         ++tally.wins[static_cast<size_t>(tier - 1)];
-        lines.add(winLineText(entry, listTag(tier)));
+        lines.add(winningLine(m_entries[e], tags[static_cast<size_t>(tier - 1)]));
     }
 }
 

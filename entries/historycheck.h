@@ -83,7 +83,10 @@ public:
 
 private:
     std::vector<Entry> m_entries;
-    std::vector<checking::NumberMask> m_masks;
+    // Kept apart so the loop over the entries reads one array of bits.
+    std::vector<uint64_t> m_bits;
+    std::vector<char> m_distinct;
+    std::vector<char> m_allFit;
 };
 
 // Header and winning lines of every draw in the range, in order. afterDraw(done)

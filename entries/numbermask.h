@@ -35,9 +35,19 @@ NumberMask maskOf(const Numbers &numbers, int n = 6)
     return mask;
 }
 
+// Counted by halves rather than with the builtin, which without a CPU-specific
+// build becomes a library call that costs more than the check itself.
+inline int bitCount(uint64_t v)
+{
+    v = v - ((v >> 1) & 0x5555555555555555ULL);
+    v = (v & 0x3333333333333333ULL) + ((v >> 2) & 0x3333333333333333ULL);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((v * 0x0101010101010101ULL) >> 56);
+}
+
 inline int sharedCount(const NumberMask &a, const NumberMask &b)
 {
-    return __builtin_popcountll(a.bits & b.bits);
+    return bitCount(a.bits & b.bits);
 }
 
 } // namespace pickwise::checking
