@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const bool right = directionFromFlag(calib.moveright).value_or(false);
     const bool up = directionFromFlag(calib.moveup).value_or(false);
-    const Correction corr
-        = correctionFor(calib.lrvalue, right, calib.udvalue, up, calibrationUnit);
+    const Correction corr = correctionFor(calib.lrvalue, right, calib.udvalue, up, calibrationUnit);
 
     // The rest of the bytes as entries, numbers of any 16-bit value.
     std::vector<Entry> entries;

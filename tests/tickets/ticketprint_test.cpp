@@ -1,0 +1,170 @@
+// "Print Tickets" through the real printer port onto the CUPS queue that writes
+// PDF files: the marks are found again in the PDF and measured.
+#include "tests/platform/cupspdf.h"
+
+#include "core/printing.h"
+#include "platform/qtports.h"
+#include "platform/testing/fakes.h"
+#include "tests/support/testsupport.h"
+#include "tickets/printuklotto.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace pickwise;
+
+namespace {
+
+// The dark pixels of a rendered piece of a page, 1 pixel = 1 twip.
+struct Blob
+{
+    bool found = false;
+    int left = 0, right = 0, top = 0, bottom = 0;
+};
+
+// Renders the square [x, x + w) x [y, y + h) twips of a page at 1440 dpi and
+// finds the box holding its dark pixels.
+Blob darkBox(const QString &pdf, int page, int x, int y, int w, int h, const QString &scratch)
+{
+    const QString prefix = scratch + QStringLiteral("/crop");
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("1440"), QStringLiteral("-f"), QString::number(page),
+            QStringLiteral("-l"), QString::number(page), QStringLiteral("-x"), QString::number(x),
+            QStringLiteral("-y"), QString::number(y), QStringLiteral("-W"), QString::number(w),
+            QStringLiteral("-H"), QString::number(h), QStringLiteral("-gray"),
+            QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
+            QStringLiteral("no"), QStringLiteral("-singlefile"), pdf, prefix});
+    p.waitForFinished(60000);
+    const QImage image(prefix + QStringLiteral(".pgm"));
+    Blob b;
+    for (int row = 0; row < image.height(); ++row) {
+        for (int col = 0; col < image.width(); ++col) {
+            if (qGray(image.pixel(col, row)) >= 128)
+                continue;
+            if (!b.found) {
+                b = {true, col, col, row, row};
+                continue;
+            }
+            b.left = std::min(b.left, col);
+            b.right = std::max(b.right, col);
+            b.top = std::min(b.top, row);
+            b.bottom = std::max(b.bottom, row);
+        }
+    }
+    if (b.found) {
+        b.left += x;
+        b.right += x + 1; // exclusive, so right - left is the length
+        b.top += y;
+        b.bottom += y + 1;
+    }
+    return b;
+}
+
+} // namespace
+
+class TicketPrintTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nineEntriesOnTwoSlips();
+};
+
+void TicketPrintTest::nineEntriesOnTwoSlips()
+{
+    QtPrinter printer;
+    QVERIFY2(loadprinter(printer, PICKWISE_TEST_QUEUE),
+        "the CUPS PDF queue is not installed: run scripts/ensure-cups-queue.sh");
+    QCOMPARE(printer.currentPrinter(), std::string(PICKWISE_TEST_QUEUE));
+
+    testing::TempDir dir;
+    SharedState state;
+    state.apppath = dir.path();
+    state.printerok = true;
+    state.entryfile = dir.file("Lotto05DEC2026.lot");
+    std::vector<Entry> entries;
+    for (int16_t i = 0; i < 9; ++i)
+        entries.push_back({1, static_cast<int16_t>(7 + i), 23, 30, 44, 49});
+    testing::writeEntries(state.entryfile, entries);
+    // Saved: 10 units Left (+56 twips) and 3 units Up (+16.8 twips, printed as 17).
+    testing::writeBytes(dir.file("nprnt.dat"), {10, 0, 3, 0, 0, 0, 0xFF, 0xFF});
+    testing::writeBytes(dir.file("nlnwdth.dat"), {3, 0}); // thick
+
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock;
+    ScriptedRandom random;
+    Platform platform {dialogs, printer, shell, clock, random};
+    QPointer<PrintUKLotto> window = new PrintUKLotto(state, platform);
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
+    window->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
+    QVERIFY(dialogs.shown.empty());
+    delete window;
+
+    const QString pdf = testing::waitForPdf(since);
+    QVERIFY2(!pdf.isEmpty(), "the queue wrote no PDF");
+    QCOMPARE(testing::pdfPages(pdf), 2);
+
+    // Where the printer port puts twip 0,0 on the page, and how thick its dots are.
+    QPrinter reference(
+        QPrinterInfo::printerInfo(QStringLiteral(PICKWISE_TEST_QUEUE)), QPrinter::HighResolution);
+    reference.setPageSize(QPageSize(QPageSize::A4));
+    const QRectF area = reference.pageLayout().paintRect(QPageLayout::Point);
+    const double originX = area.left() * 20;
+    const double originY = area.top() * 20;
+    const double thickness = 35.0 * 1440.0 / reference.resolution();
+
+    struct Expected
+    {
+        const char *what;
+        int page;
+        int n;
+        int board;
+    };
+    const Expected marks[] = {
+        {"1 on board A", 1, 1, 1},
+        {"23 on board D", 1, 23, 4},
+        {"14 on board H", 1, 14, 8},
+        {"49 on board H", 1, 49, 8},
+        {"15 on board A of the second slip", 2, 15, 1},
+        {"44 on board A of the second slip", 2, 44, 1},
+    };
+    QTemporaryDir scratch;
+    for (const Expected &m : marks) {
+        const tickets::Mark at = tickets::wholeTwips(tickets::markPosition(
+            m.n, m.board, tickets::correctionFor(10, false, 3, true, tickets::calibrationUnit)));
+        const double x = originX + at.x;
+        const double y = originY + at.y;
+        const Blob b = darkBox(pdf, m.page, int(x) - 100, int(y) - 90, 360, 180, scratch.path());
+        QVERIFY2(b.found, m.what);
+        const QByteArray where = QByteArray(m.what) + ": " + QByteArray::number(b.left) + ","
+            + QByteArray::number(b.top) + " - " + QByteArray::number(b.right) + ","
+            + QByteArray::number(b.bottom) + " expected " + QByteArray::number(x) + ","
+            + QByteArray::number(y);
+        qDebug("%s", where.constData());
+        QVERIFY2(std::abs(b.left - x) <= 2, where);
+        QVERIFY2(std::abs((b.right - b.left) - tickets::dashLength) <= 2, where);
+        QVERIFY2(std::abs((b.top + b.bottom) / 2.0 - y) <= 2, where);
+        QVERIFY2(std::abs((b.bottom - b.top) - thickness) <= 2, where);
+    }
+
+    // The second slip holds board A only.
+    const tickets::Mark boardB = tickets::wholeTwips(tickets::markPosition(
+        1, 2, tickets::correctionFor(10, false, 3, true, tickets::calibrationUnit)));
+    QVERIFY(!darkBox(pdf, 2, int(originX + boardB.x) - 100, int(originY + boardB.y) - 90, 360, 180,
+        scratch.path())
+                 .found);
+    QFile::remove(pdf);
+}
+
+QTEST_MAIN(TicketPrintTest)
+#include "ticketprint_test.moc"
