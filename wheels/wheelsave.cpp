@@ -161,10 +161,10 @@ SaveOutcome saveWheel(const SaveWheelInput &input, Dialogs &dialogs)
     if (!wheelType(input.wheeltype))
         return notFound();
 
-    // The definition file must be there before anything is asked.
-    std::vector<uint8_t> definition;
-    if (!readFileBytes(definitionPath(input.apppath, input.wheeltype, n), definition, false)
-             .empty())
+    // The definition file must be there before anything is asked; its lines
+    // are read only once the old wheel may go.
+    const std::string definitionFile = definitionPath(input.apppath, input.wheeltype, n);
+    if (!fileExists(definitionFile))
         return notFound();
 
     // A missing wheel entry file is not created here: a failed save then
@@ -186,6 +186,9 @@ SaveOutcome saveWheel(const SaveWheelInput &input, Dialogs &dialogs)
     if (!readInt16(input.entriesText, entries))
         return notFound();
 
+    std::vector<uint8_t> definition;
+    if (!readFileBytes(definitionFile, definition, false).empty())
+        return notFound();
     std::vector<Positions> lines;
     switch (readDefinition(std::string(definition.begin(), definition.end()), entries, n, lines)) {
     case DefinitionStatus::Corrupt:
