@@ -1,0 +1,77 @@
+#include "stats/ballinfo.h"
+
+#include "core/dates.h"
+#include "core/numbers.h"
+
+namespace pickwise::stats {
+
+const char *const rangeMessage = "You must enter a number between 1 and 49";
+
+int ballsPerDraw(View view)
+{
+    switch (view) {
+    case View::Bonus:
+        return 1;
+    case View::Lotto:
+        return 6;
+    case View::LottoBonus:
+        return 7;
+    }
+    return 6;
+}
+
+int fairShare(View view, int draws)
+{
+    const int share = roundedShare(ballsPerDraw(view), draws);
+    return share == 0 ? 1 : share;
+}
+
+BallFacts ballFacts(const std::vector<BallRecord> &draws, View view, int ball)
+{
+    BallFacts facts;
+    const int n = static_cast<int>(draws.size());
+    facts.expected = fairShare(view, n);
+    int last = 0;
+    for (int r = 1; r <= n; ++r) {
+        const BallRecord &draw = draws[static_cast<size_t>(r - 1)];
+        for (int p = 0; p < 7; ++p) {
+            if (!countsPosition(view, p) || draw.ball[static_cast<size_t>(p)] != ball)
+                continue;
+            last = r;
+            facts.lastDrawn = std::to_string(draw.day) + " " + monthabbrev(draw.month) + " "
+                + std::to_string(draw.year);
+            ++facts.timesDrawn;
+        }
+    }
+    facts.drawsSince = n - last;
+    return facts;
+}
+
+InfoBall readInfoBall(const std::string &text)
+{
+    InfoBall info;
+    const double value = leadingNumber(text);
+    // The range test looks at the number as the ball it rounds to, so 49.4
+    // passes as ball 49 and 49.6 does not.
+    const double ball = roundHalfEven(value);
+    if (!(ball >= 1.0 && ball <= 49.0))
+        return info;
+    info.valid = true;
+    info.ball = static_cast<int16_t>(ball);
+    // A text such as "7a" passes on its leading number, and that number is
+    // what the caption shows.
+    info.number = plainNumberText(value);
+    return info;
+}
+
+std::string infoCaption(const std::string &statsCaption, const InfoBall &info)
+{
+    return statsCaption + " <Ball " + info.number + ">";
+}
+
+std::string barCaption(const std::string &statsCaption, int ball)
+{
+    return statsCaption + " <Ball  " + std::to_string(ball) + ">";
+}
+
+} // namespace pickwise::stats

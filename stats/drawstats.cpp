@@ -1,0 +1,138 @@
+#include "stats/drawstats.h"
+
+#include "core/numbers.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace pickwise::stats {
+
+const char *const exceedMessage
+    = "Your value for last draws exceed the number of actual draws. Setting to actual draws.";
+
+View viewOf(int16_t statview)
+{
+    switch (statview) {
+    case 1:
+        return View::Bonus;
+    case 3:
+        return View::LottoBonus;
+    default:
+        return View::Lotto;
+    }
+}
+
+bool countsPosition(View view, int position)
+{
+    switch (view) {
+    case View::Bonus:
+        return position == 6;
+    case View::Lotto:
+        return position >= 0 && position < 6;
+    case View::LottoBonus:
+        return position >= 0 && position < 7;
+    }
+    return false;
+}
+
+LastDraws readLastDraws(const std::string &text)
+{
+    const double n = roundHalfEven(leadingNumber(text));
+    if (!(n >= 1.0))
+        return {};
+    // No history holds more than 32767 draws, so anything larger asks for more
+    // than there is, whatever its exact size.
+    constexpr double beyondAnyHistory = 32768.0;
+    return {true, static_cast<int>(std::min(n, beyondAnyHistory))};
+}
+
+Tally countDraws(const std::vector<BallRecord> &draws, View view, const LastDraws &request)
+{
+    Tally tally;
+    const int n = static_cast<int>(draws.size());
+    tally.first = 1;
+    tally.last = n;
+    if (request.recent) {
+        const int first = n - request.range + 1;
+        if (first < 1)
+            tally.exceeded = true;
+        else
+            tally.first = first;
+    }
+    for (int r = tally.first; r <= tally.last; ++r) {
+        const BallRecord &draw = draws[static_cast<size_t>(r - 1)];
+        for (int p = 0; p < 7; ++p) {
+            const int ball = draw.ball[static_cast<size_t>(p)];
+            // A damaged record's out-of-range numbers are skipped, not indexed.
+            if (countsPosition(view, p) && ball >= 1 && ball <= ballCount)
+                ++tally.counts[static_cast<size_t>(ball - 1)];
+        }
+    }
+    return tally;
+}
+
+Ranking rankBalls(const BallCounts &counts)
+{
+    Ranking rows;
+    for (int i = 0; i < ballCount; ++i)
+        rows[static_cast<size_t>(i)] = {i + 1, counts[static_cast<size_t>(i)]};
+    // Deliberately this exchange order and no library sort: ties end up where
+    // these exchanges put them, and the bars must stand exactly there.
+    for (auto &a : rows) {
+        for (auto &b : rows) {
+            if (b.count > a.count)
+                std::swap(a, b);
+        }
+    }
+    return rows;
+}
+
+namespace {
+
+ChartRow chartRow(int ball, int count)
+{
+    return {" " + std::to_string(ball), count};
+}
+
+} // namespace
+
+std::vector<ChartRow> chartTable(const BallCounts &counts)
+{
+    std::vector<ChartRow> table;
+    for (int i = 0; i < ballCount; ++i)
+        table.push_back(chartRow(i + 1, counts[static_cast<size_t>(i)]));
+    return table;
+}
+
+std::vector<ChartRow> chartTable(const Ranking &ranking)
+{
+    std::vector<ChartRow> table;
+    for (const RankRow &row : ranking)
+        table.push_back(chartRow(row.ball, row.count));
+    return table;
+}
+
+std::string caption(View view, bool sorted)
+{
+    std::string text;
+    switch (view) {
+    case View::Bonus:
+        text = "Draw Statistics for Bonus Ball";
+        break;
+    case View::Lotto:
+        text = "Draw Statistics for Lotto";
+        break;
+    case View::LottoBonus:
+        text = "Draw Statistics for Lotto and Bonus";
+        break;
+    }
+    return sorted ? text + " (Sorted)" : text;
+}
+
+int roundedShare(int perDraw, int draws)
+{
+    const long long product = static_cast<long long>(perDraw) * draws;
+    return static_cast<int>((2 * product + ballCount) / (2 * ballCount));
+}
+
+} // namespace pickwise::stats

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/childwindow.h"
+#include "stats/drawstats.h"
+#include "stats/quickinfo.h"
+
+#include <QPointer>
+
+#include <cstdint>
+#include <vector>
+
+class QAction;
+class QBarCategoryAxis;
+class QBarSet;
+class QChartView;
+class QLineEdit;
+class QValueAxis;
+
+namespace pickwise {
+
+struct Platform;
+struct SharedState;
+
+// The draw statistics window: a bar chart of how often each ball was drawn
+// over all or the last N draws, in one of three views, in ball order or sorted.
+class Form4 : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    Form4(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    ~Form4() override;
+
+public slots:
+    // A click on bar `row` (1..49, counted from the left) opens the ball
+    // information window for the ball that bar stands for.
+    void barClicked(int row);
+
+private:
+    void buildWindow();
+    void buildChart();
+    bool sorted() const;
+    // The view commands: read "Use Last Draws", then display.
+    void runViewCommand(stats::View view);
+    void display(stats::View view, const stats::LastDraws &request);
+    void showChart(const std::vector<stats::ChartRow> &rows);
+    void setSorted(bool yes);
+    void showInfo();
+    void showQuickInfo(stats::QuickInfo kind);
+    void openBallWindow(int16_t ball, const std::string &caption);
+
+    SharedState &m_state;
+    Platform &m_platform;
+
+    // Kept from the last sorted display: maps a bar back to its ball.
+    stats::Ranking m_ranking {};
+
+    // A top-level window of its own: as a child it would be disabled along
+    // with this window.
+    QPointer<ChildWindow> m_ballWindow;
+
+    QLineEdit *m_text1 = nullptr;
+    QLineEdit *m_text2 = nullptr;
+    QAction *m_sortYes = nullptr;
+    QAction *m_sortNo = nullptr;
+    QChartView *m_chartView = nullptr;
+    QBarSet *m_bars = nullptr;
+    QBarCategoryAxis *m_ballAxis = nullptr;
+    QValueAxis *m_countAxis = nullptr;
+};
+
+} // namespace pickwise

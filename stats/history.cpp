@@ -1,0 +1,19 @@
+#include "stats/history.h"
+
+#include "core/lines.h"
+#include "core/results.h"
+
+namespace pickwise::stats {
+
+std::vector<BallRecord> loadHistory(const SharedState &state, Dialogs &dialogs)
+{
+    std::vector<BallRecord> draws;
+    const std::string error = results::readAll(state.pathOf(resultsFileName), draws);
+    if (!error.empty()) {
+        dialogs.message(error);
+        draws.clear();
+    }
+    return draws;
+}
+
+} // namespace pickwise::stats
