@@ -37,69 +37,6 @@ TEST(DownloadJob, MissingHistoryCountsAsNoDrawsAndIsBackedUpEmpty)
     EXPECT_TRUE(readBytes(dir.file("temp.rtl")).empty());
 }
 
-TEST(DownloadJob, BeginReplacesAStaleBackupWithTheCurrentHistory)
-{
-    TempDir dir;
-    writeHistory(dir.file("sa.rtl"), makeHistory(12));
-    writeBytes(dir.file("temp.rtl"), {1, 2, 3});
-    DownloadJob job(dir.path());
-    ASSERT_EQ(job.begin(), "");
-    EXPECT_EQ(job.oldcount(), 12);
-    EXPECT_EQ(readBytes(dir.file("temp.rtl")), readBytes(dir.file("sa.rtl")));
-}
-
-TEST(DownloadJob, ProgressOfA1000ByteBodyReaches100AfterFourPieces)
-{
-    TempDir dir;
-    DownloadJob job(dir.path());
-    ASSERT_EQ(job.begin(), "");
-    ASSERT_TRUE(job.startBody(200, true, "1000"));
-    std::vector<double> seen;
-    for (size_t n : {256, 256, 256, 232}) {
-        ASSERT_TRUE(job.addPiece(std::vector<uint8_t>(n, 7)));
-        seen.push_back(job.progress());
-    }
-    EXPECT_DOUBLE_EQ(seen[0], 25.6);
-    EXPECT_DOUBLE_EQ(seen[1], 51.2);
-    EXPECT_LT(seen[2], 100.0);
-    EXPECT_EQ(seen[3], 100.0);
-    EXPECT_EQ(job.body().size(), 1000u);
-}
-
-TEST(DownloadJob, MissingOrUnreadableLengthCancels)
-{
-    for (auto [has, text] : {std::pair {false, ""}, {true, "abc"}, {true, "0"}}) {
-        TempDir dir;
-        DownloadJob job(dir.path());
-        ASSERT_EQ(job.begin(), "");
-        EXPECT_FALSE(job.startBody(200, has, text)) << text;
-        EXPECT_EQ(job.dlstate(), Cancelled) << text;
-    }
-}
-
-TEST(DownloadJob, BodyLargerThanAHistoryIsRefusedAsItArrives)
-{
-    TempDir dir;
-    DownloadJob job(dir.path());
-    ASSERT_EQ(job.begin(), "");
-    EXPECT_TRUE(job.arriving(1000, maxBodyBytes));
-    EXPECT_EQ(job.dlstate(), Running);
-    EXPECT_FALSE(job.arriving(1000, maxBodyBytes + 1));
-    EXPECT_EQ(job.dlstate(), Cancelled);
-
-    DownloadJob streamed(dir.path());
-    ASSERT_EQ(streamed.begin(), "");
-    ASSERT_TRUE(streamed.startBody(200, true, "900000"));
-    const std::vector<uint8_t> piece(256, 1);
-    int64_t taken = 0;
-    while (streamed.addPiece(piece))
-        taken += 256;
-    EXPECT_LE(taken, maxBodyBytes);
-    EXPECT_GT(taken + 256, maxBodyBytes);
-    EXPECT_EQ(streamed.dlstate(), Cancelled);
-    EXPECT_TRUE(streamed.body().empty());
-}
-
 TEST(DownloadJob, RestoreThatFailsKeepsTheBackupAndSaysWhereItIs)
 {
     TempDir dir;
@@ -157,12 +94,10 @@ TEST(DownloadJob, HangsUpWithoutAskingAfterSuccessAndAsksAfterFailure)
         {"success, ticked", true, true, true, {}, true, 1, {}},
         {"success, hang-up fails", true, true, true, {}, false, 1, {hangupFailedMessage}},
         {"success, box hidden", true, true, false, {}, true, 0, {}},
-        {"success, not ticked", true, false, true, {}, true, 0, {}},
         {"failure, Yes", false, true, true, {true, true}, false, 1,
             {corruptQuestion(), hangupQuestion, hangupFailedMessage}},
         {"failure, No", false, true, true, {true, false}, true, 0,
             {corruptQuestion(), hangupQuestion}},
-        {"failure, not ticked", false, false, true, {true}, true, 0, {corruptQuestion()}},
     };
     for (const Case &c : cases) {
         TempDir dir;

@@ -33,14 +33,6 @@ TEST(DownloadRules, StateTextsAndTheirEffect)
     }
 }
 
-TEST(DownloadRules, UrlIsBaseThenServerPathThenFileName)
-{
-    EXPECT_EQ(resultsUrl("http://results.example:81", "sa.rtl"),
-        "http://results.example:81/dwnld/sa.rtl");
-    EXPECT_EQ(resultsUrl("https://host/base/", "sa.rtl"), "https://host/base/dwnld/sa.rtl");
-    EXPECT_EQ(urlfilename("https://host/base/dwnld/sa.rtl"), "sa.rtl");
-}
-
 TEST(DownloadRules, ContentLengthMustBeAPositive32BitNumber)
 {
     struct Case
@@ -178,20 +170,4 @@ TEST(DownloadCheck, RefusesEverythingThatIsNotAWholeValidHistory)
         EXPECT_FALSE(verdict.good) << c.name;
     }
     EXPECT_TRUE(check(good).good);
-}
-
-TEST(DownloadRules, ReplaceQuestionNamesTheNewestDrawOrWarnsOfFewerDraws)
-{
-    DownloadCheck c;
-    c.good = true;
-    c.count = 1502;
-    c.newest = {2003, 3, 5};
-    const std::string upTo
-        = "Do you want to replace your current results for Lotto with those up to 5/3/2003";
-    EXPECT_EQ(replaceQuestion(1500, c), upTo);
-    EXPECT_EQ(replaceQuestion(1502, c), upTo);
-    EXPECT_EQ(replaceQuestion(1503, c),
-        "You seem to have more results in your history file for Lotto than the downloaded ones. "
-        "Do you still want to overwrite your current result history with the downloaded result "
-        "history.");
 }
