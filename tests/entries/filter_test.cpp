@@ -130,16 +130,6 @@ TEST(BothFilters, SumMarkedEntriesAreNeitherComparedNorReference)
     EXPECT_EQ(checked, 2);
 }
 
-TEST(Listing, LinesEndInABlankAndShowTheMarks)
-{
-    RecordFile file = fileOf({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 49}});
-    markBySum(file, sumBand(1));
-    const Listing listing = listingOf(file);
-    EXPECT_EQ(
-        listing.lines, (std::vector<std::string> {"01 02 03 04 05 06 ", "07 08 09 10 11 49 "}));
-    EXPECT_EQ(listing.marked, (std::vector<bool> {true, false}));
-}
-
 TEST(Removal, KeepsUnmarkedRecordsUnchangedWithTheNewCount)
 {
     std::vector<BallRecord> records {entryRecord(4, {1, 2, 3, 4, 5, 6}),
@@ -201,19 +191,6 @@ TEST(Removal, RewritesTheEntryFileFromTheWorkingCopy)
     BallRecord second = entryRecord(0, sum85);
     EXPECT_EQ(readBytes(entryfile), bytesOf({entryRecord(2, sum150), second}));
     EXPECT_TRUE(pickwise::testing::exists(copyPath));
-}
-
-TEST(Marks, SetMarkChangesOnlyBallSevenOfThatRecord)
-{
-    TempDir dir;
-    const std::string copyPath = dir.file("temp.lot");
-    writeEntries(copyPath, {sum21, sum150});
-    ASSERT_EQ(setMark(copyPath, 2, true), "");
-    auto records = recordsOf(readBytes(copyPath));
-    EXPECT_EQ(records[1].ball[6], -1);
-    EXPECT_EQ(records[0], entryRecord(2, sum21));
-    ASSERT_EQ(setMark(copyPath, 2, false), "");
-    EXPECT_EQ(readBytes(copyPath), bytesOf({entryRecord(2, sum21), entryRecord(0, sum150)}));
 }
 
 TEST(Copy, MissingEntryFileIsReportedAndOldCopyStays)

@@ -102,16 +102,6 @@ INSTANTIATE_TEST_SUITE_P(Entries, Tiers,
         TierCase {"zeroFilledEntry", {0, 0, 0, 0, 0, 0}, 0, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(TierLabels, SummaryAndListNameTheBonusTiersDifferently)
-{
-    EXPECT_EQ(summaryLabel(2), "Match 5+B");
-    EXPECT_EQ(listTag(2), "Match 5+PB");
-    EXPECT_EQ(summaryLabel(7), "Match 3");
-    EXPECT_EQ(listTag(6), "Match 3+PB");
-    EXPECT_EQ(summaryLabel(0), "");
-    EXPECT_EQ(listTag(8), "");
-}
-
 TEST(Texts, HeaderAndStatusLines)
 {
     BallRecord draw;

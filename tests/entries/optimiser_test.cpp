@@ -50,14 +50,6 @@ TEST(Links, CountDrawsHoldingBothNumbersWithoutTheBonus)
     EXPECT_EQ(table.links(0, 1), 0);
 }
 
-TEST(Links, OnlyTheProcessedRecordsCount)
-{
-    LinkTable table;
-    table.process(drawsOf({{1, 2, 3, 4, 5, 6, 7}, {1, 2, 10, 11, 12, 13, 3}}), 2, 2);
-    EXPECT_EQ(table.links(1, 2), 1);
-    EXPECT_EQ(table.links(1, 3), 0);
-}
-
 TEST(Chain, WorkedExampleFollowsTheNumberChosenBefore)
 {
     const LinkTable table = tableOf(workedExample);
@@ -130,14 +122,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, Ranges,
         RangeCase {"1", 10, RangeProblem::None, 10}, RangeCase {" 3", 10, RangeProblem::None, 8},
         RangeCase {"2.5", 10, RangeProblem::None, 8},
         RangeCase {"3.5", 10, RangeProblem::None, 8}));
-
-TEST(Texts, MessagesAndCaption)
-{
-    EXPECT_EQ(problemText(RangeProblem::Outside), "Your entry is outside the permitted draw range");
-    EXPECT_EQ(processedText("25"), "Last 25 draws have been link processed");
-    EXPECT_EQ(frameCaption(1234), "Enter number from 1 to 1234");
-    EXPECT_EQ(doneText(3, "05 December 2026"), "Done - 3 entries added to draw 05 December 2026");
-}
 
 TEST(Append, NewEntriesFollowTheExistingOnes)
 {
