@@ -1,0 +1,108 @@
+#pragma once
+
+#include "core/sharedstate.h"
+#include "mainwindow/form1.h"
+#include "platform/platform.h"
+#include "platform/testing/fakes.h"
+#include "tests/support/testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace pickwise::testing {
+
+// A child window standing in for the windows other developers build.
+class StubChild : public ChildWindow
+{
+public:
+    explicit StubChild(const QString &name) { setObjectName(name); }
+};
+
+// A main window over a temporary installation folder with the port doubles.
+// Saturday 5 December 2026 is "today".
+struct Rig
+{
+    TempDir dir;
+    SharedState state;
+    FakeDialogs dialogs;
+    FakePrinter printer;
+    FakeShell shell;
+    FixedClock clock {{2026, 12, 5}};
+    ScriptedRandom random;
+    Platform platform {dialogs, printer, shell, clock, random, nullptr};
+    std::unique_ptr<Form1> form;
+
+    Rig()
+    {
+        state.apppath = dir.path();
+        printer.printers = {"Office"};
+        form = std::make_unique<Form1>(state, platform);
+    }
+
+    Form1 &start()
+    {
+        form->start();
+        return *form;
+    }
+
+    std::string file(const std::string &name) const { return dir.file(name); }
+    std::string todayFile() const { return file("Lotto05DEC2026.lot"); }
+
+    template<class T>
+    T *find(const char *name) const
+    {
+        T *w = form->findChild<T *>(QString::fromUtf8(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QListWidget *list(const char *name) const { return find<QListWidget>(name); }
+    QString box(const char *name) const { return find<QLineEdit>(name)->text(); }
+    void click(const char *name) const { find<QPushButton>(name)->click(); }
+    void trigger(const char *name) const { find<QAction>(name)->trigger(); }
+    bool ballsShown() const { return !find<QLabel>("Image2_0")->isHidden(); }
+
+    QStringList lines(const char *listName) const
+    {
+        QStringList out;
+        QListWidget *l = list(listName);
+        for (int i = 0; i < l->count(); ++i)
+            out << l->item(i)->text();
+        return out;
+    }
+    QList<int> selectedRows() const
+    {
+        QList<int> rows;
+        QListWidget *l = list("List1");
+        for (int i = 0; i < l->count(); ++i)
+            if (l->item(i)->isSelected())
+                rows << i;
+        return rows;
+    }
+    void select(const QList<int> &rows) const
+    {
+        QListWidget *l = list("List1");
+        l->clearSelection();
+        for (int r : rows)
+            l->item(r)->setSelected(true);
+    }
+
+    // The top-level window with that object name, or nullptr.
+    static QWidget *window(const char *name)
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name) && w->isVisible())
+                return w;
+        return nullptr;
+    }
+};
+
+} // namespace pickwise::testing

@@ -1,0 +1,301 @@
+#include "rig.h"
+
+#include <QComboBox>
+
+using namespace pickwise;
+using namespace pickwise::testing;
+
+namespace {
+
+const Date today {2026, 12, 5};
+
+// Seventeen draws from 4 January 2003; the last moved to 5 March 2003 (still
+// after the sixteenth, 26 February) with known balls.
+std::vector<BallRecord> seventeenDraws()
+{
+    auto draws = makeHistory(17);
+    draws[16] = drawRecord(0, 17, {2003, 3, 5}, {1, 5, 12, 23, 34, 45, 7});
+    return draws;
+}
+
+} // namespace
+
+class WindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addResultStoresTheDrawSorted();
+    void addResultRefusesBadNumbers_data();
+    void addResultRefusesBadNumbers();
+    void addResultCancelStoresNothing();
+    void drawHistoryListsAndPicksADate();
+    void drawHistoryOfEmptyFile();
+    void printerSelectionSavesTheChoice();
+    void printerSelectionWithoutPrinters();
+    void printButtonsPrintTheLists();
+    void historyAndTicketPreconditions();
+};
+
+static void typeDraw(QWidget *form2, const QStringList &numbers)
+{
+    for (int i = 0; i < 7; ++i)
+        form2->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i + 1))->setText(numbers[i]);
+}
+
+static void clickIn(QWidget *window, const char *name)
+{
+    window->findChild<QPushButton *>(QString::fromUtf8(name))->click();
+}
+
+void WindowsTest::addResultStoresTheDrawSorted()
+{
+    Rig rig;
+    const auto history = makeHistory(3);
+    writeHistory(rig.file("sa.rtl"), history);
+    rig.start();
+    QVERIFY(!rig.ballsShown());
+
+    rig.click("Command1");
+    QWidget *form2 = Rig::window("Form2");
+    QVERIFY(form2);
+    QCOMPARE(form2->windowTitle(), QStringLiteral("Draw Result for  5/ 12/ 2026"));
+    QVERIFY(!rig.form->isEnabled());
+    QVERIFY(rig.dialogs.shown.empty()); // a Saturday: no question
+
+    typeDraw(form2, {"7", "3", "49", "1", "20", "11", "5"});
+    clickIn(form2, "Command1");
+    QVERIFY(rig.dialogs.shown.empty());
+    QVERIFY(!Rig::window("Form2"));
+    QVERIFY(rig.form->isEnabled());
+
+    // Appended after the 2003 draws: record 1's count and the new record's
+    // count (the buffer it was built in) both read 4.
+    auto expected = history;
+    expected[0].count = 4;
+    expected.push_back(drawRecord(4, 4, today, {1, 3, 7, 11, 20, 49, 5}));
+    QCOMPARE(readBytes(rig.file("sa.rtl")), bytesOf(expected));
+    QVERIFY(rig.ballsShown());
+    QCOMPARE(rig.state.winballs, (Draw {1, 3, 7, 11, 20, 49, 5}));
+    QCOMPARE(rig.state.drawpos, int16_t(0));
+
+    // Deleting it straight away looks it up first.
+    rig.click("Command2");
+    expected.pop_back();
+    expected[0].count = 3;
+    auto left = readBytes(rig.file("sa.rtl"));
+    left.resize(3 * 26); // the stale fourth record stays beyond the count
+    QCOMPARE(left, bytesOf(expected));
+    QVERIFY(!rig.ballsShown());
+}
+
+void WindowsTest::addResultRefusesBadNumbers_data()
+{
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QString>("message");
+    const QString range = "One or more of your main numbers is not in the correct range";
+    QTest::newRow("bonus repeats a main number")
+        << QStringList({"7", "3", "49", "1", "20", "11", "3"}) << "You have duplicate numbers";
+    QTest::newRow("empty box") << QStringList({"7", "3", "", "1", "20", "11", "5"}) << range;
+    QTest::newRow("fifty") << QStringList({"7", "3", "50", "1", "20", "11", "5"}) << range;
+    QTest::newRow("beyond 16 bits")
+        << QStringList({"7", "3", "70000", "1", "20", "11", "5"}) << range;
+}
+
+void WindowsTest::addResultRefusesBadNumbers()
+{
+    QFETCH(QStringList, numbers);
+    QFETCH(QString, message);
+    Rig rig;
+    writeHistory(rig.file("sa.rtl"), makeHistory(3));
+    rig.start();
+    const auto before = readBytes(rig.file("sa.rtl"));
+    rig.click("Command1");
+    QWidget *form2 = Rig::window("Form2");
+    typeDraw(form2, numbers);
+    clickIn(form2, "Command1");
+    QCOMPARE(rig.dialogs.texts(), std::vector<std::string>({message.toStdString()}));
+    QCOMPARE(Rig::window("Form2"), form2); // stays open for a correction
+    QCOMPARE(readBytes(rig.file("sa.rtl")), before);
+    QVERIFY(!rig.ballsShown());
+    form2->close();
+}
+
+void WindowsTest::addResultCancelStoresNothing()
+{
+    Rig rig;
+    rig.start();
+    rig.click("Command1");
+    QWidget *form2 = Rig::window("Form2");
+    typeDraw(form2, {"7", "3", "49", "1", "20", "11", "5"});
+    clickIn(form2, "Command2");
+    QVERIFY(!Rig::window("Form2"));
+    QVERIFY(rig.form->isEnabled());
+    QCOMPARE(readBytes(rig.file("sa.rtl")).size(), size_t(0));
+    QVERIFY(!rig.ballsShown());
+}
+
+void WindowsTest::drawHistoryListsAndPicksADate()
+{
+    Rig rig;
+    writeHistory(rig.file("sa.rtl"), seventeenDraws());
+    rig.start();
+    rig.trigger("mnuhistory");
+    QWidget *form3 = Rig::window("Form3");
+    QVERIFY(form3);
+    QCOMPARE(form3->windowTitle(), QStringLiteral("Draw Results for Lotto"));
+    QVERIFY(rig.state.historyopen);
+    QVERIFY(!rig.form->isEnabled());
+
+    auto *list = form3->findChild<QListWidget *>(QStringLiteral("List1"));
+    QCOMPARE(list->count(), 17);
+    QCOMPARE(list->item(0)->text().left(17), QStringLiteral("00001 04 01 2003:"));
+    QCOMPARE(list->item(16)->text(), QStringLiteral("00017 05 03 2003: 01 05 12 23 34 45 B 07"));
+
+    // A double-click picks the date; the draw is shown once the list closes.
+    QVERIFY(QTest::qWaitForWindowExposed(form3));
+    list->scrollToItem(list->item(16));
+    const QPoint at = list->visualItemRect(list->item(16)).center();
+    // The view reacts to a double-click only on the line the first click pressed.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(rig.find<QDateEdit>("DTPicker1")->date(), QDate(2003, 3, 5));
+    QVERIFY(Rig::window("Form3"));
+
+    clickIn(form3, "Command1");
+    QVERIFY(!Rig::window("Form3"));
+    QVERIFY(!rig.state.historyopen);
+    QVERIFY(rig.form->isEnabled());
+    QVERIFY(rig.ballsShown());
+    QCOMPARE(rig.state.drawpos, int16_t(17));
+    QCOMPARE(rig.state.winballs, (Draw {1, 5, 12, 23, 34, 45, 7}));
+}
+
+void WindowsTest::drawHistoryOfEmptyFile()
+{
+    Rig rig;
+    rig.start();
+    rig.trigger("mnuhistory");
+    QWidget *form3 = Rig::window("Form3");
+    QCOMPARE(form3->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 0);
+    clickIn(form3, "Command2");
+    QCOMPARE(rig.dialogs.texts(), std::vector<std::string>({"There is no list to print!"}));
+    QVERIFY(rig.printer.ops.size() <= 1); // at most the printer chosen at start-up
+    form3->close(); // the title bar's close does what Close does
+    QVERIFY(!rig.state.historyopen);
+    QVERIFY(rig.form->isEnabled());
+}
+
+void WindowsTest::printerSelectionSavesTheChoice()
+{
+    Rig rig;
+    rig.printer.printers = {};
+    rig.start();
+    QVERIFY(!rig.state.printerok);
+    QVERIFY(!rig.find<QPushButton>("Command9")->isEnabled());
+    QVERIFY(!rig.find<QPushButton>("Command10")->isEnabled());
+
+    rig.printer.printers = {"Office", "Label Writer"};
+    rig.trigger("mnuselprinter");
+    QWidget *form11 = Rig::window("Form11");
+    QVERIFY(form11);
+    QCOMPARE(form11->windowTitle(), QStringLiteral("Printer Selection"));
+    auto *combo = form11->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->currentText(), QStringLiteral("Office"));
+    combo->setCurrentIndex(1);
+    clickIn(form11, "Command1");
+
+    const auto saved = readBytes(rig.file("print.dat"));
+    QCOMPARE(saved.size(), size_t(255));
+    std::string expected = "Label Writer";
+    expected.resize(255, ' ');
+    QCOMPARE(std::string(saved.begin(), saved.end()), expected);
+    QCOMPARE(rig.printer.current, std::string("Label Writer"));
+    QVERIFY(rig.state.printerok);
+    QVERIFY(rig.find<QPushButton>("Command9")->isEnabled());
+    QVERIFY(rig.find<QPushButton>("Command10")->isEnabled());
+    QVERIFY(rig.form->isEnabled());
+
+    // Next time the saved printer is the one offered.
+    rig.trigger("mnuselprinter");
+    form11 = Rig::window("Form11");
+    QCOMPARE(form11->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(),
+        QStringLiteral("Label Writer"));
+    form11->close();
+}
+
+void WindowsTest::printerSelectionWithoutPrinters()
+{
+    Rig rig;
+    rig.printer.printers = {};
+    rig.start();
+    rig.trigger("mnuselprinter");
+    QWidget *form11 = Rig::window("Form11");
+    auto *combo = form11->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QCOMPARE(combo->count(), 1);
+    QCOMPARE(combo->currentText(), QStringLiteral("No Printers Installed"));
+    clickIn(form11, "Command1");
+    QVERIFY(!rig.state.printerok);
+    QVERIFY(!rig.find<QPushButton>("Command9")->isEnabled());
+    QCOMPARE(readBytes(rig.file("print.dat")).size(), size_t(0));
+    QVERIFY(rig.form->isEnabled());
+}
+
+void WindowsTest::printButtonsPrintTheLists()
+{
+    Rig rig;
+    writeHistory(rig.file("sa.rtl"), {drawRecord(1, 1, today, {3, 9, 14, 27, 33, 41, 7})});
+    writeEntries(rig.todayFile(), {{3, 9, 14, 27, 33, 7}, {1, 2, 4, 5, 6, 8}});
+    rig.start();
+    rig.printer.ops.clear();
+    rig.click("Command10");
+    const std::string indent(16, ' ');
+    QCOMPARE(rig.printer.ops,
+        std::vector<std::string>({"font Courier 10", "a4", "text ", "text ", "text ",
+            "text " + indent + "03 09 14 27 33 07 (5+B)", "end"}));
+    rig.printer.ops.clear();
+    rig.click("Command9");
+    QCOMPARE(rig.printer.ops.size(), size_t(8));
+    QCOMPARE(rig.printer.ops[6], "text " + indent + "01 02 04 05 06 08");
+}
+
+void WindowsTest::historyAndTicketPreconditions()
+{
+    Rig rig;
+    int made = 0;
+    for (ChildKind kind : {ChildKind::HistoryCheck, ChildKind::TicketPrinting})
+        rig.form->setChildFactory(kind, [&made] {
+            ++made;
+            return new StubChild("child");
+        });
+    rig.start();
+    rig.click("Command12");
+    rig.trigger("mnuprinttickets");
+    QCOMPARE(rig.dialogs.texts(),
+        std::vector<std::string>(
+            {"You do not have any entries listed to check against the draw history!",
+                "You do not have any entries listed for ticket printing"}));
+
+    writeEntries(rig.todayFile(), {{1, 2, 3, 4, 5, 6}});
+    rig.form->entriesDateChange();
+    rig.dialogs.clear();
+    rig.click("Command12");
+    QCOMPARE(rig.dialogs.texts(),
+        std::vector<std::string>(
+            {"There are no results in the results file - you cannot do a history check!"}));
+    QCOMPARE(made, 0);
+
+    writeHistory(rig.file("sa.rtl"), makeHistory(2));
+    rig.click("Command12");
+    QCOMPARE(made, 1);
+    Rig::window("child")->close();
+    rig.trigger("mnuprinttickets");
+    QCOMPARE(made, 2);
+    QVERIFY(!rig.form->isEnabled());
+    Rig::window("child")->close();
+    QVERIFY(rig.form->isEnabled());
+}
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
