@@ -74,7 +74,10 @@ PrintUKLotto::PrintUKLotto(SharedState &state, Platform &platform, QWidget *pare
         Frame1);
     // The full-grid alignment print stays reachable for setting up a new
     // printer; it is kept small so it does not compete with "Print Test".
-    Command3 = button("Command3", "Command3", nullptr, Frame1);
+    Command3 = button("Command3", "Command3",
+        "Prints every number on boards A and H, moved 10 times as far per value as the test "
+        "print",
+        Frame1);
     Command3->setMaximumWidth(Command3->sizeHint().width());
     auto *frame1Layout = new QGridLayout(Frame1);
     frame1Layout->addWidget(Frame2, 0, 0);
