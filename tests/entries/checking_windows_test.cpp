@@ -113,6 +113,7 @@ private slots:
     void historyCheckFillsListsAndTotals();
     void historyCheckPagesThroughFullLists();
     void historyCheckEmptyRangeAndBadDates();
+    void historyCheckCancelStopsAfterTheDrawInProgress();
     void filterHandTicksThenRemoves();
     void filterRemovingEveryEntryLeavesCountZero();
     void filterWithoutFilterOrTicksChangesNothing();
@@ -237,6 +238,28 @@ void CheckingWindowsTest::historyCheckEmptyRangeAndBadDates()
     QCOMPARE(s.dialogs.texts(),
         std::vector<std::string>(
             {"You cannot do a history check as there are no results in the history file"}));
+}
+
+void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
+{
+    Setup s;
+    writeDraws(s.state.pathOf("sa.rtl"), sameDraw(50, {1, 2, 3, 4, 5, 6, 7}));
+    writeEntries(s.state.entryfile, {{1, 2, 3, 4, 5, 6}});
+    Form6 form(s.state, s.platform, s.main);
+    bool closedWhileChecking = true;
+    // Runs inside the check, when it first lets events through.
+    QTimer::singleShot(0, &form, [&] {
+        closedWhileChecking = form.close();
+        child<QPushButton>(&form, "Command3")->click();
+    });
+    click(&form, "Command2");
+
+    QVERIFY(!closedWhileChecking);
+    QCOMPARE(rowsOf(child<QListView>(&form, "List1_0")),
+        QStringList({"04 JAN  2003", "01 02 03 04 05 06 Match 6"}));
+    QCOMPARE(text(&form, "Text1"), QStringLiteral("1"));
+    QVERIFY(!s.state.cancelflag);
+    QVERIFY(child<QPushButton>(&form, "Command1")->isEnabled());
 }
 
 void CheckingWindowsTest::filterHandTicksThenRemoves()
