@@ -4,7 +4,8 @@
 //   wheelgen all OUTDIR [FILE...]     regenerate from the recipe table
 //   wheelgen one OUTDIR D K N E [--method anneal|enum|steiner|compose]
 //                [--seed S] [--start LINES] [--target LINES] [--temp T]
-//                [--time SECONDS] [--split A --target-a LA --target-b LB]
+//                [--cool T --cycle ITERATIONS] [--time SECONDS]
+//                [--split A --target-a LA --target-b LB]
 //   wheelgen check DIR                verify every catalogue file in DIR
 //
 // A file is written only after an exhaustive check of its guarantee.
@@ -33,6 +34,8 @@ struct Recipe {
     std::size_t start = 0;   // 0: start at the target size
     std::size_t target = 0;  // 0: aim for E
     double temperature = 0.6;
+    double coolTo = 0;       // with cycle > 0: cooling schedule, see AnnealOptions
+    std::uint64_t cycle = 0;
     double timeLimit = 120;
     int split = 0;  // composition: size of the first part
     std::size_t targetA = 0, targetB = 0;
@@ -54,13 +57,14 @@ Recipe annealed(int d, int k, int n, std::size_t e, std::uint64_t seed = 1, std:
     return r;
 }
 Recipe composed(int d, int k, int n, std::size_t e, int split, std::size_t la, std::size_t lb,
-                std::uint64_t seed = 1) {
+                std::uint64_t seed = 1, double temp = 0.6) {
     Recipe r{d, k, n, e};
     r.method = Method::Compose;
     r.split = split;
     r.targetA = la;
     r.targetB = lb;
     r.seed = seed;
+    r.temperature = temp;
     return r;
 }
 
@@ -68,18 +72,39 @@ Recipe composed(int d, int k, int n, std::size_t e, int split, std::size_t la, s
 std::vector<Recipe> recipes() {
     std::vector<Recipe> all;
     for (auto [n, e] : {std::pair{7, 7}, {8, 28}, {9, 84}, {10, 210}}) all.push_back(enumerate(n, e));
-    for (auto [n, e] : {std::pair{8, 4}, {9, 7}, {10, 14}, {11, 22}, {12, 38}, {13, 75}, {14, 98}})
-        all.push_back(annealed(6, 5, n, e));
-    for (auto [n, e] : {std::pair{10, 3}, {11, 5}, {12, 6}, {13, 10}, {14, 14}, {15, 25}, {16, 26}})
-        all.push_back(annealed(6, 4, n, e));
-    for (auto [n, e] : {std::pair{15, 4}, {16, 5}, {17, 6}, {18, 7}, {19, 9}, {20, 10}})
-        all.push_back(annealed(6, 3, n, e));
-    for (auto [n, e] : {std::pair{9, 30}, {10, 50}, {11, 107}}) all.push_back(annealed(5, 5, n, e));
+
+    all.push_back(annealed(6, 5, 8, 4));
+    all.push_back(annealed(6, 5, 9, 7));
+    all.push_back(annealed(6, 5, 10, 14));
+    all.push_back(annealed(6, 5, 11, 22));
+    all.push_back(annealed(6, 5, 12, 38, 1, 0, 1.0));
+    all.push_back(annealed(6, 5, 13, 75, 1, 0, 0.5));
+    all.push_back(annealed(6, 5, 14, 98, 1, 0, 0.6, 600));
+
+    all.push_back(annealed(6, 4, 10, 3));
+    all.push_back(annealed(6, 4, 11, 5));
+    all.push_back(annealed(6, 4, 12, 6, 1, 0, 2.0));
+    all.push_back(annealed(6, 4, 13, 10, 1, 0, 1.0));
+    all.push_back(annealed(6, 4, 14, 14, 1, 0, 1.0));
+    all.push_back(annealed(6, 4, 15, 25, 1, 0, 1.0));
+    all.push_back(annealed(6, 4, 16, 26, 1, 34, 0.6, 900));
+
+    all.push_back(annealed(6, 3, 15, 4));
+    all.push_back(annealed(6, 3, 16, 5));
+    all.push_back(annealed(6, 3, 17, 6, 1, 0, 10.0));
+    all.push_back(composed(6, 3, 18, 7, 6, 1, 6, 1, 2.0));
+    all.push_back(composed(6, 3, 19, 9, 8, 4, 5, 1, 1.0));
+    all.push_back(composed(6, 3, 20, 10, 8, 4, 6, 1, 2.0));
+
+    all.push_back(annealed(5, 5, 9, 30));
+    all.push_back(annealed(5, 5, 10, 50, 1, 0, 0.3));
+    all.push_back(annealed(5, 5, 11, 107, 1, 0, 0.3));
     {
         Recipe r{5, 5, 12, 132};
         r.method = Method::Steiner;
         all.push_back(r);
     }
+
     for (auto [n, e] : {std::pair{9, 3}, {10, 7}, {11, 10}, {12, 17}, {13, 25}, {14, 37}})
         all.push_back(annealed(5, 4, n, e));
     for (auto [n, e] : {std::pair{14, 5}, {15, 8}, {16, 10}}) all.push_back(annealed(5, 3, n, e));
@@ -120,6 +145,8 @@ bool build(const Recipe& r, const std::string& outDir, bool verbose) {
             o.start = r.start ? r.start : o.target;
             o.seed = r.seed;
             o.temperature = r.temperature;
+            o.coolTo = r.coolTo;
+            o.cycle = r.cycle;
             o.timeLimit = r.timeLimit;
             o.verbose = verbose;
             res = anneal(o);
@@ -156,7 +183,8 @@ int usage() {
     std::fprintf(stderr,
                  "usage: wheelgen all OUTDIR [FILE...]\n"
                  "       wheelgen one OUTDIR D K N E [--method anneal|enum|steiner|compose] [--seed S]\n"
-                 "                [--start L] [--target L] [--temp T] [--time SEC]\n"
+                 "                [--start L] [--target L] [--temp T] [--cool T --cycle ITERS]\n"
+                 "                [--time SEC]\n"
                  "                [--split A --target-a LA --target-b LB]\n"
                  "       wheelgen check DIR\n");
     return 2;
@@ -218,6 +246,8 @@ int main(int argc, char** argv) {
             else if (opt == "--start") r.start = static_cast<std::size_t>(std::atol(v));
             else if (opt == "--target") r.target = static_cast<std::size_t>(std::atol(v));
             else if (opt == "--temp") r.temperature = std::atof(v);
+            else if (opt == "--cool") r.coolTo = std::atof(v);
+            else if (opt == "--cycle") r.cycle = std::strtoull(v, nullptr, 10);
             else if (opt == "--time") r.timeLimit = std::atof(v);
             else if (opt == "--split") r.split = std::atoi(v);
             else if (opt == "--target-a") r.targetA = static_cast<std::size_t>(std::atol(v));

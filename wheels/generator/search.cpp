@@ -52,7 +52,7 @@ private:
 class Annealer {
 public:
     explicit Annealer(const AnnealOptions& o)
-        : o_(o), full_((Mask(1) << o.n) - 1), rng_(o.seed) {
+        : o_(o), full_((Mask(1) << o.n) - 1), rng_(o.seed), temperature_(o.temperature) {
         subsets_ = allSubsets(o_.n, o_.d);
         count_.assign(subsets_.size(), 0);
         where_.assign(subsets_.size(), -1);
@@ -85,6 +85,10 @@ public:
             }
             if (uncovered_.size() < bestMissing) bestMissing = uncovered_.size();
             if ((it & 0xFFF) == 0) {
+                if (o_.cycle > 0) {
+                    const double phase = static_cast<double>(it % o_.cycle) / static_cast<double>(o_.cycle);
+                    temperature_ = o_.temperature * std::pow(o_.coolTo / o_.temperature, phase);
+                }
                 const double now = secondsSince(t0);
                 if (now > o_.timeLimit) break;
                 if (o_.verbose && now >= nextReport) {
@@ -213,7 +217,7 @@ private:
             delta += count_[rankColex(lost)] == 1;
             delta -= count_[rankColex(gained)] == 0;
         });
-        if (delta > 0 && rng_.unit() >= std::exp(-delta / o_.temperature)) return;
+        if (delta > 0 && rng_.unit() >= std::exp(-delta / temperature_)) return;
         forEachChanged(line, a, b, [&](Mask lost, Mask gained) {
             bump(lost, -1);
             bump(gained, +1);
@@ -229,6 +233,7 @@ private:
     AnnealOptions o_;
     Mask full_;
     Rng rng_;
+    double temperature_;
     std::vector<Mask> subsets_;
     std::vector<int> count_;
     std::vector<std::int32_t> where_;
@@ -246,8 +251,10 @@ SearchResult anneal(const AnnealOptions& options) {
     SearchResult r = annealer.run();
     normalise(r.lines);
     std::ostringstream note;
-    note << "annealing, start " << options.start << " lines, temperature " << options.temperature
-         << ", " << r.iterations << " iterations";
+    note << "annealing, start " << options.start << " lines, temperature " << options.temperature;
+    if (options.cycle > 0)
+        note << " cooling to " << options.coolTo << " every " << options.cycle << " iterations";
+    note << ", " << r.iterations << " iterations";
     r.note = note.str();
     return r;
 }

@@ -14,7 +14,13 @@ struct AnnealOptions {
     std::size_t start = 0;   // number of lines to begin with
     std::size_t target = 0;  // stop once a valid wheel this small exists
     std::uint64_t seed = 1;
-    double temperature = 0.6;  // constant, in units of uncovered d-subsets
+    double temperature = 0.6;  // in units of uncovered d-subsets
+    // With cycle > 0 the temperature falls geometrically from `temperature`
+    // to `coolTo` over `cycle` iterations, then starts again from the top.
+    // Designs whose moves shift hundreds of sets at once need this; the
+    // others do better at a constant temperature.
+    double coolTo = 0.0;
+    std::uint64_t cycle = 0;
     double timeLimit = 60.0;   // seconds
     bool verbose = false;
 };
