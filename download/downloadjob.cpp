@@ -96,6 +96,16 @@ void DownloadJob::restore(Dialogs &dialogs)
     removeFile(backupPath());
 }
 
+void DownloadJob::abandon()
+{
+    std::vector<uint8_t> backup;
+    std::vector<uint8_t> current;
+    if (readFileBytes(backupPath(), backup, false).empty()
+        && readFileBytes(resultsPath(), current, false).empty() && current == backup)
+        removeFile(backupPath());
+    m_dlstate = Cancelled;
+}
+
 std::string DownloadJob::finish(Dialogs &dialogs, const FinishOptions &options)
 {
     bool failure = false;

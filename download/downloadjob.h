@@ -67,6 +67,10 @@ public:
     // backup back or installs the download, and returns the status text.
     std::string finish(Dialogs &dialogs, const FinishOptions &options);
 
+    // The window goes away mid-download: the history was never touched, so the
+    // backup goes too, unless the history no longer matches it.
+    void abandon();
+
     std::string resultsPath() const;
     std::string backupPath() const;
 

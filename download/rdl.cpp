@@ -106,6 +106,8 @@ RDL::~RDL()
 {
     if (m_busy && m_platform.http)
         m_platform.http->cancel();
+    if (m_busy && m_job)
+        m_job->abandon();
 }
 
 QString RDL::url() const

@@ -181,6 +181,8 @@ private slots:
     void downloads();
     void cancelMidway_data();
     void cancelMidway();
+    void cancelWhileTakingPieces();
+    void windowGoneMidDownloadLeavesTheHistory();
     void closeSetsDoneFlag();
 };
 
@@ -283,6 +285,46 @@ void RdlTest::cancelMidway()
     QTRY_VERIFY(h.button("Command1")->isEnabled());
     QCOMPARE(h.dialogs.texts(), std::vector<std::string> {download::failedQuestion()});
     QCOMPARE(QString::fromStdString(h.status()), status);
+    QVERIFY(readBytes(h.dir.file("sa.rtl")) == before);
+    QCOMPARE(h.filesLeft(), QStringList {QStringLiteral("sa.rtl")});
+}
+
+void RdlTest::cancelWhileTakingPieces()
+{
+    Harness h(1500);
+    ScriptedServer::Response good;
+    good.body = qbytes(history(1502));
+    h.server.setResponse(good);
+    const Bytes before = readBytes(h.dir.file("sa.rtl"));
+    h.dialogs.answer(true);
+    // The bar moves once per piece taken; Cancel lands part way through.
+    auto *bar = h.child<QProgressBar>("ProgressBar1");
+    connect(bar, &QProgressBar::valueChanged, this, [&h](int value) {
+        if (value >= 10 && h.button("Command2")->isEnabled())
+            QTest::mouseClick(h.button("Command2"), Qt::LeftButton);
+    });
+
+    QTest::mouseClick(h.button("Command1"), Qt::LeftButton);
+    QTRY_VERIFY(h.button("Command1")->isEnabled());
+    QVERIFY(bar->value() < 100);
+    QCOMPARE(h.dialogs.texts(), std::vector<std::string> {download::failedQuestion()});
+    QCOMPARE(h.status(), std::string(download::someFailedStatus));
+    QVERIFY(readBytes(h.dir.file("sa.rtl")) == before);
+    QCOMPARE(h.filesLeft(), QStringList {QStringLiteral("sa.rtl")});
+}
+
+void RdlTest::windowGoneMidDownloadLeavesTheHistory()
+{
+    Harness h(1500);
+    ScriptedServer::Response slow;
+    slow.body = qbytes(history(1502));
+    slow.sendBytes = 100;
+    slow.holdOpen = true;
+    h.server.setResponse(slow);
+    const Bytes before = readBytes(h.dir.file("sa.rtl"));
+    QTest::mouseClick(h.button("Command1"), Qt::LeftButton);
+    QTRY_VERIFY(h.server.bodyBytesSent() == slow.sendBytes);
+    delete h.window.data();
     QVERIFY(readBytes(h.dir.file("sa.rtl")) == before);
     QCOMPARE(h.filesLeft(), QStringList {QStringLiteral("sa.rtl")});
 }
