@@ -87,7 +87,7 @@ std::vector<Recipe> recipes() {
     all.push_back(annealed(6, 4, 13, 10, 1, 0, 1.0));
     all.push_back(annealed(6, 4, 14, 14, 1, 0, 1.0));
     all.push_back(annealed(6, 4, 15, 25, 1, 0, 1.0));
-    all.push_back(annealed(6, 4, 16, 26, 1, 34, 0.6, 900));
+    all.push_back(annealed(6, 4, 16, 26, 1, 0, 0.6, 300));
 
     all.push_back(annealed(6, 3, 15, 4));
     all.push_back(annealed(6, 3, 16, 5));
