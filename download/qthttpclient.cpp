@@ -46,6 +46,9 @@ void QtHttpClient::get(const std::string &url, HttpListener *listener)
     // A results file must come from the server, never from a cache on the way.
     request.setAttribute(
         QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // The body is judged against Content-length byte for byte, so it must come
+    // as stored, not compressed on the way and unpacked here.
+    request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply *reply = m_manager.get(request);
     m_reply = reply;
 
