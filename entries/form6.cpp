@@ -165,6 +165,14 @@ Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     setWindowTitle(QStringLiteral("History Check Against Lotto Entry"));
 }
 
+Form6::~Form6()
+{
+    // The views outlive the lines they show (children go last); let them go
+    // first.
+    for (QListView *view : List1)
+        delete view;
+}
+
 bool Form6::aboutToClose()
 {
     // Close is disabled while a check runs; the title bar waits as well.

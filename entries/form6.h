@@ -49,6 +49,7 @@ class Form6 : public ChildWindow
 
 public:
     Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    ~Form6() override;
 
 protected:
     bool aboutToClose() override;

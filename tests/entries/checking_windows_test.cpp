@@ -21,6 +21,7 @@
 #include <QSlider>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 
 using namespace pickwise;
@@ -323,6 +324,20 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     click(&form, "Command1");
     QCOMPARE(text(&form, "Text2"), QStringLiteral("2"));
     QCOMPARE(text(&form, "Text3"), QStringLiteral("0"));
+
+    // Without the working copy nothing is removed, and the user is told.
+    const auto before = readBytes(s.state.entryfile);
+    const std::string copyPath = s.state.pathOf("temp.lot");
+    QVERIFY(::rename(copyPath.c_str(), (copyPath + ".away").c_str()) == 0);
+    click(&form, "Command2");
+    QCOMPARE(s.dialogs.lastText().rfind("The checked entries could not be removed; the entry file "
+                                        "has been left as it was.",
+                 0),
+        size_t(0));
+    QCOMPARE(readBytes(s.state.entryfile), before);
+    QCOMPARE(text(&form, "Text2"), QStringLiteral("2"));
+
+    QVERIFY(::rename((copyPath + ".away").c_str(), copyPath.c_str()) == 0);
     click(&form, "Command2");
     QCOMPARE(readBytes(s.state.entryfile), std::vector<uint8_t>(26, 0));
 }
