@@ -47,14 +47,14 @@ QPixmap ballPixmap(int number, bool bonus, qreal dpr)
     paintBall(p, box, bonus ? QColor(206, 32, 41) : QColor(232, 180, 20));
 
     // A white disc carries the number so it reads well on either colour.
-    const QRectF disc = box.adjusted(7.5, 7.5, -7.5, -7.5);
+    const QRectF disc = box.adjusted(5.5, 5.5, -5.5, -5.5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 240));
     p.drawEllipse(disc);
 
     QFont font(QStringLiteral("Sans Serif"));
     font.setBold(true);
-    font.setPixelSize(13);
+    font.setPixelSize(number >= 10 || number < 0 ? 12 : 13);
     p.setFont(font);
     p.setPen(bonus ? QColor(140, 10, 20) : QColor(20, 20, 20));
     p.drawText(disc, Qt::AlignCenter, QString::number(number));

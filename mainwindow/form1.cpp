@@ -343,7 +343,6 @@ void Form1::start()
         DTPicker2->setDate(today);
     }
     m_state.wheelno = 0;
-    m_helpFile = m_state.pathOf("PICKWISE.HLP");
     hideBalls();
     m_state.printerok = loadprinter(m_platform.printer, readSavedPrinter(m_state.apppath));
     Command9->setEnabled(m_state.printerok);
@@ -852,6 +851,7 @@ void Form1::optimiser()
     if (!w)
         return;
     m_optimiser = w;
+    connect(w, &ChildWindow::closed, this, [this] { m_optimiser = nullptr; });
     showChild(w, QString(), false, [this] {
         if (m_state.optimiserwroteshown)
             entriesDateChange();
@@ -877,6 +877,8 @@ void Form1::about()
     if (!w)
         return;
     m_about = w;
+    // Closed means gone: the next request makes a new one.
+    connect(w, &ChildWindow::closed, this, [this] { m_about = nullptr; });
     showChild(w, text(mainmsg::pickwiseTitle), false, nullptr);
 }
 

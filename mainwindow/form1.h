@@ -150,7 +150,6 @@ private:
     QPointer<ChildWindow> m_about;
     QPointer<ChildWindow> m_optimiser;
     bool m_exiting = false;
-    std::string m_helpFile;
 
     // Controls under their own names.
     QGroupBox *Frame4 = nullptr;

@@ -631,7 +631,6 @@ void Form1Test::aboutAndOptimiserKeepMainWindowEnabled()
     Rig::window("LinkProcess")->close();
     about->close();
     QVERIFY(rig.form->isEnabled());
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     rig.trigger("mnuAbout");
     QCOMPARE(made, 3); // a closed About window is made again
 }
