@@ -231,8 +231,10 @@ void PrintUKLotto::printAlignment()
 
 void PrintUKLotto::printTickets()
 {
+    // The amounts and the width come from the saved files; the directions are
+    // taken from the option buttons as they stand, as they always have been.
     tickets::printTickets(m_state.apppath, m_state.entryfile, m_state.printerok, m_platform.printer,
-        m_platform.dialogs);
+        m_platform.dialogs, Option1->isChecked(), Option3->isChecked());
 }
 
 bool PrintUKLotto::aboutToClose()

@@ -317,7 +317,7 @@ bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs)
 }
 
 bool printTickets(const std::string &apppath, const std::string &entryfile, bool printerok,
-    Printer &printer, Dialogs &dialogs)
+    Printer &printer, Dialogs &dialogs, std::optional<bool> shownRight, std::optional<bool> shownUp)
 {
     setupprinter(printer, printerok);
     SavedSettings saved;
@@ -329,8 +329,9 @@ bool printTickets(const std::string &apppath, const std::string &entryfile, bool
         dialogs.message(error);
         return false;
     }
-    const auto right = directionFromFlag(saved.calib.moveright).value_or(false);
-    const auto up = directionFromFlag(saved.calib.moveup).value_or(false);
+    const bool right
+        = shownRight ? *shownRight : directionFromFlag(saved.calib.moveright).value_or(false);
+    const bool up = shownUp ? *shownUp : directionFromFlag(saved.calib.moveup).value_or(false);
     const Correction corr
         = correctionFor(saved.calib.lrvalue, right, saved.calib.udvalue, up, calibrationUnit);
     const int dots = lineWidthDots(lineWidthFromCode(saved.widthcode));

@@ -149,10 +149,13 @@ void replay(const PrintPlan &plan, Printer &printer);
 // message and the document is ended. Returns whether it printed.
 bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs);
 
-// "Print Tickets": the saved amounts, directions and line width applied to the
-// entries of entryfile. Reports a read failure and prints nothing then.
+// "Print Tickets": the saved amounts and line width applied to the entries of
+// entryfile. The directions are those the window shows when given (after
+// opening or "Get Settings" they are the saved ones), else the saved ones.
+// Reports a read failure and prints nothing then.
 bool printTickets(const std::string &apppath, const std::string &entryfile, bool printerok,
-    Printer &printer, Dialogs &dialogs);
+    Printer &printer, Dialogs &dialogs, std::optional<bool> shownRight = {},
+    std::optional<bool> shownUp = {});
 
 namespace msg {
 constexpr const char *outOfRange

@@ -150,7 +150,8 @@ void PrintUKLottoTest::ticketsUseTheSavedSettings()
     writeBytes(f.calibFile(), {10, 0, 0, 0, 0, 0, 0, 0}); // 10 units Left
     pickwise::testing::writeEntries(f.state.entryfile, {{1, 2, 3, 4, 5, 48}});
     QPointer<PrintUKLotto> w = f.open();
-    // Shown but not saved: these must not reach the tickets.
+    // Shown but not saved: the amount and the width do not reach the tickets,
+    // the shown direction (Right) does.
     setText(w, "Text1", QStringLiteral("30"));
     child<QRadioButton>(w, "Option1")->click();
     child<QRadioButton>(w, "Option7")->click();
@@ -160,8 +161,8 @@ void PrintUKLottoTest::ticketsUseTheSavedSettings()
     QCOMPARE(f.printer.ops.size(), 10u);
     QCOMPARE(f.printer.ops[0], std::string("font Courier 10"));
     QCOMPARE(f.printer.ops[2], std::string("width 25"));
-    QCOMPARE(f.printer.ops[3], std::string("line 3746.000 715.000 3896.000 715.000"));
-    QCOMPARE(f.printer.ops[8], std::string("line 506.000 1132.000 656.000 1132.000"));
+    QCOMPARE(f.printer.ops[3], std::string("line 3634.000 715.000 3784.000 715.000"));
+    QCOMPARE(f.printer.ops[8], std::string("line 394.000 1132.000 544.000 1132.000"));
     QCOMPARE(f.printer.ops[9], std::string("end"));
     delete w;
 }
