@@ -35,13 +35,17 @@ BallFacts ballFacts(const std::vector<BallRecord> &draws, View view, int ball)
     for (int r = 1; r <= n; ++r) {
         const BallRecord &draw = draws[static_cast<size_t>(r - 1)];
         for (int p = 0; p < 7; ++p) {
-            if (!countsPosition(view, p) || draw.ball[static_cast<size_t>(p)] != ball)
-                continue;
-            last = r;
-            facts.lastDrawn = std::to_string(draw.day) + " " + monthabbrev(draw.month) + " "
-                + std::to_string(draw.year);
-            ++facts.timesDrawn;
+            if (countsPosition(view, p) && draw.ball[static_cast<size_t>(p)] == ball) {
+                last = r;
+                ++facts.timesDrawn;
+            }
         }
+    }
+    // Records run oldest to newest, so the last match is the latest draw.
+    if (last > 0) {
+        const BallRecord &latest = draws[static_cast<size_t>(last - 1)];
+        facts.lastDrawn = std::to_string(latest.day) + " " + monthabbrev(latest.month) + " "
+            + std::to_string(latest.year);
     }
     facts.drawsSince = n - last;
     return facts;
