@@ -4,7 +4,7 @@
 //   wheelgen all OUTDIR [FILE...]     regenerate from the recipe table
 //   wheelgen one OUTDIR D K N E [--method anneal|enum|steiner|compose]
 //                [--seed S] [--start LINES] [--target LINES] [--temp T]
-//                [--cool T --cycle ITERATIONS] [--time SECONDS]
+//                [--cool T --cycle ITERATIONS] [--symmetry M] [--time SECONDS]
 //                [--split A --target-a LA --target-b LB]
 //   wheelgen check DIR                verify every catalogue file in DIR
 //
@@ -36,6 +36,7 @@ struct Recipe {
     double temperature = 0.6;
     double coolTo = 0;       // with cycle > 0: cooling schedule, see AnnealOptions
     std::uint64_t cycle = 0;
+    int symmetry = 0;  // see AnnealOptions
     double timeLimit = 120;
     int split = 0;  // composition: size of the first part
     std::size_t targetA = 0, targetB = 0;
@@ -147,6 +148,7 @@ bool build(const Recipe& r, const std::string& outDir, bool verbose) {
             o.temperature = r.temperature;
             o.coolTo = r.coolTo;
             o.cycle = r.cycle;
+            o.symmetry = r.symmetry;
             o.timeLimit = r.timeLimit;
             o.verbose = verbose;
             res = anneal(o);
@@ -184,7 +186,7 @@ int usage() {
                  "usage: wheelgen all OUTDIR [FILE...]\n"
                  "       wheelgen one OUTDIR D K N E [--method anneal|enum|steiner|compose] [--seed S]\n"
                  "                [--start L] [--target L] [--temp T] [--cool T --cycle ITERS]\n"
-                 "                [--time SEC]\n"
+                 "                [--symmetry M] [--time SEC]\n"
                  "                [--split A --target-a LA --target-b LB]\n"
                  "       wheelgen check DIR\n");
     return 2;
@@ -248,6 +250,7 @@ int main(int argc, char** argv) {
             else if (opt == "--temp") r.temperature = std::atof(v);
             else if (opt == "--cool") r.coolTo = std::atof(v);
             else if (opt == "--cycle") r.cycle = std::strtoull(v, nullptr, 10);
+            else if (opt == "--symmetry") r.symmetry = std::atoi(v);
             else if (opt == "--time") r.timeLimit = std::atof(v);
             else if (opt == "--split") r.split = std::atoi(v);
             else if (opt == "--target-a") r.targetA = static_cast<std::size_t>(std::atol(v));
@@ -256,7 +259,10 @@ int main(int argc, char** argv) {
         }
         const bool sane = r.n >= kLineSize && r.n <= 20 && r.k >= 1 && r.k <= r.d && r.d <= r.n &&
                           r.k <= kLineSize && r.d <= 6;
-        if (!sane) return usage();
+        const std::size_t first = r.start ? r.start : (r.target ? r.target : r.lines);
+        const bool symmetric = r.symmetry <= 1 || (r.n % r.symmetry == 0 &&
+                                                   first % static_cast<std::size_t>(r.symmetry) == 0);
+        if (!sane || !symmetric) return usage();
         return build(r, dir, true) ? 0 : 1;
     }
     return usage();

@@ -61,9 +61,12 @@ public:
         outsideCombos_ = allSubsets(o_.n - kLineSize - 1, o_.d - o_.k);
         std::vector<Mask> pool = allSubsets(o_.n, kLineSize);
         std::set<Mask> used;
+        const int m = o_.symmetry > 0 ? o_.symmetry : 1;
         while (lines_.size() < o_.start) {
             const Mask l = pool[rng_.below(pool.size())];
-            if (used.insert(l).second) addLine(l);
+            if (!used.insert(l).second) continue;
+            // Lines j*m .. j*m+m-1 are the images of base line j.
+            for (int shift = 0; shift < m; ++shift) addLine(image(l, shift));
         }
     }
 
@@ -79,7 +82,7 @@ public:
                 if (o_.verbose)
                     std::fprintf(stderr, "  valid with %zu lines after %.1fs, %llu iterations\n",
                                  lines_.size(), secondsSince(t0), static_cast<unsigned long long>(it));
-                if (lines_.size() <= o_.target) break;
+                if (lines_.size() <= o_.target || o_.symmetry > 1) break;
                 dropWeakestLine();
                 continue;
             }
@@ -183,16 +186,56 @@ private:
             for (Mask u : outsideMasks_) f(c | u | a, c | u | b);
     }
 
-    void step() {
-        // Half the moves are blind swaps: they let the search drift across
-        // plateaus of equal cost that the targeted moves never leave.
+    // Shift by `shift` within each run of `symmetry` consecutive positions.
+    Mask image(Mask x, int shift) const {
+        const int m = o_.symmetry;
+        if (m <= 1 || shift == 0) return x;
+        Mask out = 0;
+        for (int p = 0; p < o_.n; ++p)
+            if (x & (Mask(1) << p)) out |= Mask(1) << (p - p % m + (p % m + shift) % m);
+        return out;
+    }
+
+    void swapInLine(std::size_t li, Mask a, Mask b) {
+        forEachChanged(lines_[li], a, b, [&](Mask lost, Mask gained) {
+            bump(lost, -1);
+            bump(gained, +1);
+        });
+        lines_[li] = (lines_[li] & ~a) | b;
+    }
+
+    // Under a symmetry every move is applied to the whole orbit of a base
+    // line, so the wheel stays invariant and the search space is m times
+    // smaller. Uncovered sets then come in orbits of m, which is the unit
+    // the temperature refers to.
+    void symmetricStep() {
+        const int m = o_.symmetry;
+        std::size_t li = 0;
+        Mask a = 0, b = 0;
         if (rng_.below(2) == 0) {
-            const std::size_t li = rng_.below(lines_.size());
-            const Mask line = lines_[li];
-            tryMove(li, rng_.randomBit(line), rng_.randomBit(full_ & ~line));
-            return;
+            li = rng_.below(lines_.size());
+            a = rng_.randomBit(lines_[li]);
+            b = rng_.randomBit(full_ & ~lines_[li]);
+        } else {
+            li = nearestLine(subsets_[uncovered_[rng_.below(uncovered_.size())]], a, b);
         }
-        const Mask s = subsets_[uncovered_[rng_.below(uncovered_.size())]];
+        const std::size_t base = li - li % static_cast<std::size_t>(m);
+        const int back = (m - static_cast<int>(li % static_cast<std::size_t>(m))) % m;
+        const Mask a0 = image(a, back), b0 = image(b, back);
+        const std::size_t before = uncovered_.size();
+        for (int shift = 0; shift < m; ++shift)
+            swapInLine(base + static_cast<std::size_t>(shift), image(a0, shift), image(b0, shift));
+        const double delta =
+            (static_cast<double>(uncovered_.size()) - static_cast<double>(before)) / m;
+        if (delta > 0 && rng_.unit() >= std::exp(-delta / temperature_)) {
+            for (int shift = m - 1; shift >= 0; --shift)
+                swapInLine(base + static_cast<std::size_t>(shift), image(b0, shift), image(a0, shift));
+        }
+    }
+
+    // Picks at random one of the lines meeting s most, and a swap (a out,
+    // b in) that brings it one position closer to s.
+    std::size_t nearestLine(Mask s, Mask& a, Mask& b) {
         int bestMeet = -1;
         nearest_.clear();
         for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -204,9 +247,26 @@ private:
             if (meet == bestMeet) nearest_.push_back(i);
         }
         const std::size_t li = nearest_[rng_.below(nearest_.size())];
-        const Mask line = lines_[li];
-        const Mask a = rng_.randomBit(line & ~s);
-        const Mask b = rng_.randomBit(s & ~line);
+        a = rng_.randomBit(lines_[li] & ~s);
+        b = rng_.randomBit(s & ~lines_[li]);
+        return li;
+    }
+
+    void step() {
+        if (o_.symmetry > 1) {
+            symmetricStep();
+            return;
+        }
+        // Half the moves are blind swaps: they let the search drift across
+        // plateaus of equal cost that the targeted moves never leave.
+        if (rng_.below(2) == 0) {
+            const std::size_t li = rng_.below(lines_.size());
+            const Mask line = lines_[li];
+            tryMove(li, rng_.randomBit(line), rng_.randomBit(full_ & ~line));
+            return;
+        }
+        Mask a = 0, b = 0;
+        const std::size_t li = nearestLine(subsets_[uncovered_[rng_.below(uncovered_.size())]], a, b);
         tryMove(li, a, b);
     }
 
@@ -254,6 +314,7 @@ SearchResult anneal(const AnnealOptions& options) {
     note << "annealing, start " << options.start << " lines, temperature " << options.temperature;
     if (options.cycle > 0)
         note << " cooling to " << options.coolTo << " every " << options.cycle << " iterations";
+    if (options.symmetry > 1) note << ", invariant under cyclic shifts of " << options.symmetry;
     note << ", " << r.iterations << " iterations";
     r.note = note.str();
     return r;

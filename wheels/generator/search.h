@@ -21,6 +21,10 @@ struct AnnealOptions {
     // others do better at a constant temperature.
     double coolTo = 0.0;
     std::uint64_t cycle = 0;
+    // With symmetry m > 1 the positions fall into runs of m (1..m, m+1..2m,
+    // ...), the wheel is kept invariant under shifting every run cyclically,
+    // and start must be a multiple of m. No stepping down in this mode.
+    int symmetry = 0;
     double timeLimit = 60.0;   // seconds
     bool verbose = false;
 };
