@@ -27,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -439,6 +440,27 @@ void Form1::ballpic(int position, int number)
                                     : QStringLiteral("Ball %1").arg(number));
     m_state.winballs[static_cast<size_t>(position)] = static_cast<int16_t>(number);
     label->show();
+}
+
+void Form1::redrawPictures()
+{
+    const qreal dpr = devicePixelRatioF();
+    Image5->setIcon(artwork::quickSelectIcon(artwork::QuickIcon::Results, dpr));
+    Image3->setIcon(artwork::quickSelectIcon(artwork::QuickIcon::Tickets, dpr));
+    Image1->setIcon(artwork::quickSelectIcon(artwork::QuickIcon::History, dpr));
+    Image4->setIcon(artwork::quickSelectIcon(artwork::QuickIcon::Statistics, dpr));
+    for (size_t i = 0; i < Image2.size(); ++i)
+        if (!Image2[i]->isHidden())
+            Image2[i]->setPixmap(artwork::ballPixmap(m_state.winballs[i], i >= 6, dpr));
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_watchingScreen && windowHandle()) {
+        m_watchingScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { redrawPictures(); });
+    }
 }
 
 void Form1::hideBalls()

@@ -96,6 +96,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
@@ -105,6 +106,8 @@ private:
     void updateChildControls();
 
     void ballpic(int position, int number);
+    // Draws the pictures again for the pixel ratio of the screen the window is on.
+    void redrawPictures();
     void hideBalls();
     void clearshown();
     void listEntries(const std::string &path);
@@ -150,6 +153,7 @@ private:
     QPointer<ChildWindow> m_about;
     QPointer<ChildWindow> m_optimiser;
     bool m_exiting = false;
+    bool m_watchingScreen = false;
 
     // Controls under their own names.
     QGroupBox *Frame4 = nullptr;

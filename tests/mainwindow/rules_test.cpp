@@ -63,10 +63,8 @@ TEST(Check, TagsEachEntryByItsBestClass)
     EXPECT_EQ(w, wins.size());
 }
 
-TEST(Check, WinsTextAndEntryCount)
+TEST(Check, EntryCountBoxReading)
 {
-    EXPECT_EQ(mainrules::winsText(2), " 2");
-    EXPECT_EQ(mainrules::winsText(0), " 0");
     EXPECT_EQ(mainrules::entryCount("12"), 12);
     EXPECT_EQ(mainrules::entryCount(" 2"), 2);
     EXPECT_EQ(mainrules::entryCount(""), 0);

@@ -1,6 +1,10 @@
 #include "rig.h"
 
+#include "mainwindow/artwork.h"
+
 #include <QComboBox>
+
+#include <cmath>
 
 using namespace pickwise;
 using namespace pickwise::testing;
@@ -35,6 +39,7 @@ private slots:
     void printerSelectionWithoutPrinters();
     void printButtonsPrintTheLists();
     void historyAndTicketPreconditions();
+    void ballPicturesFollowThePixelRatio();
 };
 
 static void typeDraw(QWidget *form2, const QStringList &numbers)
@@ -295,6 +300,23 @@ void WindowsTest::historyAndTicketPreconditions()
     QVERIFY(!rig.form->isEnabled());
     Rig::window("child")->close();
     QVERIFY(rig.form->isEnabled());
+}
+
+void WindowsTest::ballPicturesFollowThePixelRatio()
+{
+    for (qreal dpr : {1.0, 2.0}) {
+        const QPixmap main = artwork::ballPixmap(7, false, dpr);
+        const QPixmap bonus = artwork::ballPixmap(7, true, dpr);
+        QCOMPARE(main.deviceIndependentSize(), QSizeF(35, 35));
+        QCOMPARE(main.size(), QSize(35, 35) * dpr);
+        // Near the rim, where no number is drawn, the two sets differ clearly.
+        const QPoint rim(int(6 * dpr), int(17 * dpr));
+        const QColor m = main.toImage().pixelColor(rim);
+        const QColor b = bonus.toImage().pixelColor(rim);
+        QVERIFY2(std::abs(m.hue() - b.hue()) > 30, qPrintable(m.name() + " " + b.name()));
+        // Different numbers make different pictures.
+        QVERIFY(main.toImage() != artwork::ballPixmap(8, false, dpr).toImage());
+    }
 }
 
 QTEST_MAIN(WindowsTest)
