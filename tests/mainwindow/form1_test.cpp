@@ -341,7 +341,16 @@ void Form1Test::standingEntrySaveAndOpen()
     rig.start();
     const auto dated = readBytes(rig.todayFile());
 
+    // Nothing to open yet: the dated entries stay listed.
+    rig.trigger("mnuStandOpen");
+    QCOMPARE(rig.dialogs.texts(),
+        std::vector<std::string>({"You do not have a standing entry for this game!"}));
+    QCOMPARE(rig.state.entryfile, rig.todayFile());
+    QCOMPARE(rig.list("List1")->count(), 5);
+    QVERIFY(!exists(rig.file("StandLT.lot")));
+
     // None yet: copied without a question.
+    rig.dialogs.clear();
     rig.trigger("mnuSaveStand");
     QCOMPARE(rig.dialogs.texts(), std::vector<std::string>({"Done!"}));
     QCOMPARE(readBytes(rig.file("StandLT.lot")), dated);
