@@ -1,8 +1,22 @@
+#include "about/aboutrules.h"
+#include "about/frmabout.h"
 #include "core/sharedstate.h"
+#include "download/qthttpclient.h"
+#include "download/rdl.h"
+#include "entries/editentry.h"
+#include "entries/form10.h"
+#include "entries/form5.h"
+#include "entries/form6.h"
+#include "entries/linkprocess.h"
+#include "fileops/form30.h"
+#include "fileops/form8.h"
 #include "mainwindow/apppath.h"
 #include "mainwindow/form1.h"
 #include "platform/platform.h"
 #include "platform/qtports.h"
+#include "stats/form4.h"
+#include "tickets/printuklotto.h"
+#include "wheels/wheel6.h"
 
 #include <QApplication>
 
@@ -20,17 +34,32 @@ int main(int argc, char *argv[])
     QtShell shell;
     SystemClock clock;
     SystemRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
+    QtHttpClient http;
+    Platform platform {dialogs, printer, shell, clock, random, &http};
 
     Form1 form1(state, platform);
 
-    // ---- Window factories --------------------------------------------------
-    // Register one factory per window the main window opens, for example:
-    //   form1.setChildFactory(ChildKind::Entry,
-    //       [&] { return new Form5(state, platform, form1); });
-    //   form1.setHelpHandler([&] { ... });
-    // A kind without a factory leaves its menu items and buttons disabled.
-    // ---- end of window factories --------------------------------------------
+    // Every window the main window opens. A window works on the shared values
+    // and, through the main window's link, on the main window's lists.
+    MainWindowLink &link = form1;
+    form1.setChildFactory(ChildKind::Entry, [&] { return new Form5(state, platform, link); });
+    form1.setChildFactory(
+        ChildKind::EditEntry, [&] { return new editEntry(state, platform, link); });
+    form1.setChildFactory(
+        ChildKind::HistoryCheck, [&] { return new Form6(state, platform, link); });
+    form1.setChildFactory(ChildKind::Filter, [&] { return new Form10(state, platform); });
+    form1.setChildFactory(
+        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, link); });
+    form1.setChildFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
+    form1.setChildFactory(
+        ChildKind::WheelCreate, [&] { return new wheel6(state, platform, link); });
+    form1.setChildFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, link); });
+    form1.setChildFactory(ChildKind::FileDeletion, [&] { return new Form8(state, platform); });
+    form1.setChildFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
+    form1.setChildFactory(
+        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform); });
+    form1.setChildFactory(ChildKind::About, [&] { return new frmAbout(platform); });
+    form1.setHelpHandler([&] { about::showHelp(shell, dialogs, state.apppath); });
 
     form1.show();
     form1.start();
