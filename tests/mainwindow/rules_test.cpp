@@ -1,3 +1,4 @@
+#include "core/sharedstate.h"
 #include "mainwindow/apppath.h"
 #include "mainwindow/mainrules.h"
 
@@ -25,6 +26,13 @@ TEST(Apppath, FolderBecomesPrefixWithoutTrailingSeparator)
     };
     for (const auto &c : cases)
         EXPECT_EQ(apppathFrom(c.folder), c.apppath) << "folder \"" << c.folder << "\"";
+
+    // Installed in the root, the results file is the root's sa.rtl.
+    SharedState state;
+    state.apppath = apppathFrom("/");
+    EXPECT_EQ(state.pathOf("sa.rtl"), "/sa.rtl");
+    state.apppath = apppathFrom("/opt/pickwise/");
+    EXPECT_EQ(state.pathOf("sa.rtl"), "/opt/pickwise/sa.rtl");
 }
 
 TEST(Check, TagsEachEntryByItsBestClass)
