@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 #include "core/recordfile.h"
 #include "fileops/deletionrules.h"
+#include "fileops/filelist.h"
 #include "fileops/importrules.h"
 #include "platform/widgets.h"
 
@@ -39,8 +40,7 @@ Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     setObjectName(QStringLiteral("Form30"));
     setWindowTitle(QStringLiteral("Import Txt File"));
 
-    m_files = new QListWidget(this);
-    m_files->setObjectName(QStringLiteral("File1"));
+    m_files = new FileList(m_state.apppath, ".txt", this);
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("List2"));
     m_contents->setFont(listFont());
@@ -83,7 +83,6 @@ Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 
     // Load.
-    refreshFiles();
     m_state.importwrote = false;
     m_date->setDate(toQDate(m_platform.clock.today()));
     m_import->setVisible(false);
@@ -92,16 +91,12 @@ Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWi
 
 void Form30::refreshFiles()
 {
-    QSignalBlocker block(m_files);
-    m_files->clear();
-    for (const std::string &name : filedeletion::filesWithExtension(m_state.apppath, ".txt"))
-        m_files->addItem(qs(name));
+    m_files->refresh();
 }
 
 QString Form30::selectedFile() const
 {
-    const QListWidgetItem *item = m_files->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    return m_files->selectedName();
 }
 
 void Form30::backToValidate()

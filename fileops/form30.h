@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace pickwise {
 
+class FileList;
+
 // Import Txt File: shows a text file of entries, validates it and writes it as
 // the dated entry file of the chosen date.
 class Form30 : public ChildWindow
@@ -38,7 +40,7 @@ private:
     SharedState &m_state;
     Platform &m_platform;
     MainWindowLink &m_main;
-    QListWidget *m_files;
+    FileList *m_files;
     QListWidget *m_contents;
     QDateEdit *m_date;
     QPushButton *m_validate;

@@ -2,6 +2,7 @@
 
 #include "core/fileio.h"
 #include "fileops/deletionrules.h"
+#include "fileops/filelist.h"
 #include "platform/widgets.h"
 
 #include <QGridLayout>
@@ -25,8 +26,7 @@ Form8::Form8(SharedState &state, Platform &platform, QWidget *parent)
     hint->setWordWrap(true);
     auto *caption = new QLabel(QStringLiteral("Contents/Entries"), this);
     caption->setObjectName(QStringLiteral("Label2"));
-    m_files = new QListWidget(this);
-    m_files->setObjectName(QStringLiteral("File1"));
+    m_files = new FileList(m_state.apppath, ".lot", this);
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("List2"));
     m_contents->setFont(listFont());
@@ -56,21 +56,16 @@ Form8::Form8(SharedState &state, Platform &platform, QWidget *parent)
     });
     connect(remove, &QPushButton::clicked, this, &Form8::deleteFile);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-
-    refreshFiles();
 }
 
 void Form8::refreshFiles()
 {
-    m_files->clear();
-    for (const std::string &name : filedeletion::filesWithExtension(m_state.apppath, ".lot"))
-        m_files->addItem(qs(name));
+    m_files->refresh();
 }
 
 QString Form8::selectedFile() const
 {
-    const QListWidgetItem *item = m_files->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    return m_files->selectedName();
 }
 
 void Form8::viewandcreate()

@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace pickwise {
 
+class FileList;
+
 // File Deletion: lists the entry files, shows the one clicked and deletes it,
 // never the file the main window is showing.
 class Form8 : public ChildWindow
@@ -27,7 +29,7 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
-    QListWidget *m_files;
+    FileList *m_files;
     QListWidget *m_contents;
 };
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <string>
+
+namespace pickwise {
+
+// A file list box: the names of one folder's files with one extension.
+class FileList : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    FileList(std::string folder, std::string extension, QWidget *parent = nullptr);
+
+    void refresh();
+    // The chosen file's name, "" when none is selected.
+    QString selectedName() const;
+
+private:
+    std::string m_folder;
+    std::string m_extension;
+};
+
+} // namespace pickwise
