@@ -8,6 +8,7 @@
 // completed, while the old file (already on disk) is left alone by it.
 #include "download/downloadjob.h"
 #include "entries/form10.h"
+#include "entries/linkprocess.h"
 #include "fileops/form30.h"
 #include "tickets/printuklotto.h"
 #include "tickets/ticketrules.h"
@@ -93,7 +94,9 @@ class CrashSafetyTest : public QObject
 private slots:
     void insertAndDeleteDraw();
     void deleteEntries();
+    void saveStanding();
     void filterRemoval();
+    void optimiserEntries();
     void wheelSave();
     void import();
     void downloadInstall();
@@ -175,6 +178,26 @@ void CrashSafetyTest::deleteEntries()
     QCOMPARE(namesIn(rig.dir.path()), files);
 }
 
+// Save Standing over an older standing entry file.
+void CrashSafetyTest::saveStanding()
+{
+    Rig rig;
+    writeEntries(rig.todayFile(), disjointEntries(20));
+    const std::string standing = rig.file(standingEntryName);
+    writeEntries(standing, disjointEntries(5));
+    const auto before = readBytes(standing);
+    rig.start();
+    const QStringList files = namesIn(rig.dir.path());
+    {
+        FileSizeLimit full(limit);
+        rig.trigger("mnuSaveStand");
+    }
+    QCOMPARE(readBytes(standing), before);
+    QCOMPARE(rig.dialogs.texts().size(), size_t(2)); // the overwrite question, then the failure
+    QVERIFY(startsWith(rig.dialogs.lastText(), "Cannot write"));
+    QCOMPARE(namesIn(rig.dir.path()), files);
+}
+
 // The filter's Remove: sixteen entries, the second eight duplicates of the first.
 void CrashSafetyTest::filterRemoval()
 {
@@ -205,6 +228,42 @@ void CrashSafetyTest::filterRemoval()
     QVERIFY(startsWith(dialogs.lastText(),
         "The checked entries could not be removed; the entry file has been left as it was."));
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("8"));
+    QCOMPARE(namesIn(dir.path()), files);
+}
+
+// The optimiser adding its entries to a date that already holds eight.
+void CrashSafetyTest::optimiserEntries()
+{
+    TempDir dir;
+    SharedState state;
+    state.apppath = dir.path();
+    FakeDialogs dialogs;
+    FakePrinter printer;
+    FakeShell shell;
+    FixedClock clock;
+    ScriptedRandom random;
+    Platform platform {dialogs, printer, shell, clock, random, nullptr};
+    FakeMainWindowLink main;
+    main.entriesDateValue = {2026, 12, 5};
+    writeHistory(dir.file("sa.rtl"), makeHistory(3));
+    const std::string target = dir.file("Lotto05DEC2026.lot");
+    writeEntries(target, disjointEntries(8));
+    const auto before = readBytes(target);
+
+    LinkProcess form(state, platform, main);
+    form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("3"));
+    form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    form.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 5));
+    dialogs.clear();
+    const QStringList files = namesIn(dir.path());
+    {
+        FileSizeLimit full(limit);
+        form.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    }
+    QCOMPARE(readBytes(target), before);
+    QCOMPARE(dialogs.texts().size(), size_t(2)); // the question to add, then the failure
+    QVERIFY(
+        startsWith(dialogs.lastText(), "The entries could not be written, so none were added."));
     QCOMPARE(namesIn(dir.path()), files);
 }
 
