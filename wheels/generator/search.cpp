@@ -105,6 +105,7 @@ public:
         }
         result.seconds = secondsSince(t0);
         result.iterations = it;
+        // Cross-checks the incremental bookkeeping against a full recount.
         if (std::getenv("WHEELGEN_DEBUG"))
             std::fprintf(stderr, "  tracked %zu uncovered, actual %llu, lines %zu\n", uncovered_.size(),
                          static_cast<unsigned long long>(countUncovered(lines_, o_.d, o_.k, o_.n)), lines_.size());
