@@ -39,6 +39,15 @@ python3 - "$OUT" <<'PY'
 import json, pathlib, sys
 
 out = pathlib.Path(sys.argv[1])
+
+
+def fmt(x):
+    # Three figures, never an exponent.
+    if x >= 100:
+        return f"{x:,.0f}"
+    return f"{x:.3g}" if x >= 0.001 else f"{x:.2e}"
+
+
 print("| benchmark | wall time | CPU time | iterations | counters |")
 print("|---|---:|---:|---:|---|")
 for path in sorted(out.glob("*.json")):
@@ -54,8 +63,8 @@ for path in sorted(out.glob("*.json")):
                  "repetitions", "repetition_index", "threads", "iterations", "real_time",
                  "cpu_time", "time_unit", "aggregate_name", "aggregate_unit"}
         counters = ", ".join(
-            f"{k}={v:,.0f}" if v >= 100 else f"{k}={v:g}"
+            f"{k}={fmt(v)}"
             for k, v in b.items() if k not in fixed and isinstance(v, (int, float)))
-        print(f"| {path.stem}/{b['name']} | {b['real_time']:,.3g} {unit} "
-              f"| {b['cpu_time']:,.3g} {unit} | {b['iterations']} | {counters} |")
+        print(f"| {path.stem}/{b['name']} | {fmt(b['real_time'])} {unit} "
+              f"| {fmt(b['cpu_time'])} {unit} | {b['iterations']} | {counters} |")
 PY
