@@ -1,8 +1,12 @@
+#include "download/downloadjob.h"
 #include "download/downloadrules.h"
 
+#include "platform/testing/fakes.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace pickwise;
 using namespace pickwise::download;
@@ -10,23 +14,20 @@ using namespace pickwise::testing;
 
 TEST(DownloadRules, StateTextsAndTheirEffect)
 {
-    struct Case
+    const struct
     {
         int code;
         const char *text;
         int16_t dlstate; // starting from Running
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, "No state to report", Running},
-        {1, "Looking up the IP address of the specified host computer", Running},
         {7, "Receiving a response from the host computer", Running},
-        {10, "Successfully disconnected from the host computer", Running},
         {11, "An error occured in communicating with the host computer", TransferError},
         {12, "The request has completed and all data has been received", Complete},
         {13, "Unknown state: 13", Cancelled},
         {-2, "Unknown state: -2", Cancelled},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         int16_t state = Running;
         EXPECT_EQ(statetext(c.code, state), c.text) << c.code;
         EXPECT_EQ(state, c.dlstate) << c.code;
@@ -35,139 +36,163 @@ TEST(DownloadRules, StateTextsAndTheirEffect)
 
 TEST(DownloadRules, ContentLengthMustBeAPositive32BitNumber)
 {
-    struct Case
+    const struct
     {
         const char *text;
-        bool ok;
-        int32_t length;
-    };
-    const Case cases[] = {
-        {"1000", true, 1000},
-        {" 39052 ", true, 39052},
-        {"2147483647", true, 2147483647},
-        {"2147483648", false, 0},
-        {"0", false, 0},
-        {"", false, 0},
-        {"-26", false, 0},
-        {"12abc", false, 0},
-        {"1 2", false, 0},
-    };
-    for (const Case &c : cases) {
-        int32_t length = -1;
-        EXPECT_EQ(parseContentLength(c.text, length), c.ok) << c.text;
-        if (c.ok) {
-            EXPECT_EQ(length, c.length) << c.text;
-        }
+        int32_t length; // 0: refused
+    } cases[] = {{"1000", 1000}, {" 39052 ", 39052}, {"2147483647", 2147483647}, {"2147483648", 0},
+        {"0", 0}, {"", 0}, {"-26", 0}, {"12abc", 0}, {"1 2", 0}};
+    for (const auto &c : cases) {
+        int32_t length = 0;
+        const bool ok = parseContentLength(c.text, length);
+        EXPECT_EQ(ok ? length : 0, c.length) << c.text;
     }
 }
 
 TEST(DownloadRules, ProgressStepIsRoundedToFourPlacesAndStopsAt100)
 {
-    EXPECT_DOUBLE_EQ(progressStep(1000), 25.6);
-    EXPECT_DOUBLE_EQ(progressStep(3), 8533.3333);
     EXPECT_DOUBLE_EQ(progressStep(39052), 0.6555); // 0.655536...
-
     // 1000 bytes come as 256, 256, 256 and 232: the fourth step would pass 100.
     double value = 0;
-    std::vector<double> seen;
-    for (int piece = 0; piece < 4; ++piece) {
+    for (double expected : {25.6, 51.2, 76.8, 100.0}) {
         value = advanceProgress(value, progressStep(1000));
-        seen.push_back(value);
+        EXPECT_NEAR(value, expected, 1e-9);
     }
-    ASSERT_EQ(seen.size(), 4u);
-    EXPECT_DOUBLE_EQ(seen[0], 25.6);
-    EXPECT_DOUBLE_EQ(seen[1], 51.2);
-    EXPECT_NEAR(seen[2], 76.8, 1e-9);
-    EXPECT_EQ(seen[3], 100.0);
     EXPECT_EQ(advanceProgress(100.0, 25.6), 100.0);
+}
+
+TEST(DownloadCheck, TakesOnlyAWholeValidHistory)
+{
+    auto draws = makeHistory(4);
+    // Records beyond the count may hold anything, as in the program's own file.
+    draws.push_back(BallRecord {});
+    const auto good = bytesOf(draws);
+    EXPECT_TRUE(checkDownload(200, int64_t(good.size()), good.data(), good.size()).good);
+
+    auto damaged = [&](int record, auto change) {
+        auto draws = recordsOf(good);
+        change(draws[size_t(record - 1)]);
+        return bytesOf(draws);
+    };
+    const std::vector<uint8_t> truncated(good.begin(), good.end() - 52);
+    auto dated = [](const BallRecord &d) {
+        return [d](BallRecord &r) { r.year = d.year, r.month = d.month, r.day = d.day; };
+    };
+    const struct
+    {
+        const char *name;
+        std::vector<uint8_t> body;
+        int status = 200;
+        int64_t announced = -1; // -1: the body's own length
+    } cases[] = {
+        {"status 404", good, 404},
+        {"shorter than announced", truncated, 200, int64_t(good.size())},
+        {"not whole records", {good.begin(), good.end() - 3}},
+        {"empty", {}},
+        // Its first record is plausible: a check of record 1 alone would take it.
+        {"fewer records than the count", truncated},
+        {"count 0", damaged(1, [](BallRecord &r) { r.count = 0; })},
+        {"ball 0", damaged(3, [](BallRecord &r) { r.ball[0] = 0; })},
+        {"ball 50", damaged(2, [](BallRecord &r) { r.ball[5] = 50; })},
+        {"bonus repeats", damaged(4, [](BallRecord &r) { r.ball[6] = r.ball[2]; })},
+        {"out of order", damaged(2, [](BallRecord &r) { std::swap(r.ball[1], r.ball[2]); })},
+        {"29 Feb 2003", damaged(4, dated(drawRecord(1, 1, {2003, 2, 29}, {})))},
+        {"two draws on one date", damaged(3, dated(draws[1]))},
+    };
+    for (const auto &c : cases) {
+        const int64_t announced = c.announced < 0 ? int64_t(c.body.size()) : c.announced;
+        EXPECT_FALSE(checkDownload(c.status, announced, c.body.data(), c.body.size()).good)
+            << c.name;
+    }
 }
 
 namespace {
 
-std::vector<uint8_t> historyBytes(int n)
+// A job over a fresh folder holding `draws` draws (none: no history file), backed up.
+struct Job
 {
-    return bytesOf(makeHistory(n));
-}
-
-DownloadCheck check(const std::vector<uint8_t> &body, int status = 200)
-{
-    return checkDownload(status, static_cast<int64_t>(body.size()), body.data(), body.size());
-}
+    explicit Job(int draws)
+    {
+        if (draws > 0)
+            writeBytes(dir.file("sa.rtl"), old = bytesOf(makeHistory(draws)));
+        EXPECT_EQ(job.begin(), "");
+    }
+    TempDir dir;
+    std::vector<uint8_t> old;
+    DownloadJob job {dir.path()};
+    FakeDialogs dialogs;
+};
 
 } // namespace
 
-TEST(DownloadCheck, AcceptsAWholeHistoryAndReportsItsNewestDraw)
+TEST(DownloadJob, MissingHistoryCountsAsNoDrawsAndIsBackedUpEmpty)
 {
-    auto draws = makeHistory(5);
-    // Records beyond the count may hold anything, as in the program's own file.
-    draws.push_back(BallRecord {});
-    draws[0].count = 5;
-    const auto body = bytesOf(draws);
-    const DownloadCheck c = check(body);
-    EXPECT_TRUE(c.good) << c.reason;
-    EXPECT_EQ(c.count, 5);
-    EXPECT_EQ(c.newest, (Date {draws[4].year, draws[4].month, draws[4].day}));
+    Job j(0);
+    EXPECT_EQ(j.job.oldcount(), 0);
+    EXPECT_TRUE(exists(j.dir.file("sa.rtl")));
+    EXPECT_TRUE(readBytes(j.dir.file("temp.rtl")).empty());
 }
 
-TEST(DownloadCheck, RefusesEverythingThatIsNotAWholeValidHistory)
+TEST(DownloadJob, HistoryChangedDuringTheDownloadIsPutBackOrItsBackupKept)
 {
-    const auto good = historyBytes(4);
-    auto damaged = [&](int record, auto change) {
-        auto draws = recordsOf(good);
-        change(draws[static_cast<size_t>(record - 1)]);
-        return bytesOf(draws);
-    };
-    struct Case
+    {
+        Job j(30);
+        writeBytes(j.dir.file("sa.rtl"), {9, 9, 9});
+        j.job.cancel();
+        j.dialogs.answer(false);
+        EXPECT_EQ(j.job.finish(j.dialogs, {}), failedStopStatus);
+        EXPECT_EQ(readBytes(j.dir.file("sa.rtl")), j.old);
+        EXPECT_FALSE(exists(j.dir.file("temp.rtl")));
+    }
+    // Something that cannot be replaced has taken the history's place: the
+    // user is told where the backup lies, and it stays.
+    Job j(30);
+    std::filesystem::remove(j.dir.file("sa.rtl"));
+    std::filesystem::create_directory(j.dir.file("sa.rtl"));
+    writeBytes(j.dir.file("sa.rtl/held"), {1});
+    j.job.cancel();
+    EXPECT_EQ(j.job.finish(j.dialogs, {}), someFailedStatus);
+    ASSERT_EQ(j.dialogs.shown.size(), 2u);
+    EXPECT_NE(j.dialogs.shown[0].text.find(j.dir.file("temp.rtl")), std::string::npos);
+    EXPECT_EQ(j.dialogs.shown[1].text, failedQuestion());
+    EXPECT_EQ(readBytes(j.dir.file("temp.rtl")), j.old);
+}
+
+TEST(DownloadJob, HangsUpWithoutAskingAfterSuccessAndAsksAfterFailure)
+{
+    const struct
     {
         const char *name;
-        std::vector<uint8_t> body;
-        int status;
-        int64_t announced; // -1: the body's own length
+        bool succeed;
+        bool visible;
+        std::vector<bool> answers; // the corrupt question, then the hang-up question
+        bool hangupWorks;
+        int hangups;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"success", true, true, {}, true, 1, {}},
+        {"success, box hidden", true, false, {}, true, 0, {}},
+        {"failure, Yes", false, true, {true, true}, false, 1,
+            {corruptQuestion(), hangupQuestion, hangupFailedMessage}},
+        {"failure, No", false, true, {true, false}, true, 0, {corruptQuestion(), hangupQuestion}},
     };
-    std::vector<uint8_t> truncated(good.begin(), good.end() - 26);
-    std::vector<uint8_t> ragged(good.begin(), good.end() - 3);
-    const std::string page = "<html><body>Not Found</body></html>";
-    const Case cases[] = {
-        {"status 404", good, 404, -1},
-        {"shorter than announced", truncated, 200, static_cast<int64_t>(good.size())},
-        {"not whole records", ragged, 200, -1},
-        {"empty", {}, 200, -1},
-        {"error page", std::vector<uint8_t>(page.begin(), page.end()), 200, -1},
-        {"fewer records than the count", truncated, 200, -1},
-        {"count 0", damaged(1, [](BallRecord &r) { r.count = 0; }), 200, -1},
-        {"ball 0", damaged(3, [](BallRecord &r) { r.ball[0] = 0; }), 200, -1},
-        {"ball 50", damaged(2, [](BallRecord &r) { r.ball[5] = 50; }), 200, -1},
-        {"bonus repeats a main number", damaged(4, [](BallRecord &r) { r.ball[6] = r.ball[2]; }),
-            200, -1},
-        {"main numbers out of order",
-            damaged(2, [](BallRecord &r) { std::swap(r.ball[1], r.ball[2]); }), 200, -1},
-        {"29 February 2003",
-            damaged(3,
-                [](BallRecord &r) {
-                    r.day = 29;
-                    r.month = 2;
-                    r.year = 2003;
-                }),
-            200, -1},
-        {"two draws on one date",
-            damaged(3,
-                [&](BallRecord &r) {
-                    const BallRecord before = recordsOf(good)[1];
-                    r.day = before.day;
-                    r.month = before.month;
-                    r.year = before.year;
-                }),
-            200, -1},
-    };
-    // The truncated body still starts with a plausible first number: a check of
-    // record 1 alone would have let it replace a good history.
-    ASSERT_TRUE(recordsOf(truncated)[0].ball[0] >= 1);
-    for (const Case &c : cases) {
-        const int64_t announced
-            = c.announced < 0 ? static_cast<int64_t>(c.body.size()) : c.announced;
-        const DownloadCheck verdict
-            = checkDownload(c.status, announced, c.body.data(), c.body.size());
-        EXPECT_FALSE(verdict.good) << c.name;
+    for (const auto &c : cases) {
+        Job j(3);
+        const auto body = c.succeed ? bytesOf(makeHistory(4)) : std::vector<uint8_t>(52, 0);
+        ASSERT_TRUE(j.job.startBody(200, true, std::to_string(body.size())));
+        ASSERT_TRUE(j.job.addPiece(body));
+        j.job.complete();
+        for (bool a : c.answers)
+            j.dialogs.answer(a);
+        int hangups = 0;
+        FinishOptions options;
+        options.checkBeforeOverwriting = false;
+        options.check8Ticked = true;
+        options.check8Visible = c.visible;
+        options.hangup = [&] { return ++hangups, c.hangupWorks; };
+        EXPECT_EQ(j.job.finish(j.dialogs, options), c.succeed ? allDoneStatus : someFailedStatus)
+            << c.name;
+        EXPECT_EQ(hangups, c.hangups) << c.name;
+        EXPECT_EQ(j.dialogs.texts(), c.shown) << c.name;
     }
-    EXPECT_TRUE(check(good).good);
 }

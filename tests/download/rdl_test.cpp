@@ -2,10 +2,8 @@
 #include "download/rdl.h"
 
 #include "core/sharedstate.h"
-#include "download/downloadrules.h"
 #include "platform/platform.h"
 #include "platform/testing/fakes.h"
-#include "scriptedserver.h"
 #include "tests/support/testsupport.h"
 
 #include <QAction>
@@ -13,58 +11,111 @@
 #include <QDate>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
+#include <memory>
+
 using namespace pickwise;
+using namespace pickwise::download;
 using namespace pickwise::testing;
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
+// What the server answers to every request: whole, cut short or held open part way.
+struct Served
+{
+    QByteArray body;
+    QByteArray status = "200 OK";
+    bool withLength = true;
+    qint64 sendBytes = -1; // body bytes sent; -1: all
+    bool holdOpen = false; // keep the connection open after them
+};
+
+// A small HTTP server on 127.0.0.1, on a free port.
+struct Server
+{
+    Server()
+    {
+        tcp.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&tcp, &QTcpServer::newConnection, &tcp, [this] {
+            while (QTcpSocket *socket = tcp.nextPendingConnection()) {
+                auto request = std::make_shared<QByteArray>();
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [=] {
+                    request->append(socket->readAll());
+                    if (request->contains("\r\n\r\n"))
+                        respond(socket, request->left(request->indexOf("\r\n")));
+                });
+            }
+        });
+    }
+    void respond(QTcpSocket *socket, const QByteArray &requestLine)
+    {
+        requests.append(requestLine);
+        QByteArray head = "HTTP/1.1 " + served.status + "\r\n";
+        if (served.withLength)
+            head += "Content-Length: " + QByteArray::number(served.body.size()) + "\r\n";
+        const qint64 n = served.sendBytes < 0 ? served.body.size() : served.sendBytes;
+        socket->write(head + "Connection: close\r\n\r\n" + served.body.first(n));
+        if (!served.holdOpen)
+            socket->disconnectFromHost();
+    }
+    // A port on which nothing listens.
+    static quint16 closedPort() { return Server().tcp.serverPort(); }
+
+    QTcpServer tcp;
+    Served served;
+    QList<QByteArray> requests;
+};
+
 // Draw 1502 falls on Wednesday 5 March 2003.
-Date firstDraw()
+QByteArray history(int n)
 {
     const QDate first = QDate(2003, 3, 5).addDays(-5254);
-    return {first.year(), first.month(), first.day()};
+    const Bytes b = bytesOf(makeHistory(n, {first.year(), first.month(), first.day()}));
+    return QByteArray(reinterpret_cast<const char *>(b.data()), qsizetype(b.size()));
 }
 
-Bytes history(int n)
-{
-    return bytesOf(makeHistory(n, firstDraw()));
-}
-
-QByteArray qbytes(const Bytes &b)
-{
-    return QByteArray(reinterpret_cast<const char *>(b.data()), static_cast<qsizetype>(b.size()));
-}
-
-QByteArray damagedHistory()
-{
-    // One record deep inside repeats its neighbour's date: record 1 looks fine.
-    auto draws = makeHistory(1502, firstDraw());
-    draws[700].day = draws[699].day;
-    draws[700].month = draws[699].month;
-    draws[700].year = draws[699].year;
-    return qbytes(bytesOf(draws));
-}
-
-const std::string kUpTo
-    = "Do you want to replace your current results for Lotto with those up to 5/3/2003";
-const std::string kMore
-    = "You seem to have more results in your history file for Lotto than the downloaded ones. "
-      "Do you still want to overwrite your current result history with the downloaded result "
-      "history.";
-
-// Everything a window needs, over a fresh installation folder and a local server.
+// The window over a fresh installation folder and a local server.
 struct Harness
 {
+    explicit Harness(int localDraws, quint16 port = 0)
+    {
+        const QByteArray local = history(localDraws);
+        before.assign(local.begin(), local.end());
+        writeBytes(dir.file("sa.rtl"), before);
+        state.apppath = dir.path();
+        window = new RDL(state, platform);
+        window->setBaseUrl(
+            QStringLiteral("http://127.0.0.1:%1").arg(port ? port : server.tcp.serverPort()));
+        window->show();
+    }
+    ~Harness() { delete window.data(); }
+
+    template<typename T = QPushButton>
+    T *child(const char *name)
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    std::string status() { return child<QLabel>("Label1")->text().toStdString(); }
+    void click(const char *name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    // sa.rtl as it was and nothing else: no backup, no partial download.
+    void checkHistoryUntouched()
+    {
+        QVERIFY(readBytes(dir.file("sa.rtl")) == before);
+        QCOMPARE(QDir(QString::fromStdString(dir.path()))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList {"sa.rtl"});
+    }
+
     TempDir dir;
+    Bytes before;
     SharedState state;
     FakeDialogs dialogs;
     FakePrinter printer;
@@ -73,99 +124,58 @@ struct Harness
     ScriptedRandom random;
     QtHttpClient http;
     Platform platform {dialogs, printer, shell, clock, random, &http};
-    ScriptedServer server;
+    Server server;
     QPointer<RDL> window;
-
-    explicit Harness(int localDraws, quint16 port = 0)
-    {
-        writeBytes(dir.file("sa.rtl"), history(localDraws));
-        state.apppath = dir.path();
-        window = new RDL(state, platform);
-        window->setBaseUrl(QStringLiteral("http://127.0.0.1:%1").arg(port ? port : server.port()));
-        window->show();
-    }
-    ~Harness() { delete window.data(); }
-
-    template<typename T>
-    T *child(const char *name)
-    {
-        return window->findChild<T *>(QString::fromLatin1(name));
-    }
-    QPushButton *button(const char *name) { return child<QPushButton>(name); }
-    std::string status() { return child<QLabel>("Label1")->text().toStdString(); }
-    QStringList filesLeft()
-    {
-        return QDir(QString::fromStdString(dir.path()))
-            .entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
 };
+
+// A download held open half way through its body.
+Served halfWay()
+{
+    const QByteArray good = history(1502);
+    return {good, "200 OK", true, good.size() / 2, true};
+}
 
 struct Case
 {
     const char *name;
-    int localDraws;
-    ScriptedServer::Response response;
-    bool refused; // the base URL points at a closed port
-    bool checkBeforeOverwriting;
-    std::vector<bool> answers;
-    std::vector<std::string> questions;
-    std::string status;
-    bool replaced; // sa.rtl ends as the served body, else as it was
+    Served served;
+    bool check; // "Check Before Overwriting"
+    std::string question; // the one question asked, if any
+    bool yes; // its answer
+    std::string status; // all done exactly when the download replaced the history
+    int localDraws = 1500;
+    bool refused = false; // the base URL points at a closed port
 };
 
 std::vector<Case> cases()
 {
-    using R = ScriptedServer::Response;
-    using namespace pickwise::download;
-    const QByteArray good = qbytes(history(1502));
-    auto ok = [](QByteArray body) {
-        R r;
-        r.body = std::move(body);
-        return r;
-    };
-    R paced = ok(good);
-    paced.chunk = 4096;
-    R notFound = ok("<html><body>404 Not Found</body></html>");
-    notFound.statusLine = "HTTP/1.1 404 Not Found";
-    R truncated = ok(good);
-    truncated.sendBytes = good.size() / 2;
-    R noLength = ok(good);
-    noLength.withLength = false;
-    R announcedHuge = ok(QByteArray(4096, '\1'));
-    announcedHuge.announced = maxBodyBytes + 26;
-    announcedHuge.holdOpen = true;
-    R streamedHuge = ok(QByteArray(static_cast<qsizetype>(maxBodyBytes + 26), '\1'));
-    streamedHuge.withLength = false;
-    streamedHuge.chunk = 65536;
-    streamedHuge.holdOpen = true;
-
+    const QByteArray good = history(1502);
+    const QByteArray huge(qsizetype(maxBodyBytes + 26), '\1');
+    const std::string upTo
+        = "Do you want to replace your current results for Lotto with those up to 5/3/2003";
+    const std::string more
+        = "You seem to have more results in your history file for Lotto than the downloaded "
+          "ones. Do you still want to overwrite your current result history with the downloaded "
+          "result history.";
     const std::string failed = failedQuestion();
     const std::string corrupt = corruptQuestion();
     return {
-        {"good, check off, paced", 1500, paced, false, false, {}, {}, allDoneStatus, true},
-        {"good, check on, Yes", 1500, ok(good), false, true, {true}, {kUpTo}, allDoneStatus, true},
-        {"good, check on, No", 1500, ok(good), false, true, {false}, {kUpTo},
-            cancelledUpdateStatus(), false},
-        {"fewer draws than local, No", 1503, ok(qbytes(history(1500))), false, true, {false},
-            {kMore}, cancelledUpdateStatus(), false},
-        {"fewer draws than local, Yes", 1503, ok(qbytes(history(1500))), false, true, {true},
-            {kMore}, allDoneStatus, true},
-        {"404", 1500, notFound, false, true, {true}, {corrupt}, someFailedStatus, false},
-        {"not a results file, No", 1500, ok("<html><body>Results</body></html>"), false, false,
-            {false}, {corrupt}, corruptStopStatus, false},
-        {"damaged record deep inside", 1500, ok(damagedHistory()), false, false, {true}, {corrupt},
-            someFailedStatus, false},
-        {"1000 bytes", 1500, ok(QByteArray(1000, '\5')), false, false, {true}, {corrupt},
-            someFailedStatus, false},
-        {"truncated", 1500, truncated, false, false, {true}, {failed}, someFailedStatus, false},
-        {"no Content-length", 1500, noLength, false, false, {false}, {failed}, failedStopStatus,
-            false},
-        {"oversized, announced", 1500, announcedHuge, false, false, {true}, {failed},
-            someFailedStatus, false},
-        {"oversized, streamed", 1500, streamedHuge, false, false, {true}, {failed},
-            someFailedStatus, false},
-        {"connection refused", 1500, ok(good), true, false, {false}, {failed}, failedStopStatus,
-            false},
+        {"good, check off", {good}, false, "", false, allDoneStatus},
+        {"good, check on, Yes", {good}, true, upTo, true, allDoneStatus},
+        {"good, check on, No", {good}, true, upTo, false, cancelledUpdateStatus()},
+        {"fewer draws than local", {history(1500)}, true, more, true, allDoneStatus, 1503},
+        {"404", {"<html>Not Found</html>", "404 Not Found"}, true, corrupt, true, someFailedStatus},
+        // 1000 bytes: the bar reaches 100 after four pieces.
+        {"not a results file", {QByteArray(1000, '\5')}, false, corrupt, false, corruptStopStatus},
+        {"truncated", {good, "200 OK", true, good.size() / 2}, false, failed, true,
+            someFailedStatus},
+        {"no Content-length", {good, "200 OK", false}, false, failed, false, failedStopStatus},
+        // Held open: only refusing them as they arrive ends these two.
+        {"oversized, announced", {huge, "200 OK", true, 4096, true}, false, failed, true,
+            someFailedStatus},
+        {"oversized, streamed", {huge, "200 OK", false, -1, true}, false, failed, true,
+            someFailedStatus},
+        {"connection refused", {good}, false, failed, false, failedStopStatus, 1500, true},
     };
 }
 
@@ -176,167 +186,103 @@ class RdlTest : public QObject
     Q_OBJECT
 
 private slots:
-    void startsIdleWithCheckBeforeOverwriting();
     void downloads_data();
     void downloads();
-    void cancelMidway_data();
-    void cancelMidway();
-    void cancelWhileTakingPieces();
+    void cancel_data();
+    void cancel();
     void windowGoneMidDownloadLeavesTheHistory();
-    void closeSetsDoneFlag();
 };
-
-void RdlTest::startsIdleWithCheckBeforeOverwriting()
-{
-    Harness h(3);
-    QCOMPARE(h.window->windowTitle(), QStringLiteral("Results Downloader"));
-    QVERIFY(h.button("Command1")->isEnabled());
-    QVERIFY(!h.button("Command2")->isEnabled());
-    QVERIFY(!h.child<QCheckBox>("Check8")->isChecked());
-    auto *yes = h.child<QAction>("mnuYes");
-    auto *no = h.child<QAction>("mnuNo");
-    QVERIFY(yes->isChecked() && !no->isChecked());
-    no->trigger();
-    QVERIFY(!yes->isChecked() && no->isChecked());
-    no->trigger(); // choosing the checked item keeps it checked
-    QVERIFY(!yes->isChecked() && no->isChecked());
-    QCOMPARE(
-        h.window->url(), QStringLiteral("http://127.0.0.1:%1/dwnld/sa.rtl").arg(h.server.port()));
-}
 
 void RdlTest::downloads_data()
 {
     QTest::addColumn<int>("index");
     const auto all = cases();
     for (size_t i = 0; i < all.size(); ++i)
-        QTest::newRow(all[i].name) << static_cast<int>(i);
+        QTest::newRow(all[i].name) << int(i);
 }
 
 void RdlTest::downloads()
 {
     QFETCH(int, index);
-    const Case c = cases()[static_cast<size_t>(index)];
-    Harness h(c.localDraws, c.refused ? ScriptedServer::closedPort() : 0);
-    h.server.setResponse(c.response);
-    const Bytes before = readBytes(h.dir.file("sa.rtl"));
-    if (!c.checkBeforeOverwriting)
+    const Case c = cases()[size_t(index)];
+    Harness h(c.localDraws, c.refused ? Server::closedPort() : 0);
+    h.server.served = c.served;
+    if (!c.check)
         h.child<QAction>("mnuNo")->trigger();
-    for (bool a : c.answers)
-        h.dialogs.answer(a);
+    h.dialogs.answer(c.yes);
 
-    QTest::mouseClick(h.button("Command1"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(h.button("Command1")->isEnabled(), 20000);
+    h.click("Command1");
+    QTRY_VERIFY_WITH_TIMEOUT(h.child("Command1")->isEnabled(), 20000);
 
-    std::vector<std::string> asked;
-    for (const auto &shown : h.dialogs.shown) {
+    for (const auto &shown : h.dialogs.shown)
         QVERIFY2(shown.question, shown.text.c_str());
-        asked.push_back(shown.text);
-    }
-    QCOMPARE(asked, c.questions);
+    QCOMPARE(h.dialogs.texts(),
+        c.question.empty() ? std::vector<std::string> {} : std::vector {c.question});
     QCOMPARE(h.status(), c.status);
-    const Bytes expected
-        = c.replaced ? Bytes(c.response.body.begin(), c.response.body.end()) : before;
-    QVERIFY(readBytes(h.dir.file("sa.rtl")) == expected);
-    // Nothing else is left behind: no backup, no partial download.
-    QCOMPARE(h.filesLeft(), QStringList {QStringLiteral("sa.rtl")});
-    QVERIFY(h.button("Command3")->isEnabled());
-    QVERIFY(!h.button("Command2")->isEnabled());
+    if (c.status == allDoneStatus)
+        h.before.assign(c.served.body.begin(), c.served.body.end());
+    h.checkHistoryUntouched();
+    QVERIFY(h.child("Command3")->isEnabled() && !h.child("Command2")->isEnabled());
     QVERIFY(h.child<QCheckBox>("Check8")->isHidden());
-    QCOMPARE(h.child<QLineEdit>("Text1")->text(), QStringLiteral("Downloading Lotto"));
-    if (!c.refused) {
-        QCOMPARE(h.server.requestLines(), QList<QByteArray> {"GET /dwnld/sa.rtl HTTP/1.1"});
-    }
-    if (c.replaced || std::string(c.name) == "1000 bytes")
-        QCOMPARE(h.child<QProgressBar>("ProgressBar1")->value(), 100);
+    if (!c.refused)
+        QCOMPARE(h.server.requests, QList<QByteArray> {"GET /dwnld/sa.rtl HTTP/1.1"});
+    // The bar moves only while a whole body is taken.
+    QCOMPARE(h.child<QProgressBar>("ProgressBar1")->value() == 100, c.question != failedQuestion());
 }
 
-void RdlTest::cancelMidway_data()
+void RdlTest::cancel_data()
 {
+    QTest::addColumn<bool>("held"); // held open half way, else cancelled while taking pieces
     QTest::addColumn<bool>("yes");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("Yes") << true << QString::fromLatin1(download::someFailedStatus);
-    QTest::newRow("No") << false << QString::fromLatin1(download::failedStopStatus);
+    QTest::newRow("held, Yes") << true << true;
+    QTest::newRow("held, No") << true << false;
+    QTest::newRow("taking pieces, Yes") << false << true;
 }
 
-void RdlTest::cancelMidway()
+void RdlTest::cancel()
 {
+    QFETCH(bool, held);
     QFETCH(bool, yes);
-    QFETCH(QString, status);
     Harness h(1500);
-    ScriptedServer::Response slow;
-    slow.body = qbytes(history(1502));
-    slow.sendBytes = slow.body.size() / 2;
-    slow.holdOpen = true;
-    h.server.setResponse(slow);
-    const Bytes before = readBytes(h.dir.file("sa.rtl"));
     h.dialogs.answer(yes);
-
-    QTest::mouseClick(h.button("Command1"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(h.child<QLabel>("Label1")->text(),
-        QStringLiteral("Receiving a response from the host computer"), 10000);
-    QTRY_VERIFY(h.server.bodyBytesSent() == slow.sendBytes);
-    // Half way: the backup is taken, Close is off and the window will not close.
-    QVERIFY(readBytes(h.dir.file("temp.rtl")) == before);
-    QVERIFY(!h.button("Command3")->isEnabled());
-    QVERIFY(!h.window->close());
-    QVERIFY(!h.state.downloaddone);
-
-    QTest::mouseClick(h.button("Command2"), Qt::LeftButton);
-    QTRY_VERIFY(h.button("Command1")->isEnabled());
-    QCOMPARE(h.dialogs.texts(), std::vector<std::string> {download::failedQuestion()});
-    QCOMPARE(QString::fromStdString(h.status()), status);
-    QVERIFY(readBytes(h.dir.file("sa.rtl")) == before);
-    QCOMPARE(h.filesLeft(), QStringList {QStringLiteral("sa.rtl")});
-}
-
-void RdlTest::cancelWhileTakingPieces()
-{
-    Harness h(1500);
-    ScriptedServer::Response good;
-    good.body = qbytes(history(1502));
-    h.server.setResponse(good);
-    const Bytes before = readBytes(h.dir.file("sa.rtl"));
-    h.dialogs.answer(true);
-    // The bar moves once per piece taken; Cancel lands part way through.
     auto *bar = h.child<QProgressBar>("ProgressBar1");
-    connect(bar, &QProgressBar::valueChanged, this, [&h](int value) {
-        if (value >= 10 && h.button("Command2")->isEnabled())
-            QTest::mouseClick(h.button("Command2"), Qt::LeftButton);
-    });
-
-    QTest::mouseClick(h.button("Command1"), Qt::LeftButton);
-    QTRY_VERIFY(h.button("Command1")->isEnabled());
+    h.server.served = held ? halfWay() : Served {history(1502)};
+    if (!held) {
+        // The bar moves once per piece taken; Cancel lands part way through.
+        connect(bar, &QProgressBar::valueChanged, this, [&h](int value) {
+            if (value >= 10 && h.child("Command2")->isEnabled())
+                h.click("Command2");
+        });
+    }
+    h.click("Command1");
+    if (held) {
+        QTRY_COMPARE_WITH_TIMEOUT(h.child<QLabel>("Label1")->text(),
+            QStringLiteral("Receiving a response from the host computer"), 10000);
+        // Half way: the backup is taken, Close is off and the window will not close.
+        QVERIFY(readBytes(h.dir.file("temp.rtl")) == h.before);
+        QVERIFY(!h.child("Command3")->isEnabled());
+        QVERIFY(!h.window->close());
+        h.click("Command2");
+    }
+    QTRY_VERIFY(h.child("Command1")->isEnabled());
     QVERIFY(bar->value() < 100);
-    QCOMPARE(h.dialogs.texts(), std::vector<std::string> {download::failedQuestion()});
-    QCOMPARE(h.status(), std::string(download::someFailedStatus));
-    QVERIFY(readBytes(h.dir.file("sa.rtl")) == before);
-    QCOMPARE(h.filesLeft(), QStringList {QStringLiteral("sa.rtl")});
+    QCOMPARE(h.dialogs.texts(), std::vector<std::string> {failedQuestion()});
+    QCOMPARE(h.status(), std::string(yes ? someFailedStatus : failedStopStatus));
+    h.checkHistoryUntouched();
+    QVERIFY(!h.state.downloaddone);
+    h.click("Command3");
+    QVERIFY(h.state.downloaddone);
 }
 
 void RdlTest::windowGoneMidDownloadLeavesTheHistory()
 {
     Harness h(1500);
-    ScriptedServer::Response slow;
-    slow.body = qbytes(history(1502));
-    slow.sendBytes = 100;
-    slow.holdOpen = true;
-    h.server.setResponse(slow);
-    const Bytes before = readBytes(h.dir.file("sa.rtl"));
-    QTest::mouseClick(h.button("Command1"), Qt::LeftButton);
-    QTRY_VERIFY(h.server.bodyBytesSent() == slow.sendBytes);
+    h.server.served = halfWay();
+    h.click("Command1");
+    QTRY_VERIFY(!h.server.requests.isEmpty());
+    QVERIFY(QFile::exists(QString::fromStdString(h.dir.file("temp.rtl"))));
     delete h.window.data();
-    QVERIFY(readBytes(h.dir.file("sa.rtl")) == before);
-    QCOMPARE(h.filesLeft(), QStringList {QStringLiteral("sa.rtl")});
-}
-
-void RdlTest::closeSetsDoneFlag()
-{
-    Harness h(3);
-    QSignalSpy closed(h.window.data(), &ChildWindow::closed);
-    QVERIFY(!h.state.downloaddone);
-    QTest::mouseClick(h.button("Command3"), Qt::LeftButton);
-    QVERIFY(h.state.downloaddone);
-    QCOMPARE(closed.count(), 1);
+    h.checkHistoryUntouched();
 }
 
 QTEST_MAIN(RdlTest)
