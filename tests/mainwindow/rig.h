@@ -19,6 +19,8 @@
 
 namespace pickwise::testing {
 
+using Texts = std::vector<std::string>;
+
 // A child window standing in for the windows other developers build.
 class StubChild : public ChildWindow
 {
@@ -47,10 +49,15 @@ struct Rig
         form = std::make_unique<Form1>(state, platform);
     }
 
-    Form1 &start()
+    void start() { form->start(); }
+    // Registers a stand-in for a child window; made counts how many were made.
+    void stub(ChildKind kind, const char *name, int *made = nullptr)
     {
-        form->start();
-        return *form;
+        form->setChildFactory(kind, [name, made] {
+            if (made)
+                ++*made;
+            return new StubChild(QString::fromUtf8(name));
+        });
     }
 
     std::string file(const std::string &name) const { return dir.file(name); }
@@ -69,6 +76,12 @@ struct Rig
     void click(const char *name) const { find<QPushButton>(name)->click(); }
     void trigger(const char *name) const { find<QAction>(name)->trigger(); }
     bool ballsShown() const { return !find<QLabel>("Image2_0")->isHidden(); }
+    bool hidden(const char *name) const { return find<QWidget>(name)->isHidden(); }
+    void setDate(const char *picker, int y, int m, int d) const
+    {
+        find<QDateEdit>(picker)->setDate(QDate(y, m, d));
+    }
+    std::vector<std::string> said() const { return dialogs.texts(); }
 
     QStringList lines(const char *listName) const
     {

@@ -29,16 +29,10 @@ class WindowsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void addResultStoresTheDrawSorted();
-    void addResultRefusesBadNumbers_data();
+    void addDrawStoresSortedAndRefuses();
     void addResultRefusesBadNumbers();
-    void addResultCancelStoresNothing();
     void drawHistoryListsAndPicksADate();
-    void drawHistoryOfEmptyFile();
-    void printerSelectionSavesTheChoice();
-    void printerSelectionWithoutPrinters();
-    void printButtonsPrintTheLists();
-    void historyAndTicketPreconditions();
+    void printerSelectionEnablesPrinting();
     void ballPicturesFollowThePixelRatio();
 };
 
@@ -53,24 +47,21 @@ static void clickIn(QWidget *window, const char *name)
     window->findChild<QPushButton *>(QString::fromUtf8(name))->click();
 }
 
-void WindowsTest::addResultStoresTheDrawSorted()
+void WindowsTest::addDrawStoresSortedAndRefuses()
 {
     Rig rig;
     const auto history = makeHistory(3);
     writeHistory(rig.file("sa.rtl"), history);
     rig.start();
-    QVERIFY(!rig.ballsShown());
 
     rig.click("Command1");
     QWidget *form2 = Rig::window("Form2");
     QVERIFY(form2);
     QCOMPARE(form2->windowTitle(), QStringLiteral("Draw Result for  5/ 12/ 2026"));
     QVERIFY(!rig.form->isEnabled());
-    QVERIFY(rig.dialogs.shown.empty()); // a Saturday: no question
-
     typeDraw(form2, {"7", "3", "49", "1", "20", "11", "5"});
     clickIn(form2, "Command1");
-    QVERIFY(rig.dialogs.shown.empty());
+    QVERIFY(rig.dialogs.shown.empty()); // a Saturday: no question
     QVERIFY(!Rig::window("Form2"));
     QVERIFY(rig.form->isEnabled());
 
@@ -84,6 +75,12 @@ void WindowsTest::addResultStoresTheDrawSorted()
     QCOMPARE(rig.state.winballs, (Draw {1, 3, 7, 11, 20, 49, 5}));
     QCOMPARE(rig.state.drawpos, int16_t(0));
 
+    rig.click("Command1");
+    QCOMPARE(rig.said(),
+        Texts({"There is already a draw result for this date and game. Delete "
+               "the draw first if you want to change it."}));
+    QVERIFY(!Rig::window("Form2"));
+
     // Deleting it straight away looks it up first.
     rig.click("Command2");
     expected.pop_back();
@@ -92,69 +89,71 @@ void WindowsTest::addResultStoresTheDrawSorted()
     left.resize(3 * 26); // the stale fourth record stays beyond the count
     QCOMPARE(left, bytesOf(expected));
     QVERIFY(!rig.ballsShown());
-}
 
-void WindowsTest::addResultRefusesBadNumbers_data()
-{
-    QTest::addColumn<QStringList>("numbers");
-    QTest::addColumn<QString>("message");
-    const QString range = "One or more of your main numbers is not in the correct range";
-    QTest::newRow("bonus repeats a main number")
-        << QStringList({"7", "3", "49", "1", "20", "11", "3"}) << "You have duplicate numbers";
-    QTest::newRow("empty box") << QStringList({"7", "3", "", "1", "20", "11", "5"}) << range;
-    QTest::newRow("fifty") << QStringList({"7", "3", "50", "1", "20", "11", "5"}) << range;
-    QTest::newRow("beyond 16 bits")
-        << QStringList({"7", "3", "70000", "1", "20", "11", "5"}) << range;
+    // Tuesday 1 December 2026, answered No.
+    rig.setDate("DTPicker1", 2026, 12, 1);
+    rig.dialogs.clear();
+    rig.dialogs.answer(false);
+    rig.click("Command1");
+    QCOMPARE(rig.said(),
+        Texts({"You are entering results for a day that is not Saturday or "
+               "Wednesday. Are you sure you want to continue?"}));
+    QVERIFY(!Rig::window("Form2"));
+    QVERIFY(rig.form->isEnabled());
 }
 
 void WindowsTest::addResultRefusesBadNumbers()
 {
-    QFETCH(QStringList, numbers);
-    QFETCH(QString, message);
-    Rig rig;
-    writeHistory(rig.file("sa.rtl"), makeHistory(3));
-    rig.start();
-    const auto before = readBytes(rig.file("sa.rtl"));
-    rig.click("Command1");
-    QWidget *form2 = Rig::window("Form2");
-    typeDraw(form2, numbers);
-    clickIn(form2, "Command1");
-    QCOMPARE(rig.dialogs.texts(), std::vector<std::string>({message.toStdString()}));
-    QCOMPARE(Rig::window("Form2"), form2); // stays open for a correction
-    QCOMPARE(readBytes(rig.file("sa.rtl")), before);
-    QVERIFY(!rig.ballsShown());
-    form2->close();
-}
+    const std::pair<QStringList, const char *> cases[] = {
+        {{"7", "3", "49", "1", "20", "11", "3"}, "You have duplicate numbers"},
+        {{"7", "3", "", "1", "20", "11", "5"},
+            "One or more of your main numbers is not in the correct range"},
+    };
+    for (const auto &[numbers, message] : cases) {
+        Rig rig;
+        writeHistory(rig.file("sa.rtl"), makeHistory(3));
+        rig.start();
+        const auto before = readBytes(rig.file("sa.rtl"));
+        rig.click("Command1");
+        QWidget *form2 = Rig::window("Form2");
+        typeDraw(form2, numbers);
+        clickIn(form2, "Command1");
+        QCOMPARE(rig.said(), Texts({message}));
+        QCOMPARE(Rig::window("Form2"), form2); // stays open for a correction
 
-void WindowsTest::addResultCancelStoresNothing()
-{
-    Rig rig;
-    rig.start();
-    rig.click("Command1");
-    QWidget *form2 = Rig::window("Form2");
-    typeDraw(form2, {"7", "3", "49", "1", "20", "11", "5"});
-    clickIn(form2, "Command2");
-    QVERIFY(!Rig::window("Form2"));
-    QVERIFY(rig.form->isEnabled());
-    QCOMPARE(readBytes(rig.file("sa.rtl")).size(), size_t(0));
-    QVERIFY(!rig.ballsShown());
+        // Cancel then stores nothing.
+        typeDraw(form2, {"7", "3", "49", "1", "20", "11", "5"});
+        clickIn(form2, "Command2");
+        QVERIFY(!Rig::window("Form2"));
+        QVERIFY(rig.form->isEnabled());
+        QCOMPARE(readBytes(rig.file("sa.rtl")), before);
+        QVERIFY(!rig.ballsShown());
+    }
 }
 
 void WindowsTest::drawHistoryListsAndPicksADate()
 {
     Rig rig;
-    writeHistory(rig.file("sa.rtl"), seventeenDraws());
     rig.start();
+    // No results: nothing listed, nothing to print.
     rig.trigger("mnuhistory");
     QWidget *form3 = Rig::window("Form3");
-    QVERIFY(form3);
+    QCOMPARE(form3->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 0);
+    clickIn(form3, "Command2");
+    QCOMPARE(rig.said(), Texts({"There is no list to print!"}));
+    QVERIFY(rig.printer.ops.size() <= 1); // at most the printer chosen at start-up
+    form3->close(); // the title bar's close does what Close does
+    QVERIFY(!rig.state.historyopen);
+    QVERIFY(rig.form->isEnabled());
+
+    writeHistory(rig.file("sa.rtl"), seventeenDraws());
+    rig.trigger("mnuhistory");
+    form3 = Rig::window("Form3");
     QCOMPARE(form3->windowTitle(), QStringLiteral("Draw Results for Lotto"));
     QVERIFY(rig.state.historyopen);
     QVERIFY(!rig.form->isEnabled());
-
     auto *list = form3->findChild<QListWidget *>(QStringLiteral("List1"));
     QCOMPARE(list->count(), 17);
-    QCOMPARE(list->item(0)->text().left(17), QStringLiteral("00001 04 01 2003:"));
     QCOMPARE(list->item(16)->text(), QStringLiteral("00017 05 03 2003: 01 05 12 23 34 45 B 07"));
 
     // A double-click picks the date; the draw is shown once the list closes.
@@ -166,61 +165,62 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(rig.find<QDateEdit>("DTPicker1")->date(), QDate(2003, 3, 5));
     QVERIFY(Rig::window("Form3"));
+    QVERIFY(!rig.ballsShown());
 
     clickIn(form3, "Command1");
     QVERIFY(!Rig::window("Form3"));
     QVERIFY(!rig.state.historyopen);
     QVERIFY(rig.form->isEnabled());
-    QVERIFY(rig.ballsShown());
     QCOMPARE(rig.state.drawpos, int16_t(17));
     QCOMPARE(rig.state.winballs, (Draw {1, 5, 12, 23, 34, 45, 7}));
 }
 
-void WindowsTest::drawHistoryOfEmptyFile()
-{
-    Rig rig;
-    rig.start();
-    rig.trigger("mnuhistory");
-    QWidget *form3 = Rig::window("Form3");
-    QCOMPARE(form3->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 0);
-    clickIn(form3, "Command2");
-    QCOMPARE(rig.dialogs.texts(), std::vector<std::string>({"There is no list to print!"}));
-    QVERIFY(rig.printer.ops.size() <= 1); // at most the printer chosen at start-up
-    form3->close(); // the title bar's close does what Close does
-    QVERIFY(!rig.state.historyopen);
-    QVERIFY(rig.form->isEnabled());
-}
-
-void WindowsTest::printerSelectionSavesTheChoice()
+void WindowsTest::printerSelectionEnablesPrinting()
 {
     Rig rig;
     rig.printer.printers = {};
+    writeHistory(rig.file("sa.rtl"), {drawRecord(1, 1, today, {3, 9, 14, 27, 33, 41, 7})});
+    writeEntries(rig.todayFile(), {{3, 9, 14, 27, 33, 7}, {1, 2, 4, 5, 6, 8}});
     rig.start();
+    QVERIFY(!rig.find<QPushButton>("Command10")->isEnabled());
+
+    // No printer installed: closing the selection changes nothing.
+    rig.trigger("mnuselprinter");
+    QWidget *form11 = Rig::window("Form11");
+    QCOMPARE(form11->windowTitle(), QStringLiteral("Printer Selection"));
+    auto *combo = form11->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QCOMPARE(combo->count(), 1);
+    QCOMPARE(combo->currentText(), QStringLiteral("No Printers Installed"));
+    clickIn(form11, "Command1");
     QVERIFY(!rig.state.printerok);
     QVERIFY(!rig.find<QPushButton>("Command9")->isEnabled());
-    QVERIFY(!rig.find<QPushButton>("Command10")->isEnabled());
+    QVERIFY(readBytes(rig.file("print.dat")).empty());
+    QVERIFY(rig.form->isEnabled());
 
     rig.printer.printers = {"Office", "Label Writer"};
     rig.trigger("mnuselprinter");
-    QWidget *form11 = Rig::window("Form11");
-    QVERIFY(form11);
-    QCOMPARE(form11->windowTitle(), QStringLiteral("Printer Selection"));
-    auto *combo = form11->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    form11 = Rig::window("Form11");
+    combo = form11->findChild<QComboBox *>(QStringLiteral("Combo1"));
     QCOMPARE(combo->count(), 2);
     QCOMPARE(combo->currentText(), QStringLiteral("Office"));
     combo->setCurrentIndex(1);
     clickIn(form11, "Command1");
 
     const auto saved = readBytes(rig.file("print.dat"));
-    QCOMPARE(saved.size(), size_t(255));
     std::string expected = "Label Writer";
     expected.resize(255, ' ');
     QCOMPARE(std::string(saved.begin(), saved.end()), expected);
     QCOMPARE(rig.printer.current, std::string("Label Writer"));
     QVERIFY(rig.state.printerok);
-    QVERIFY(rig.find<QPushButton>("Command9")->isEnabled());
-    QVERIFY(rig.find<QPushButton>("Command10")->isEnabled());
-    QVERIFY(rig.form->isEnabled());
+
+    // Both buttons now print their own list.
+    const std::string indent(16, ' ');
+    rig.click("Command10");
+    QCOMPARE(rig.printer.ops.at(rig.printer.ops.size() - 2),
+        "text " + indent + "03 09 14 27 33 07 (5+B)");
+    rig.click("Command9");
+    QCOMPARE(
+        rig.printer.ops.at(rig.printer.ops.size() - 2), "text " + indent + "01 02 04 05 06 08");
 
     // Next time the saved printer is the one offered.
     rig.trigger("mnuselprinter");
@@ -228,78 +228,6 @@ void WindowsTest::printerSelectionSavesTheChoice()
     QCOMPARE(form11->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(),
         QStringLiteral("Label Writer"));
     form11->close();
-}
-
-void WindowsTest::printerSelectionWithoutPrinters()
-{
-    Rig rig;
-    rig.printer.printers = {};
-    rig.start();
-    rig.trigger("mnuselprinter");
-    QWidget *form11 = Rig::window("Form11");
-    auto *combo = form11->findChild<QComboBox *>(QStringLiteral("Combo1"));
-    QCOMPARE(combo->count(), 1);
-    QCOMPARE(combo->currentText(), QStringLiteral("No Printers Installed"));
-    clickIn(form11, "Command1");
-    QVERIFY(!rig.state.printerok);
-    QVERIFY(!rig.find<QPushButton>("Command9")->isEnabled());
-    QCOMPARE(readBytes(rig.file("print.dat")).size(), size_t(0));
-    QVERIFY(rig.form->isEnabled());
-}
-
-void WindowsTest::printButtonsPrintTheLists()
-{
-    Rig rig;
-    writeHistory(rig.file("sa.rtl"), {drawRecord(1, 1, today, {3, 9, 14, 27, 33, 41, 7})});
-    writeEntries(rig.todayFile(), {{3, 9, 14, 27, 33, 7}, {1, 2, 4, 5, 6, 8}});
-    rig.start();
-    rig.printer.ops.clear();
-    rig.click("Command10");
-    const std::string indent(16, ' ');
-    QCOMPARE(rig.printer.ops,
-        std::vector<std::string>({"font Courier 10", "a4", "text ", "text ", "text ",
-            "text " + indent + "03 09 14 27 33 07 (5+B)", "end"}));
-    rig.printer.ops.clear();
-    rig.click("Command9");
-    QCOMPARE(rig.printer.ops.size(), size_t(8));
-    QCOMPARE(rig.printer.ops[6], "text " + indent + "01 02 04 05 06 08");
-}
-
-void WindowsTest::historyAndTicketPreconditions()
-{
-    Rig rig;
-    int made = 0;
-    for (ChildKind kind : {ChildKind::HistoryCheck, ChildKind::TicketPrinting})
-        rig.form->setChildFactory(kind, [&made] {
-            ++made;
-            return new StubChild("child");
-        });
-    rig.start();
-    rig.click("Command12");
-    rig.trigger("mnuprinttickets");
-    QCOMPARE(rig.dialogs.texts(),
-        std::vector<std::string>(
-            {"You do not have any entries listed to check against the draw history!",
-                "You do not have any entries listed for ticket printing"}));
-
-    writeEntries(rig.todayFile(), {{1, 2, 3, 4, 5, 6}});
-    rig.form->entriesDateChange();
-    rig.dialogs.clear();
-    rig.click("Command12");
-    QCOMPARE(rig.dialogs.texts(),
-        std::vector<std::string>(
-            {"There are no results in the results file - you cannot do a history check!"}));
-    QCOMPARE(made, 0);
-
-    writeHistory(rig.file("sa.rtl"), makeHistory(2));
-    rig.click("Command12");
-    QCOMPARE(made, 1);
-    Rig::window("child")->close();
-    rig.trigger("mnuprinttickets");
-    QCOMPARE(made, 2);
-    QVERIFY(!rig.form->isEnabled());
-    Rig::window("child")->close();
-    QVERIFY(rig.form->isEnabled());
 }
 
 void WindowsTest::ballPicturesFollowThePixelRatio()
