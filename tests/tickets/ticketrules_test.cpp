@@ -11,33 +11,11 @@
 
 using namespace pickwise;
 using namespace pickwise::tickets;
-using pickwise::testing::readBytes;
-using pickwise::testing::TempDir;
-using pickwise::testing::writeBytes;
+using namespace pickwise::testing;
 
 namespace {
 
-// A plan as a short text: "W25" a width, "D" a dash, "P" a new page, "E" the end.
-std::string shape(const PrintPlan &plan)
-{
-    std::string out;
-    for (const PrintOp &op : plan) {
-        out += out.empty() ? "" : " ";
-        out += std::string(1, "WDPE"[op.kind]);
-        if (op.kind == PrintOp::Width)
-            out += std::to_string(op.width);
-    }
-    return out;
-}
-
-std::string repeat(const std::string &token, int n)
-{
-    std::string out;
-    for (int i = 0; i < n; ++i)
-        out += (i ? " " : "") + token;
-    return out;
-}
-
+// Board A starts 1, 13, 12, 48, 6 whatever the entry count.
 std::vector<Entry> entriesCounting(int n)
 {
     std::vector<Entry> entries;
@@ -48,107 +26,73 @@ std::vector<Entry> entriesCounting(int n)
 
 } // namespace
 
-TEST(TicketGeometry, MarkPositionsOnTheGrid)
+TEST(TicketGeometry, MarkPositionsWithTheCalibrationInTwipsAndWholeTwips)
 {
     struct Case
     {
         int n, board;
-        double x, y, wholeX, wholeY;
-    };
-    const Case cases[] = {
-        {1, 1, 3690, 715, 3690, 715},
-        {48, 1, 450, 1131.704, 450, 1132},
-        {42, 4, 810, 4172.352, 810, 4172},
-        {6, 8, 3330, 715 + 7 * 1083, 3330, 8296}, // next column steps left
-        {49, 8, 450, 8296 + 3 * 208.352, 450, 8921},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(std::to_string(c.n) + " on board " + std::to_string(c.board));
-        const Mark m = markPosition(c.n, c.board, {});
-        EXPECT_NEAR(m.x, c.x, 1e-9);
-        EXPECT_NEAR(m.y, c.y, 1e-9);
-        const Mark w = wholeTwips(m);
-        EXPECT_EQ(w.x, c.wholeX);
-        EXPECT_EQ(w.y, c.wholeY);
-    }
-}
-
-TEST(TicketGeometry, CalibrationMovesThePattern)
-{
-    struct Case
-    {
         double lr;
         bool right;
         double ud;
         bool up;
-        double dx, dy;
+        double x, y, wholeX, wholeY;
     };
     const Case cases[] = {
-        {10, true, 0, false, -56, 0},
-        {10, false, 10, true, 56, 56},
-        {-5, true, 2.5, false, 28, -14},
+        {1, 1, 0, false, 0, false, 3690, 715, 3690, 715},
+        {48, 1, 0, false, 0, false, 450, 1131.704, 450, 1132},
+        {42, 4, 0, false, 0, false, 810, 4172.352, 810, 4172},
+        {49, 8, 0, false, 0, false, 450, 715 + 7 * 1083 + 3 * 208.352, 450, 8921},
+        {1, 1, 10, true, 0, false, 3690 - 56, 715, 3634, 715},
+        {1, 1, 10, false, 10, true, 3690 + 56, 715 + 56, 3746, 771},
+        {48, 1, -5, true, 2.5, false, 450 + 28, 1131.704 - 14, 478, 1118},
     };
     for (const Case &c : cases) {
-        const Mark moved
-            = markPosition(1, 1, correctionFor(c.lr, c.right, c.ud, c.up, calibrationUnit));
-        EXPECT_NEAR(moved.x - 3690, c.dx, 1e-4);
-        EXPECT_NEAR(moved.y - 715, c.dy, 1e-4);
-    }
-}
-
-TEST(TicketPlans, AlignmentPrintCoversBoardsAAndH)
-{
-    const PrintPlan plan = alignmentPlan(correctionFor(1, false, 1, true, alignmentUnit), 35);
-    EXPECT_EQ(shape(plan), repeat("W35 D", 98) + " E");
-    EXPECT_NEAR(plan[1].at.x, 3690 + 56, 1e-4);
-    EXPECT_NEAR(plan[1].at.y, 715 + 56, 1e-4);
-    EXPECT_NEAR(plan[99].at.y, 715 + 7 * 1083 + 56, 1e-4); // number 1 on board H
-}
-
-TEST(TicketPlans, EntriesFillEightBoardsPerPage)
-{
-    const std::string board = repeat("D", 6);
-    struct Case
-    {
-        int entries;
-        std::string shape;
-    };
-    const Case cases[] = {
-        {0, "W25 E"},
-        {1, "W25 " + board + " P E"},
-        {8, "W25 " + repeat(board, 8) + " P W25 E"},
-        {9, "W25 " + repeat(board, 8) + " P W25 " + board + " P E"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.entries);
-        EXPECT_EQ(shape(ticketPlan(entriesCounting(c.entries), {}, 25)), c.shape);
+        SCOPED_TRACE(std::to_string(c.n) + " on board " + std::to_string(c.board) + " moved "
+            + std::to_string(c.lr) + "/" + std::to_string(c.ud));
+        const Mark m
+            = markPosition(c.n, c.board, correctionFor(c.lr, c.right, c.ud, c.up, calibrationUnit));
+        EXPECT_NEAR(m.x, c.x, 1e-4);
+        EXPECT_NEAR(m.y, c.y, 1e-4);
+        EXPECT_EQ(wholeTwips(m).x, c.wholeX);
+        EXPECT_EQ(wholeTwips(m).y, c.wholeY);
     }
 
-    // The ninth entry goes to board A of the new page, in whole twips.
-    const PrintPlan nine = ticketPlan(entriesCounting(9), {}, 25);
-    const PrintOp &ninthFirst = nine[1 + 8 * 6 + 2];
-    EXPECT_EQ(ninthFirst.at.x, 3690);
-    EXPECT_EQ(ninthFirst.at.y, 715);
-    EXPECT_EQ(nine[1 + 8 * 6 + 2 + 3].at.y, 1132); // 48, rounded
+    // The full-grid print moves ten times as far and marks all of boards A and H.
+    const PrintPlan grid = alignmentPlan(correctionFor(1, false, 1, true, alignmentUnit), 35);
+    ASSERT_EQ(grid.size(), 2u * 98 + 1);
+    EXPECT_EQ(grid[0].width, 35);
+    EXPECT_NEAR(grid[1].at.x, 3690 + 56, 1e-4);
+    EXPECT_NEAR(grid[1].at.y, 715 + 56, 1e-4);
+    EXPECT_NEAR(grid[99].at.y, 715 + 7 * 1083 + 56, 1e-4); // 1 on board H
 }
 
-TEST(TicketPlans, ReplayEndsALastPageWithoutABlankOne)
+TEST(TicketPlans, EightBoardsToASlipAndNoBlankSlipAtTheEnd)
 {
-    struct Case
-    {
-        int entries;
-        int pageBreaks;
-    };
-    for (const Case c : {Case {8, 0}, Case {9, 1}, Case {17, 2}}) {
+    const std::string boardA1 = "line 3690.000 715.000 3840.000 715.000";
+    const std::string boardA48 = "line 450.000 1132.000 600.000 1132.000";
+    for (const auto &[entries, slipCount] : {std::pair {8, 1}, {9, 2}, {17, 3}}) {
+        SCOPED_TRACE(entries);
         FakePrinter printer;
-        replay(ticketPlan(entriesCounting(c.entries), {}, 25), printer);
-        EXPECT_EQ(std::count(printer.ops.begin(), printer.ops.end(), "newpage"), c.pageBreaks)
-            << c.entries;
-        EXPECT_EQ(printer.ops.back(), "end");
-        EXPECT_EQ(std::count(printer.ops.begin(), printer.ops.end(), "end"), 1);
-        const auto lastLine = std::find_if(printer.ops.rbegin(), printer.ops.rend(),
-            [](const std::string &op) { return op.rfind("line", 0) == 0; });
-        EXPECT_EQ(std::find(printer.ops.rbegin(), lastLine, "newpage"), lastLine);
+        replay(ticketPlan(entriesCounting(entries), {}, 25), printer);
+        std::vector<std::vector<std::string>> slips(1);
+        for (const std::string &op : printer.ops) {
+            if (op == "newpage")
+                slips.emplace_back();
+            else
+                slips.back().push_back(op);
+        }
+        ASSERT_EQ(slips.size(), size_t(slipCount));
+        for (const auto &slip : slips) {
+            EXPECT_EQ(slip[0], "width 25");
+            EXPECT_EQ(slip[1], boardA1);
+            EXPECT_EQ(slip[4], boardA48);
+            const bool last = &slip == &slips.back();
+            EXPECT_EQ(std::count_if(slip.begin(), slip.end(),
+                          [](const std::string &op) { return op.rfind("line", 0) == 0; }),
+                6 * (last ? entries - 8 * (slipCount - 1) : 8));
+        }
+        EXPECT_EQ(slips[0][1 + 7 * 6], "line 3690.000 8296.000 3840.000 8296.000"); // board H
+        EXPECT_EQ(slips.back().back(), "end");
     }
 }
 
@@ -157,22 +101,17 @@ TEST(TicketPlans, MarksOffThePageCancelThePrintBeforeDrawing)
     struct Case
     {
         const char *what;
-        Correction corr;
-        double width, height;
+        double lr, width, height;
         bool prints;
     };
     const Case cases[] = {
-        {"no correction", {}, 11338, 16157, true},
-        {"past the left edge", correctionFor(100, true, 0, false, calibrationUnit), 11338, 16157,
-            false},
-        {"above the top", correctionFor(0, false, 200, false, calibrationUnit), 11338, 16157,
-            false},
-        {"below a short page", {}, 11338, 2000, false},
-        {"dash end just fits", {}, 3840, 16157, true},
-        {"dash end one twip over", {}, 3839, 16157, false},
-        {"unknown page size", correctionFor(32767, false, 0, false, calibrationUnit), 0, 0, true},
-        {"infinite amount", correctionFor(INFINITY, false, 0, false, calibrationUnit), 11338, 16157,
-            false},
+        {"no correction", 0, 11338, 16157, true},
+        {"past the left edge", 100, 11338, 16157, false},
+        {"below a short page", 0, 11338, 2000, false},
+        {"dash end just fits", 0, 3840, 16157, true},
+        {"dash end one twip over", 0, 3839, 16157, false},
+        {"unknown page size", -32768, 0, 0, true},
+        {"infinite amount", INFINITY, 11338, 16157, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -180,8 +119,8 @@ TEST(TicketPlans, MarksOffThePageCancelThePrintBeforeDrawing)
         printer.width = c.width;
         printer.height = c.height;
         FakeDialogs dialogs;
-        EXPECT_EQ(
-            printPlan(ticketPlan(entriesCounting(2), c.corr, 25), printer, dialogs), c.prints);
+        const Correction corr = correctionFor(c.lr, true, 0, false, calibrationUnit);
+        EXPECT_EQ(printPlan(ticketPlan(entriesCounting(2), corr, 25), printer, dialogs), c.prints);
         if (c.prints) {
             EXPECT_TRUE(dialogs.shown.empty());
             EXPECT_EQ(printer.ops.size(), 1u + 12u + 1u);
@@ -190,27 +129,6 @@ TEST(TicketPlans, MarksOffThePageCancelThePrintBeforeDrawing)
             EXPECT_EQ(printer.ops, std::vector<std::string> {"end"});
         }
     }
-}
-
-TEST(TicketFiles, RecordsAreLittleEndianAndShortFilesReadZero)
-{
-    CalibRecord r;
-    r.lrvalue = -12;
-    r.udvalue = 300;
-    r.moveright = -1;
-    r.moveup = 0;
-    const auto packed = r.pack();
-    EXPECT_EQ(std::vector<uint8_t>(packed.begin(), packed.end()),
-        (std::vector<uint8_t> {0xF4, 0xFF, 0x2C, 0x01, 0xFF, 0xFF, 0x00, 0x00}));
-    EXPECT_EQ(CalibRecord::unpack({packed.begin(), packed.end()}), r);
-
-    const CalibRecord partial = CalibRecord::unpack({0x05, 0x00, 0x07});
-    EXPECT_EQ(partial.lrvalue, 5);
-    EXPECT_EQ(partial.udvalue, 7);
-    EXPECT_EQ(partial.moveright, 0);
-    EXPECT_EQ(unpackWidthCode({}), 0);
-    EXPECT_EQ(unpackWidthCode({0x03}), 3);
-    EXPECT_EQ(unpackWidthCode({0xFE, 0xFF, 0x01}), -2);
 }
 
 TEST(TicketFiles, SavingRoundsHalvesToEven)
@@ -244,49 +162,39 @@ TEST(TicketFiles, FailedSavesLeaveTheOldFiles)
 {
     const std::vector<uint8_t> oldCalib = {7, 0, 8, 0, 0, 0, 0, 0};
     const std::vector<uint8_t> oldWidth = {1, 0};
-    for (const char *amount : {"32768", "32767.5", "-32769"}) {
+    for (const char *amount : {"32768", "32767.5", "-32769", "2"}) {
         SCOPED_TRACE(amount);
         TempDir dir;
         writeBytes(dir.file(calibrationFileName), oldCalib);
-        writeBytes(dir.file(widthFileName), oldWidth);
+        // With a folder in the width file's place nothing can be saved at all.
+        const bool inRange = std::string(amount) == "2";
+        if (inRange)
+            std::filesystem::create_directory(dir.file(widthFileName));
+        else
+            writeBytes(dir.file(widthFileName), oldWidth);
         std::string error;
         EXPECT_EQ(saveSettings(dir.path(), {"1", amount, false, false, LineWidth::Thick}, error),
-            SaveOutcome::OutOfRange);
+            inRange ? SaveOutcome::WriteFailed : SaveOutcome::OutOfRange);
         EXPECT_EQ(readBytes(dir.file(calibrationFileName)), oldCalib);
-        EXPECT_EQ(readBytes(dir.file(widthFileName)), oldWidth);
+        if (inRange)
+            EXPECT_NE(error.find(widthFileName), std::string::npos);
+        else
+            EXPECT_EQ(readBytes(dir.file(widthFileName)), oldWidth);
     }
-
-    // The width file cannot be read (a folder stands in its place): nothing
-    // is written and the user is told why.
-    TempDir dir;
-    writeBytes(dir.file(calibrationFileName), oldCalib);
-    std::filesystem::create_directory(dir.file(widthFileName));
-    std::string error;
-    EXPECT_EQ(saveSettings(dir.path(), {"1", "2", false, false, LineWidth::Thick}, error),
-        SaveOutcome::WriteFailed);
-    EXPECT_NE(error.find(widthFileName), std::string::npos);
-    EXPECT_EQ(readBytes(dir.file(calibrationFileName)), oldCalib);
 }
 
 TEST(TicketPrinting, WidthCodeChoosesThePen)
 {
-    struct Case
-    {
-        std::vector<uint8_t> bytes;
-        int dots;
-    };
-    const Case cases[] = {{{}, 25}, {{1, 0}, 15}, {{2, 0}, 25}, {{3, 0}, 35}, {{4, 0}, 25}};
-    for (const Case &c : cases) {
+    const std::pair<std::vector<uint8_t>, int> cases[]
+        = {{{}, 25}, {{1, 0}, 15}, {{2, 0}, 25}, {{3, 0}, 35}, {{4, 0}, 25}};
+    for (const auto &[bytes, dots] : cases) {
         TempDir dir;
-        writeBytes(dir.file(widthFileName), c.bytes);
-        pickwise::testing::writeEntries(dir.file("Lotto05DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
+        writeBytes(dir.file(widthFileName), bytes);
+        writeEntries(dir.file("Lotto05DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
         FakePrinter printer;
         FakeDialogs dialogs;
         ASSERT_TRUE(
             printTickets(dir.path(), dir.file("Lotto05DEC2026.lot"), true, printer, dialogs));
-        const std::vector<std::string> head(printer.ops.begin(), printer.ops.begin() + 3);
-        EXPECT_EQ(head,
-            (std::vector<std::string> {
-                "font Courier 10", "a4", "width " + std::to_string(c.dots)}));
+        EXPECT_EQ(printer.ops[2], "width " + std::to_string(dots));
     }
 }
