@@ -80,7 +80,7 @@ std::vector<Recipe> recipes() {
     all.push_back(annealed(6, 5, 11, 22));
     all.push_back(annealed(6, 5, 12, 38, 1, 0, 1.0));
     all.push_back(annealed(6, 5, 13, 75, 1, 0, 0.5));
-    all.push_back(annealed(6, 5, 14, 98, 2, 102, 0.55, 600));
+    all.push_back(annealed(6, 5, 14, 98, 3, 102, 0.6, 600));
 
     all.push_back(annealed(6, 4, 10, 3));
     all.push_back(annealed(6, 4, 11, 5));
