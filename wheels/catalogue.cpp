@@ -5,13 +5,12 @@ namespace pickwise::wheels {
 const std::vector<WheelType> &catalogue()
 {
     // Sizes are what the shipped definition files prove; change an entry here
-    // together with its file. "5 if 6" with 14 balls takes 100 lines: no wheel of
-    // 98 lines was found, and a smaller file would promise a guarantee it lacks.
+    // together with its file.
     static const std::vector<WheelType> types {
         {1, "Guarantee Match 6", "Any 6 from Group Picked", 6, 6, "-6-6-6.lot", "mnu666",
             "Guarantee Match 6 if 6 Picked from Group", 7, {7, 28, 84, 210}},
         {2, "Guarantee Match 5", "Any 6 from Group Picked", 5, 6, "-6-6-5.lot", "mnu665",
-            "Guarantee Match 5 if 6 Picked from Group", 8, {4, 7, 14, 22, 38, 75, 100}},
+            "Guarantee Match 5 if 6 Picked from Group", 8, {4, 7, 14, 22, 38, 75, 98}},
         {3, "Guarantee Match 4", "Any 6 from Group Picked", 4, 6, "-6-6-4.lot", "mnu664",
             "Guarantee Match 4 if 6 Picked from Group", 10, {3, 5, 6, 10, 14, 25, 26}},
         {4, "Guarantee Match 3", "Any 6 from Group Picked", 3, 6, "-6-6-3.lot", "mnu663",
