@@ -84,27 +84,6 @@ TEST(BothFilters, SumMarkedEntriesAreNeitherComparedNorReference)
     EXPECT_EQ(checked, 2);
 }
 
-TEST(Removal, KeepsUnmarkedRecordsUnchangedWithTheNewCount)
-{
-    std::vector<BallRecord> records {entryRecord(4, {1, 2, 3, 4, 5, 6}),
-        entryRecord(77, {7, 8, 9, 10, 11, 12}), entryRecord(0, {13, 14, 15, 16, 17, 18}),
-        entryRecord(0, {19, 20, 21, 22, 23, 24})};
-    records[1].drawno = 9;
-    records[1].year = 2001;
-    records[0].ball[6] = -1;
-    records[2].ball[6] = -1;
-    records[3].ball[6] = 5; // anything but -1 keeps the entry
-    RecordFile copy;
-    copy.setBytes(bytesOf(records));
-
-    int kept = 0;
-    const auto bytes = keptRecords(copy, kept);
-    EXPECT_EQ(kept, 2);
-    BallRecord first = records[1];
-    first.count = 2;
-    EXPECT_EQ(bytes, bytesOf({first, records[3]}));
-}
-
 TEST(Printout, TickedLinesAreSelectedForDeletion)
 {
     FakePrinter printer;

@@ -91,22 +91,3 @@ TEST(CheckRange, EveryDrawInTheRangeGetsAHeaderAlsoWithoutWins)
     EXPECT_EQ(lines.list(0), expected);
     EXPECT_EQ(tally.wins, (std::array<long long, 7> {1, 0, 0, 0, 0, 0, 3}));
 }
-
-TEST(ResultListsTest, FillsFourListsInTurnThenDropsLines)
-{
-    ResultLists lines;
-    for (int i = 0; i < listLimit; ++i)
-        lines.add(std::to_string(i));
-    EXPECT_EQ(lines.index(), 0); // exactly full is not overflowing
-    EXPECT_FALSE(lines.overflowed());
-    lines.add("next");
-    EXPECT_EQ(lines.index(), 1);
-    EXPECT_TRUE(lines.overflowed());
-    EXPECT_EQ(lines.list(1), (std::vector<std::string> {"next"}));
-    for (int i = listLimit + 1; i < listLimit * listCount + 5; ++i)
-        lines.add(std::to_string(i));
-    EXPECT_TRUE(lines.full());
-    EXPECT_EQ(lines.index(), 3);
-    EXPECT_EQ(lines.totalLines(), listLimit * listCount);
-    EXPECT_EQ(lines.list(3).back(), std::to_string(listLimit * listCount - 1));
-}

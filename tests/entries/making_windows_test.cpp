@@ -174,12 +174,8 @@ void MakingWindowsTest::computerAdd()
     QCOMPARE(entries.size(), count);
     QCOMPARE(in.main.entryCount, std::to_string(count));
     QCOMPARE(in.main.entryLines.size(), count);
-    for (size_t i = static_cast<size_t>(existing); i < count; ++i) {
-        const Entry &e = entries[i];
-        QVERIFY(std::adjacent_find(e.begin(), e.end(), std::greater_equal<>()) == e.end());
-        QVERIFY(e.front() >= 1 && e.back() <= 49);
-        QCOMPARE(in.main.entryLines[i], entryLineText(e));
-    }
+    for (size_t i = static_cast<size_t>(existing); i < count; ++i)
+        QCOMPARE(in.main.entryLines[i], entryLineText(entries[i]));
 }
 
 void MakingWindowsTest::busyWhileGeneratingAndCancel()
