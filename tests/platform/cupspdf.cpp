@@ -25,6 +25,26 @@ QString cupsPdfOutputDir()
     return out;
 }
 
+namespace {
+
+// The backend writes the file while ghostscript runs; it is whole once its size
+// stops changing and pdfinfo can read it.
+bool isComplete(const QString &path)
+{
+    qint64 last = -1;
+    for (int stable = 0; stable < 2;) {
+        const qint64 size = QFileInfo(path).size();
+        stable = size > 0 && size == last ? stable + 1 : 0;
+        last = size;
+        QThread::msleep(250);
+    }
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    return info.waitForFinished(30000) && info.exitCode() == 0;
+}
+
+} // namespace
+
 QString waitForPdf(const QDateTime &since, int timeoutMs)
 {
     QElapsedTimer timer;
@@ -34,11 +54,8 @@ QString waitForPdf(const QDateTime &since, int timeoutMs)
         const QFileInfoList files
             = QDir(dir).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
         for (const QFileInfo &f : files) {
-            if (f.lastModified() >= since && f.size() > 0) {
-                // The backend writes the file in one go; give it a moment to finish.
-                QThread::msleep(300);
+            if (f.lastModified() >= since && f.size() > 0 && isComplete(f.absoluteFilePath()))
                 return f.absoluteFilePath();
-            }
         }
         QThread::msleep(200);
     }
