@@ -4,6 +4,7 @@
 #include "core/sharedstate.h"
 #include "download/module2.h"
 #include "platform/platform.h"
+#include "platform/widgets.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -26,13 +27,6 @@
 namespace pickwise {
 
 namespace {
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QGroupBox *frameAround(QWidget *inside, const QString &caption, const char *name)
 {

@@ -160,22 +160,11 @@ std::string removeMarked(const std::string &copyPath, const std::string &entryfi
 void printChecked(const std::vector<std::string> &lines, const std::vector<bool> &ticked,
     Printer &printer, Dialogs &dialogs, bool printerok)
 {
-    if (lines.empty()) {
-        dialogs.message("There is no list to print!");
-        return;
-    }
-    dialogs.setBusy(true);
-    setupprinter(printer, printerok);
-    for (int i = 0; i < 3; ++i)
-        printer.printLine("");
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::string text = std::string(16, ' ') + lines[i];
-        if (i < ticked.size() && ticked[i])
-            text += " Selected for Deletion";
-        printer.printLine(text);
-    }
-    dialogs.setBusy(false);
-    printer.endDocument();
+    std::vector<std::string> marked = lines;
+    for (size_t i = 0; i < marked.size() && i < ticked.size(); ++i)
+        if (ticked[i])
+            marked[i] += " Selected for Deletion";
+    printlist(marked, printer, dialogs, printerok);
 }
 
 } // namespace pickwise::filter

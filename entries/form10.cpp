@@ -24,13 +24,6 @@ namespace pickwise {
 
 namespace {
 
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
-
 void addTotal(QGridLayout *grid, int row, QLabel *label, QLineEdit *box)
 {
     box->setReadOnly(true);

@@ -14,17 +14,6 @@
 
 namespace pickwise {
 
-namespace {
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
-
-} // namespace
-
 LinkProcess::LinkProcess(
     SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
     : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)

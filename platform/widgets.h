@@ -15,6 +15,14 @@ class QWidget;
 
 namespace pickwise {
 
+// Gives a control its name, the one tests and the layout refer to it by.
+template<typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromUtf8(name));
+    return widget;
+}
+
 // A date picker as every window uses it: "dd MMMM yyyy", 1 January 1950 to
 // 31 December 2050, with a calendar pop-up.
 QDateEdit *makeDatePicker(const QString &objectName, QWidget *parent);

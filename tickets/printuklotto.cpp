@@ -17,13 +17,6 @@ namespace pickwise {
 
 namespace {
 
-template<typename W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QGroupBox *frame(const char *name, const char *caption, QWidget *parent)
 {
     return named(new QGroupBox(QString::fromLatin1(caption), parent), name);
