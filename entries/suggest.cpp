@@ -103,16 +103,6 @@ int similarityLimit(bool constrained, double entriesPlusEnterNo)
     return entriesPlusEnterNo < 52 ? 3 : 5;
 }
 
-int overlap(const Entry &candidate, const Entry &entry)
-{
-    int n = 0;
-    for (int16_t c : candidate) {
-        if (std::find(entry.begin(), entry.end(), c) != entry.end())
-            ++n;
-    }
-    return n;
-}
-
 std::string enterNoMessage(double enterNo)
 {
     if (enterNo >= 1)

@@ -21,9 +21,6 @@ constexpr int minimumSuggestionDraws = 20;
 // exact repeats when the player has constrained the numbers.
 int similarityLimit(bool constrained, double entriesPlusEnterNo);
 
-// How many of the candidate's (distinct) numbers occur in the entry.
-int overlap(const Entry &candidate, const Entry &entry);
-
 // What the computer Add button asks for, once the "Enter No" value and the
 // counts are known.
 struct SuggestRequest
