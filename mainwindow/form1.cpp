@@ -373,8 +373,7 @@ void Form1::entryTypeClick()
 
 void Form1::drawDateChange()
 {
-    List2->clear();
-    Text3->setText(QStringLiteral("0"));
+    clearWinningLines();
     hideBalls();
     m_state.drawfile = m_state.pathOf(resultsFile);
     std::vector<BallRecord> draws;
@@ -397,10 +396,7 @@ void Form1::drawDateChange()
 void Form1::entriesDateChange()
 {
     dropemptyfile();
-    List2->clear();
-    List1->clear();
-    Text2->setText(QStringLiteral("0"));
-    Text3->setText(QStringLiteral("0"));
+    clearListing();
     // Listing a dated file always means the dated view: no "Dated Entry"
     // button and no wheel, whatever was listed before.
     Command3->hide();
@@ -408,23 +404,31 @@ void Form1::entriesDateChange()
     m_state.wheelno = 0;
     const Date d = toDate(DTPicker2->date());
     m_state.entryfile = m_state.pathOf(datedEntryFileName(d.day, d.month, d.year));
-    listEntries(m_state.entryfile);
+    const std::string error = listEntries(m_state.entryfile);
+    if (!error.empty())
+        m_platform.dialogs.message(error);
 }
 
-void Form1::listEntries(const std::string &path)
+std::string Form1::listEntries(const std::string &path)
 {
     std::vector<Entry> entries;
     const std::string error = entryfiles::list(path, entries);
-    if (!error.empty()) {
-        m_platform.dialogs.message(error);
-        return;
-    }
+    if (!error.empty())
+        return error;
     QStringList lines;
     lines.reserve(static_cast<int>(entries.size()));
     for (const Entry &e : entries)
         lines << qs(entryLineText(e));
     List1->addItems(lines);
     Text2->setText(QString::number(lines.size()));
+    return {};
+}
+
+void Form1::clearListing()
+{
+    List1->clear();
+    clearWinningLines();
+    Text2->setText(QStringLiteral("0"));
 }
 
 void Form1::dropemptyfile()
@@ -568,8 +572,7 @@ void Form1::deleteDraw()
         return;
     }
     hideBalls();
-    List2->clear();
-    Text3->setText(QStringLiteral("0"));
+    clearWinningLines();
     m_state.drawpos = 0;
 }
 
@@ -577,13 +580,9 @@ void Form1::deleteDraw()
 
 void Form1::datedEntry()
 {
-    Command3->hide();
-    Text2->setText(QStringLiteral("0"));
-    List1->clear();
-    List2->clear();
+    // Back to the dated entries: the entries date change hides this button,
+    // shows the entries date and forgets the wheel.
     entriesDateChange();
-    DTPicker2->show();
-    m_state.wheelno = 0;
 }
 
 void Form1::addEntries()
@@ -652,8 +651,7 @@ void Form1::deleteEntries()
     }
     if (!m_platform.dialogs.askYesNo(mainrules::deleteQuestion(count)))
         return;
-    List2->clear();
-    Text3->setText(QStringLiteral("0"));
+    clearWinningLines();
     const std::vector<bool> chosen = selected;
     const std::string error = entryfiles::deleteSelected(m_state.entryfile, selected);
     if (!error.empty()) {
@@ -717,11 +715,10 @@ void Form1::openStanding()
     }
     dropemptyfile();
     m_state.entryfile = standing;
-    List1->clear();
-    List2->clear();
-    Text2->setText(QStringLiteral("0"));
-    Text3->setText(QStringLiteral("0"));
-    listEntries(standing);
+    clearListing();
+    const std::string error = listEntries(standing);
+    if (!error.empty())
+        m_platform.dialogs.message(error);
     Command3->show();
     m_state.wheelno = 0;
 }
@@ -785,25 +782,16 @@ bool Form1::open6wheel(const std::string &filetobeopened)
         m_platform.dialogs.message(mainmsg::wheelNotCreated);
         return false;
     }
-    List2->clear();
-    List1->clear();
-    Text2->setText(QStringLiteral("0"));
-    Text3->setText(QStringLiteral("0"));
+    clearListing();
     Command3->show();
     DTPicker2->hide();
     dropemptyfile();
     m_state.entryfile = filetobeopened;
-    std::vector<Entry> entries;
-    if (!entryfiles::list(filetobeopened, entries).empty()) {
+    if (!listEntries(filetobeopened).empty()) {
         m_state.wheelno = 0;
         m_platform.dialogs.message(mainmsg::wheelNotCreated);
         return false;
     }
-    QStringList lines;
-    for (const Entry &e : entries)
-        lines << qs(entryLineText(e));
-    List1->addItems(lines);
-    Text2->setText(QString::number(lines.size()));
     return true;
 }
 

@@ -110,7 +110,11 @@ private:
     void redrawPictures();
     void hideBalls();
     void clearshown();
-    void listEntries(const std::string &path);
+    // Lists an entry file's entries after the lines already there; the error
+    // text when it cannot be read.
+    std::string listEntries(const std::string &path);
+    // Empties both lists and sets the entry count and wins boxes to "0".
+    void clearListing();
     void dropemptyfile();
     int listedCount() const;
     std::vector<bool> selectedLines() const;
