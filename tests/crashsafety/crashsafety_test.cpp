@@ -16,6 +16,7 @@
 
 #include "platform/testing/fakelink.h"
 #include "tests/mainwindow/rig.h"
+#include "tests/support/installation.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -201,17 +202,10 @@ void CrashSafetyTest::saveStanding()
 // The filter's Remove: sixteen entries, the second eight duplicates of the first.
 void CrashSafetyTest::filterRemoval()
 {
-    TempDir dir;
-    SharedState state;
-    state.apppath = dir.path();
+    Installation inst;
+    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
     state.entryfile = dir.file("Lotto05DEC2026.lot");
     state.printerok = true;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
     writeEntries(state.entryfile, disjointEntries(16));
     const auto before = readBytes(state.entryfile);
 
@@ -234,16 +228,8 @@ void CrashSafetyTest::filterRemoval()
 // The optimiser adding its entries to a date that already holds eight.
 void CrashSafetyTest::optimiserEntries()
 {
-    TempDir dir;
-    SharedState state;
-    state.apppath = dir.path();
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
-    FakeMainWindowLink main;
+    Installation inst;
+    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
     main.entriesDateValue = {2026, 12, 5};
     writeHistory(dir.file("sa.rtl"), makeHistory(3));
     const std::string target = dir.file("Lotto05DEC2026.lot");
@@ -305,16 +291,8 @@ void CrashSafetyTest::wheelSave()
 // Import of a validated text file of twenty lines to an empty dated file.
 void CrashSafetyTest::import()
 {
-    TempDir dir;
-    SharedState state;
-    state.apppath = dir.path();
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
-    FakeMainWindowLink main;
+    Installation inst;
+    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
     {
         std::ofstream text(dir.file("mine.txt"));
         for (const Entry &e : disjointEntries(20))
@@ -374,15 +352,8 @@ void CrashSafetyTest::downloadInstall()
 // Save on the calibration window: the 8-byte record cannot be written whole.
 void CrashSafetyTest::calibrationSave()
 {
-    TempDir dir;
-    SharedState state;
-    state.apppath = dir.path();
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
+    Installation inst;
+    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
     const std::vector<uint8_t> oldCalib {5, 0, 0, 0, 7, 0, 0, 0};
     const std::vector<uint8_t> oldWidth {3, 0};
     writeBytes(dir.file(tickets::calibrationFileName), oldCalib);

@@ -3,7 +3,7 @@
 
 #include "platform/testing/fakelink.h"
 #include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <QDateEdit>
 #include <QListWidget>
@@ -18,20 +18,7 @@ using namespace pickwise::testing;
 
 namespace {
 
-struct Rig
-{
-    TempDir dir;
-    SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock {Date {2026, 12, 5}};
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
-    FakeMainWindowLink main;
-
-    Rig() { state.apppath = dir.path(); }
-};
+using Rig = Installation;
 
 void choose(QWidget *w, const QString &name)
 {
