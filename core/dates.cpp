@@ -1,5 +1,7 @@
 #include "core/dates.h"
 
+#include "core/lines.h"
+
 #include <cstdlib>
 
 namespace pickwise {
@@ -9,11 +11,6 @@ namespace {
 bool isLeap(int y)
 {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-std::string twoDigits(int n)
-{
-    return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
 } // namespace
@@ -54,7 +51,7 @@ std::string monthabbrev(int month)
 
 std::string getstringdate(int year, int month, int day)
 {
-    return std::to_string(year) + twoDigits(month) + twoDigits(day);
+    return std::to_string(year) + twoDigitText(month) + twoDigitText(day);
 }
 
 long long datekey(int year, int month, int day)
