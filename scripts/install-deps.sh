@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake git pkg-config ccache
-    qt6-base-dev qt6-charts-dev libgl-dev libglx-dev libopengl-dev qt6-qpa-plugins
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libglx-dev libopengl-dev qt6-qpa-plugins
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
