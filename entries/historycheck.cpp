@@ -140,37 +140,67 @@ long long ResultLists::totalLines() const
 
 Checker::Checker(std::vector<Entry> entries) : m_entries(std::move(entries))
 {
+    m_bits.reserve(m_entries.size());
+    m_linePrefix.reserve(m_entries.size());
     for (const Entry &e : m_entries) {
         const checking::NumberMask mask = checking::maskOf(e);
         m_bits.push_back(mask.bits);
         m_distinct.push_back(mask.distinct);
         m_allFit.push_back(mask.allFit);
+        m_allDistinct = m_allDistinct && mask.distinct;
+        m_linePrefix.push_back(winningLine(e, std::string()));
     }
+}
+
+void Checker::win(size_t entry, int matched, bool bonusHeld, Tally &tally, ResultLists &lines) const
+{
+    static const std::array<std::string, 7> tags {
+        listTag(1), listTag(2), listTag(3), listTag(4), listTag(5), listTag(6), listTag(7)};
+    const int tier = prizeTier(matched, bonusHeld);
+    ++tally.wins[static_cast<size_t>(tier - 1)];
+    if (!lines.accepting())
+        return;
+    const std::string &prefix = m_linePrefix[entry];
+    const std::string &tag = tags[static_cast<size_t>(tier - 1)];
+    std::string line;
+    line.reserve(prefix.size() + tag.size());
+    line += prefix;
+    line += tag;
+    lines.add(std::move(line));
 }
 
 void Checker::checkDraw(const Draw &draw, Tally &tally, ResultLists &lines) const
 {
-    static const std::array<std::string, 7> tags {
-        listTag(1), listTag(2), listTag(3), listTag(4), listTag(5), listTag(6), listTag(7)};
     const checking::NumberMask drawMask = checking::maskOf(draw, 6);
     const int bonus = draw[6];
     const bool bonusFits = bonus >= 0 && bonus <= 63;
+    // A bonus outside 0..63 is none of the numbers a fitting entry holds.
     const uint64_t bonusBit = bonusFits ? uint64_t(1) << bonus : 0;
-
     const size_t count = m_entries.size();
+    const uint64_t *bits = m_bits.data();
+
+    if (m_allDistinct && drawMask.distinct) {
+        // Six distinct numbers on both sides: the pairs of equal numbers are
+        // simply the numbers they share. Almost every entry ends at the first
+        // test, so that test is all this loop does.
+        const uint64_t drawBits = drawMask.bits;
+        for (size_t e = 0; e < count; ++e) {
+            const int matched = checking::bitCount(bits[e] & drawBits);
+            if (matched >= 3)
+                win(e, matched, (bits[e] & bonusBit) != 0, tally, lines);
+        }
+        return;
+    }
+
     for (size_t e = 0; e < count; ++e) {
-        // Pairs of equal numbers; with six distinct numbers on both sides that is
-        // simply the numbers they share.
         const bool exact = m_distinct[e] && drawMask.distinct;
-        const int matched = exact ? checking::bitCount(m_bits[e] & drawMask.bits)
+        const int matched = exact ? checking::bitCount(bits[e] & drawMask.bits)
                                   : matchedMainNumbers(m_entries[e], draw);
         if (matched < 3)
             continue;
-        const bool bonusHeld = m_allFit[e] && bonusFits ? (m_bits[e] & bonusBit) != 0
-                                                        : holdsBonus(m_entries[e], draw);
-        const int tier = prizeTier(matched, bonusHeld);
-        ++tally.wins[static_cast<size_t>(tier - 1)];
-        lines.add(winningLine(m_entries[e], tags[static_cast<size_t>(tier - 1)]));
+        const bool bonusHeld
+            = m_allFit[e] && bonusFits ? (bits[e] & bonusBit) != 0 : holdsBonus(m_entries[e], draw);
+        win(e, matched, bonusHeld, tally, lines);
     }
 }
 
@@ -182,7 +212,8 @@ int checkRange(const Checker &checker, const std::vector<BallRecord> &draws, con
     int done = 0;
     for (int r = range.first; r <= range.last; ++r) {
         const BallRecord &record = draws[static_cast<size_t>(r - 1)];
-        lines.add(headerLine(record));
+        if (lines.accepting())
+            lines.add(headerLine(record));
         checker.checkDraw(record.ball, tally, lines);
         ++done;
         if (afterDraw && !afterDraw(done))

@@ -48,6 +48,9 @@ class ResultLists
 public:
     void clear();
     void add(std::string line);
+    // A line added now would be kept; once the lists are full, callers skip
+    // building lines that would only be dropped.
+    bool accepting() const { return !m_full; }
 
     int index() const { return m_index; } // the list being filled, 0..3
     bool full() const { return m_full; }
@@ -82,11 +85,18 @@ public:
     int entryCount() const { return static_cast<int>(m_entries.size()); }
 
 private:
+    void win(size_t entry, int matched, bool bonusHeld, Tally &tally, ResultLists &lines) const;
+
     std::vector<Entry> m_entries;
     // Kept apart so the loop over the entries reads one array of bits.
     std::vector<uint64_t> m_bits;
     std::vector<char> m_distinct;
     std::vector<char> m_allFit;
+    // Every entry's set of bits stands for it exactly (none damaged).
+    bool m_allDistinct = true;
+    // "01 02 03 04 05 06 ": each entry's numbers as its winning lines begin,
+    // written once instead of once per win.
+    std::vector<std::string> m_linePrefix;
 };
 
 // Header and winning lines of every draw in the range, in order. afterDraw(done)
