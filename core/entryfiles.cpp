@@ -2,6 +2,8 @@
 
 #include "core/fileio.h"
 
+#include <algorithm>
+
 namespace pickwise::entryfiles {
 
 namespace {
@@ -84,20 +86,36 @@ std::string rewrite(const std::string &path, int k, const Entry &numbers)
 
 void deleteSelected(RecordFile &file, std::vector<bool> &selected)
 {
-    for (;;) {
-        size_t i = 0;
-        while (i < selected.size() && !selected[i])
-            ++i;
-        if (i == selected.size())
-            return;
-        const int c = file.count();
-        for (int j = static_cast<int>(i); j <= c - 2; ++j)
-            file.write(j + 1, file.read(j + 2));
-        BallRecord first = file.read(1);
-        first.count = c > 0 ? c - 1 : 0;
-        file.write(1, first);
-        selected.erase(selected.begin() + static_cast<long>(i));
+    // Line by line, lowest first, each deletion moved records i + 2..c down by
+    // one (c the count at that moment), left record c as it was and set record
+    // 1's count to c - 1. Replayed like that it is quadratic; its result is
+    // computed here in one pass. A selected line below the count removes its
+    // entry; one at or beyond the count (a list longer than the file) removes
+    // nothing but lowers the count like any other. The records in use close up
+    // in order, and every record from there up to the old count is left
+    // holding a copy of the old last record: each was the last in use when a
+    // deletion moved the others down past it.
+    const size_t chosen = static_cast<size_t>(std::count(selected.begin(), selected.end(), true));
+    if (chosen == 0)
+        return;
+    const int count = file.count();
+    const BallRecord last = file.read(count);
+    int kept = 0;
+    for (int r = 1; r <= count; ++r) {
+        const size_t line = static_cast<size_t>(r - 1);
+        if (line < selected.size() && selected[line])
+            continue;
+        ++kept;
+        if (kept != r)
+            file.write(kept, file.read(r));
     }
+    for (int r = kept + 1; r <= count; ++r)
+        file.write(r, last);
+    BallRecord first = file.read(1);
+    first.count
+        = static_cast<int32_t>(std::max<long long>(count - static_cast<long long>(chosen), 0));
+    file.write(1, first);
+    selected.assign(selected.size() - chosen, false);
 }
 
 std::string deleteSelected(const std::string &path, std::vector<bool> &selected)

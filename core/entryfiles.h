@@ -27,9 +27,11 @@ void append(RecordFile &file, const Entry &numbers);
 // Replaces ball(1)..ball(6) of record k, everything else as read.
 std::string rewrite(const std::string &path, int k, const Entry &numbers);
 
-// Deletes the entries whose list lines are selected, lowest first, moving the
-// later records down one at a time exactly as the list deletion always did.
-// selected[i] is list line i. On success selected holds the lines left.
+// Deletes the entries whose list lines are selected. The bytes left are those
+// of deleting them one at a time, lowest first, moving the later records down
+// one by one as the list deletion always did (stale records beyond the new
+// count included), computed in one pass. selected[i] is list line i. On
+// success selected holds the lines left.
 void deleteSelected(RecordFile &file, std::vector<bool> &selected);
 std::string deleteSelected(const std::string &path, std::vector<bool> &selected);
 

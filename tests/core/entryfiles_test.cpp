@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace pickwise;
 using namespace pickwise::testing;
 
@@ -81,6 +83,107 @@ TEST(EntryFiles, DeletingEverythingLeavesCountZero)
     EXPECT_TRUE(selected.empty());
     EXPECT_EQ(entryfiles::countOf(path), 0);
     EXPECT_EQ(recordsOf(readBytes(path)).at(0).count, 0);
+}
+
+namespace {
+
+// The deletion as the list always did it: one selected line at a time, lowest
+// first, every later record moved down one place.
+void replayDeletion(RecordFile &file, std::vector<bool> &selected)
+{
+    for (;;) {
+        const auto at = std::find(selected.begin(), selected.end(), true);
+        if (at == selected.end())
+            return;
+        const int i = static_cast<int>(at - selected.begin());
+        const int c = file.count();
+        for (int j = i; j <= c - 2; ++j)
+            file.write(j + 1, file.read(j + 2));
+        BallRecord first = file.read(1);
+        first.count = c > 0 ? c - 1 : 0;
+        file.write(1, first);
+        selected.erase(at);
+    }
+}
+
+} // namespace
+
+// Damaged counts, lists longer or shorter than the file, a torn last record:
+// the one pass leaves the same bytes as the replay, stale records included.
+TEST(EntryFiles, DeletionLeavesTheBytesOfTheOneByOneReplay)
+{
+    std::vector<BallRecord> records;
+    for (int16_t r = 1; r <= 9; ++r) {
+        BallRecord record = entryRecord(r == 1 ? 9 : 0,
+            {r, int16_t(r + 10), int16_t(r + 20), int16_t(r + 30), int16_t(r + 40), 49});
+        record.day = r; // every record told apart by more than its numbers
+        records.push_back(record);
+    }
+    auto withCount = [&](int32_t count, size_t n, size_t extraBytes = 0) {
+        std::vector<BallRecord> some(records.begin(), records.begin() + static_cast<long>(n));
+        if (!some.empty())
+            some[0].count = count;
+        std::vector<uint8_t> bytes = bytesOf(some);
+        bytes.resize(bytes.size() + extraBytes, 0x5A);
+        return bytes;
+    };
+    struct Case
+    {
+        const char *name;
+        std::vector<uint8_t> bytes;
+        std::vector<int> lines; // selected lines
+        size_t listed;
+    };
+    const std::vector<Case> cases {
+        {"first", withCount(9, 9), {0}, 9},
+        {"last", withCount(9, 9), {8}, 9},
+        {"first, middle and last", withCount(9, 9), {0, 4, 8}, 9},
+        {"a run", withCount(9, 9), {2, 3, 4, 5}, 9},
+        {"all", withCount(9, 9), {0, 1, 2, 3, 4, 5, 6, 7, 8}, 9},
+        {"count below the records present", withCount(5, 9), {1, 3}, 5},
+        {"lines beyond the count", withCount(4, 9), {1, 5, 6}, 7},
+        {"more lines deleted than counted", withCount(2, 9), {0, 1, 2, 3}, 6},
+        {"count above the records present", withCount(40, 6), {0, 2}, 6},
+        {"count zero", withCount(0, 4), {1}, 4},
+        {"negative count", withCount(-3, 4), {0, 2}, 4},
+        {"torn last record", withCount(5, 5, 11), {0, 4}, 5},
+        {"only a torn record", std::vector<uint8_t>(9, 0x11), {0}, 1},
+        {"empty file", {}, {0, 1}, 2},
+        {"list shorter than the count", withCount(9, 9), {1}, 3},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<bool> selected(c.listed, false);
+        for (int line : c.lines)
+            selected[static_cast<size_t>(line)] = true;
+        RecordFile expected;
+        expected.setBytes(c.bytes);
+        std::vector<bool> expectedLeft = selected;
+        replayDeletion(expected, expectedLeft);
+
+        RecordFile file;
+        file.setBytes(c.bytes);
+        entryfiles::deleteSelected(file, selected);
+        EXPECT_EQ(file.bytes(), expected.bytes());
+        EXPECT_EQ(selected, expectedLeft);
+    }
+
+    // Every selection of eight entries, with the count true and one below it.
+    for (int32_t count : {8, 7}) {
+        for (unsigned mask = 1; mask < 256; ++mask) {
+            std::vector<bool> selected(8);
+            for (size_t i = 0; i < 8; ++i)
+                selected[i] = (mask >> i) & 1;
+            RecordFile expected;
+            expected.setBytes(withCount(count, 8));
+            std::vector<bool> expectedLeft = selected;
+            replayDeletion(expected, expectedLeft);
+            RecordFile file;
+            file.setBytes(withCount(count, 8));
+            entryfiles::deleteSelected(file, selected);
+            ASSERT_EQ(file.bytes(), expected.bytes()) << "count " << count << ", mask " << mask;
+        }
+    }
 }
 
 TEST(EntryFiles, RewriteKeepsEveryOtherField)
