@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,6 +55,17 @@ QGroupBox *frame(QWidget *parent, const char *name, const char *caption)
     auto *f = new QGroupBox(text(caption), parent);
     f->setObjectName(text(name));
     return f;
+}
+
+// Every line's selection, read from the selection's ranges: asking each line
+// walks all the ranges, which for thousands of selected lines is quadratic.
+std::vector<bool> selectedRows(const QListWidget *list)
+{
+    std::vector<bool> rows(static_cast<size_t>(list->count()), false);
+    for (const QItemSelectionRange &range : list->selectionModel()->selection())
+        for (int r = std::max(range.top(), 0); r <= range.bottom() && r < list->count(); ++r)
+            rows[static_cast<size_t>(r)] = true;
+    return rows;
 }
 
 QLineEdit *countBox(QWidget *parent, const char *name)
@@ -496,9 +508,8 @@ int Form1::listedCount() const
 std::vector<bool> Form1::selectedLines() const
 {
     const int n = std::min(listedCount(), List1->count());
-    std::vector<bool> selected(static_cast<size_t>(std::max(n, 0)), false);
-    for (int i = 0; i < n; ++i)
-        selected[static_cast<size_t>(i)] = List1->item(i)->isSelected();
+    std::vector<bool> selected = selectedRows(List1);
+    selected.resize(static_cast<size_t>(std::max(n, 0)));
     return selected;
 }
 
@@ -658,9 +669,32 @@ void Form1::deleteEntries()
         m_platform.dialogs.message(error);
         return;
     }
-    for (int i = static_cast<int>(chosen.size()) - 1; i >= 0; --i)
-        if (chosen[static_cast<size_t>(i)])
-            delete List1->takeItem(i);
+    // The lines left are listed afresh: taking thousands of lines out of a
+    // long list one by one moves every later line each time. The view keeps
+    // its top line and any line still selected.
+    const std::vector<bool> wasSelected = selectedRows(List1);
+    const QListWidgetItem *top = List1->itemAt(0, 0);
+    const int topRow = top ? List1->row(top) : 0;
+    QStringList left;
+    QList<int> reselect;
+    int newTopRow = 0;
+    for (int i = 0; i < List1->count(); ++i) {
+        const size_t line = static_cast<size_t>(i);
+        if (line < chosen.size() && chosen[line])
+            continue;
+        if (i < topRow)
+            ++newTopRow;
+        if (wasSelected[line])
+            reselect << static_cast<int>(left.size());
+        left << List1->item(i)->text();
+    }
+    List1->clear();
+    List1->addItems(left);
+    for (int row : reselect)
+        List1->item(row)->setSelected(true);
+    if (!left.isEmpty())
+        List1->scrollToItem(List1->item(std::min(newTopRow, static_cast<int>(left.size()) - 1)),
+            QAbstractItemView::PositionAtTop);
     Text2->setText(QString::number(entryfiles::countOf(m_state.entryfile)));
     if (List1->count() == 0)
         m_platform.dialogs.message(mainmsg::done);

@@ -178,6 +178,25 @@ void Form1Test::deleteEntries()
             storedLines << QString::fromStdString(entryLineText(e));
         QCOMPARE(storedLines, c.left);
     }
+
+    // In a long list scrolled down, the line at the top stays at the top.
+    Rig rig;
+    std::vector<Entry> many;
+    for (int16_t i = 0; i < 400; ++i)
+        many.push_back({int16_t(1 + i % 40), int16_t(41 + i / 40), 0, 0, 0, 0});
+    writeEntries(rig.todayFile(), many);
+    rig.start();
+    rig.form->show();
+    QListWidget *list = rig.list("List1");
+    list->scrollToItem(list->item(300), QAbstractItemView::PositionAtTop);
+    QCoreApplication::processEvents();
+    const QString topLine = list->itemAt(0, 0)->text();
+    rig.select({5, 250, 350});
+    rig.click("Command5");
+    QCoreApplication::processEvents();
+    QCOMPARE(list->count(), 397);
+    QCOMPARE(list->itemAt(0, 0)->text(), topLine);
+    QVERIFY(rig.selectedRows().isEmpty());
 }
 
 void Form1Test::entryActionPreconditions()
