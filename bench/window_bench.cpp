@@ -1,0 +1,184 @@
+// Work the user waits for in front of the main window, measured through the
+// windows (offscreen, the main window shown): 2500 computer suggestions, each
+// appended to the file and listed in the main window as it comes, and the
+// Delete of every second entry of a long list.
+#include "core/entryfiles.h"
+#include "core/fileio.h"
+#include "core/lines.h"
+#include "core/sharedstate.h"
+#include "entries/form5.h"
+#include "mainwindow/form1.h"
+#include "platform/platform.h"
+#include "platform/qtports.h"
+#include "platform/testing/fakes.h"
+
+#include "tests/support/testsupport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <numeric>
+#include <random>
+
+using namespace pickwise;
+
+namespace {
+
+constexpr Date today {2026, 12, 5}; // a Saturday: Add asks no question
+
+// The main window over an installation with a 2000-draw history, the real
+// entry window behind its Add button and the program's own random numbers.
+struct MainWindow
+{
+    testing::TempDir dir;
+    SharedState state;
+    FakeDialogs dialogs;
+    FakePrinter printer;
+    FakeShell shell;
+    FixedClock clock {today};
+    SystemRandom random;
+    Platform platform {dialogs, printer, shell, clock, random, nullptr};
+    std::unique_ptr<Form1> form;
+
+    MainWindow()
+    {
+        testing::writeHistory(dir.file(resultsFileName), testing::makeHistory(2000));
+        state.apppath = dir.path();
+        printer.printers = {"Office"};
+        form = std::make_unique<Form1>(state, platform);
+        MainWindowLink &link = *form;
+        form->setChildFactory(
+            ChildKind::Entry, [this, &link] { return new Form5(state, platform, link); });
+        form->resize(800, 620);
+        form->show();
+        form->start();
+        QApplication::processEvents();
+    }
+
+    std::string entryFile() const
+    {
+        return dir.file(datedEntryFileName(today.day, today.month, today.year));
+    }
+    QListWidget *entryList() const
+    {
+        return form->findChild<QListWidget *>(QStringLiteral("List1"));
+    }
+    template<class T>
+    T *find(QWidget *in, const char *name) const
+    {
+        return in->findChild<T *>(QString::fromUtf8(name));
+    }
+    // The listing of the day's file, as after a change of the entries date.
+    void relist() { form->reopenCurrentFile(); }
+};
+
+Form5 *openEntryWindow(MainWindow &main)
+{
+    main.find<QPushButton>(main.form.get(), "Command4")->click();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *entryWindow = qobject_cast<Form5 *>(w); entryWindow && entryWindow->isVisible())
+            return entryWindow;
+    return nullptr;
+}
+
+// 2500 suggestions into an empty file ("Additional"), from the click on the
+// entry window's Add until the last entry is listed.
+void suggestThroughTheWindow(benchmark::State &state)
+{
+    MainWindow main;
+    int listed = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        removeFile(main.entryFile());
+        main.relist();
+        Form5 *entryWindow = openEntryWindow(main);
+        if (!entryWindow) {
+            state.SkipWithError("the entry window did not open");
+            break;
+        }
+        main.find<QLineEdit>(entryWindow, "Text8")->setText(QStringLiteral("2500"));
+        main.find<QRadioButton>(entryWindow, "Option2")->setChecked(true);
+        QApplication::processEvents();
+        state.ResumeTiming();
+
+        main.find<QPushButton>(entryWindow, "Command4")->click();
+        QApplication::processEvents();
+
+        state.PauseTiming();
+        listed = main.entryList()->count();
+        main.find<QPushButton>(entryWindow, "Command3")->click();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (listed != 2500)
+        state.SkipWithError("not every entry was listed");
+    if (!main.dialogs.shown.empty())
+        state.SkipWithError(main.dialogs.lastText().c_str());
+    state.counters["listed"] = listed;
+}
+BENCHMARK(suggestThroughTheWindow)->Unit(benchmark::kMillisecond);
+
+// Delete with every second line of 32,767 listed entries selected.
+void deleteThroughTheWindow(benchmark::State &state)
+{
+    const int n = static_cast<int>(state.range(0));
+    MainWindow main;
+    std::mt19937 random(2026);
+    std::vector<int16_t> balls(49);
+    std::iota(balls.begin(), balls.end(), int16_t(1));
+    std::vector<Entry> entries;
+    for (int e = 0; e < n; ++e) {
+        std::shuffle(balls.begin(), balls.end(), random);
+        Entry entry {};
+        std::copy(balls.begin(), balls.begin() + 6, entry.begin());
+        entries.push_back(entry);
+    }
+    int listed = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        testing::writeEntries(main.entryFile(), entries);
+        main.relist();
+        QListWidget *list = main.entryList();
+        // Selected in one go: line by line is quadratic in the list itself.
+        QItemSelection every2nd;
+        for (int i = 0; i < list->count(); i += 2)
+            every2nd.select(list->model()->index(i, 0), list->model()->index(i, 0));
+        list->selectionModel()->select(every2nd, QItemSelectionModel::Select);
+        QApplication::processEvents();
+        state.ResumeTiming();
+
+        main.find<QPushButton>(main.form.get(), "Command5")->click();
+        QApplication::processEvents();
+
+        state.PauseTiming();
+        listed = list->count();
+        state.ResumeTiming();
+    }
+    if (listed != n / 2)
+        state.SkipWithError("the list does not show what is left");
+    state.counters["listed"] = listed;
+}
+BENCHMARK(deleteThroughTheWindow)->Arg(2500)->Arg(10000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
