@@ -115,7 +115,7 @@ void LinkProcess::createEntries()
             "The entries could not be written, so none were added. " + error);
         return;
     }
-    m_platform.dialogs.message(optimiser::doneText(added, DTPicker1->text().toStdString()));
+    m_platform.dialogs.message(optimiser::doneText(added, pickerDateText(DTPicker1).toStdString()));
     m_created = true;
 }
 

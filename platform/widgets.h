@@ -3,13 +3,13 @@
 #include "core/dates.h"
 
 #include <QDate>
+#include <QDateEdit>
 #include <QFont>
 #include <QString>
 
 #include <string>
 #include <vector>
 
-class QDateEdit;
 class QListWidget;
 class QWidget;
 
@@ -23,9 +23,41 @@ T *named(T *widget, const char *name)
     return widget;
 }
 
-// A date picker as every window uses it: "dd MMMM yyyy", 1 January 1950 to
-// 31 December 2050, with a calendar pop-up.
+// A date edit in which a click into a part of the date (weekday, day, month,
+// year) selects that part, so that what is typed next replaces it. The month,
+// written as its name, also takes its number or the first letters of its name.
+class DatePicker : public QDateEdit
+{
+    Q_OBJECT
+
+public:
+    explicit DatePicker(QWidget *parent = nullptr);
+
+    // Wide enough for every weekday and month name, not only for the first and
+    // last dates of the range that the box is otherwise sized for.
+    QSize sizeHint() const override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void typeMonth(QChar key);
+    // The month that text starts: 1..12, 0 for none, -1 while it could still
+    // become more than one.
+    int monthFor(const QString &text) const;
+
+    QString m_monthTyped;
+};
+
+// A date picker as every window uses it: "ddd dd MMMM yyyy" (the weekday
+// first), 1 January 1950 to 31 December 2050, with a calendar pop-up.
 QDateEdit *makeDatePicker(const QString &objectName, QWidget *parent);
+
+// A picker's date as the messages write it, "05 December 2026": the weekday
+// the picker shows is not part of it.
+QString pickerDateText(const QDateEdit *picker);
 
 // Fixed-pitch font of the entry lists ("Courier New" where installed).
 QFont listFont();
