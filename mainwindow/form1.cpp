@@ -137,9 +137,22 @@ void Form1::buildControls()
     Frame1 = frame(central, "Frame1", "Draw Management");
     auto *drawRow = new QHBoxLayout(Frame1);
     Frame3 = frame(Frame1, "Frame3", "Select Draw Date");
-    auto *f3 = new QVBoxLayout(Frame3);
+    auto *f3 = new QHBoxLayout(Frame3);
     DTPicker1 = makeDatePicker(QStringLiteral("DTPicker1"), Frame3);
+    // Beside the date, the way to the draw before and after it.
+    auto drawStep = [&](const char *name, Qt::ArrowType arrow, const char *tip) {
+        auto *b = new QToolButton(Frame3);
+        b->setObjectName(text(name));
+        b->setArrowType(arrow);
+        b->setToolTip(text(tip));
+        b->setAccessibleName(text(tip));
+        return b;
+    };
+    m_previousDraw = drawStep("previousDraw", Qt::LeftArrow, "Previous draw");
+    m_nextDraw = drawStep("nextDraw", Qt::RightArrow, "Next draw");
+    f3->addWidget(m_previousDraw);
     f3->addWidget(DTPicker1);
+    f3->addWidget(m_nextDraw);
     drawRow->addWidget(Frame3, 0, Qt::AlignVCenter);
 
     Picture1 = new QWidget(Frame1);
@@ -303,6 +316,8 @@ void Form1::buildMenus()
 void Form1::connectActions()
 {
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { drawDateChange(); });
+    connect(m_previousDraw, &QToolButton::clicked, this, [this] { stepDraw(-1); });
+    connect(m_nextDraw, &QToolButton::clicked, this, [this] { stepDraw(1); });
     connect(DTPicker2, &QDateEdit::dateChanged, this, [this] { entriesDateChange(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { entryTypeClick(); });
 
@@ -390,6 +405,7 @@ void Form1::drawDateChange()
     m_state.drawfile = m_state.pathOf(resultsFile);
     std::vector<BallRecord> draws;
     const std::string error = results::readAll(m_state.drawfile, draws);
+    showDrawSteps(draws);
     if (!error.empty()) {
         m_state.drawpos = 0;
         m_platform.dialogs.message(error);
@@ -403,6 +419,37 @@ void Form1::drawDateChange()
             ballpic(i, draw.ball[static_cast<size_t>(i)]);
     }
     m_state.drawpos = static_cast<int16_t>(r);
+}
+
+mainrules::DrawNeighbours Form1::neighbours(const std::vector<BallRecord> &draws) const
+{
+    return mainrules::drawNeighbours(draws, toDate(DTPicker1->date()),
+        toDate(DTPicker1->minimumDate()), toDate(DTPicker1->maximumDate()));
+}
+
+void Form1::showDrawSteps(const std::vector<BallRecord> &draws)
+{
+    const mainrules::DrawNeighbours near = neighbours(draws);
+    m_previousDraw->setEnabled(near.hasPrevious);
+    m_nextDraw->setEnabled(near.hasNext);
+}
+
+void Form1::stepDraw(int step)
+{
+    // Read afresh: the buttons may be older than the file.
+    std::vector<BallRecord> draws;
+    const std::string error = results::readAll(m_state.pathOf(resultsFile), draws);
+    if (!error.empty()) {
+        m_platform.dialogs.message(error);
+        return;
+    }
+    const mainrules::DrawNeighbours near = neighbours(draws);
+    if (step < 0 && near.hasPrevious)
+        DTPicker1->setDate(toQDate(near.previous));
+    else if (step > 0 && near.hasNext)
+        DTPicker1->setDate(toQDate(near.next));
+    else
+        showDrawSteps(draws);
 }
 
 void Form1::entriesDateChange()
@@ -1009,7 +1056,7 @@ void Form1::showChild(
     });
     if (disableMain)
         setEnabled(false);
-    window->show();
+    showOver(window, this);
 }
 
 // ---- exit ----

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/sharedstate.h"
+#include "mainwindow/mainrules.h"
 #include "platform/childwindow.h"
 #include "platform/mainlink.h"
 #include "platform/platform.h"
@@ -105,6 +106,12 @@ private:
     void connectActions();
     void updateChildControls();
 
+    // The draw before (step -1) or after (+1) the draw date, and whether
+    // there is one either way.
+    mainrules::DrawNeighbours neighbours(const std::vector<BallRecord> &draws) const;
+    void showDrawSteps(const std::vector<BallRecord> &draws);
+    void stepDraw(int step);
+
     void ballpic(int position, int number);
     // Draws the pictures again for the pixel ratio of the screen the window is on.
     void redrawPictures();
@@ -168,6 +175,8 @@ private:
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame3 = nullptr;
     QDateEdit *DTPicker1 = nullptr;
+    QToolButton *m_previousDraw = nullptr;
+    QToolButton *m_nextDraw = nullptr;
     QWidget *Picture1 = nullptr;
     std::array<QLabel *, 7> Image2 {};
     QLabel *Label3 = nullptr;

@@ -75,6 +75,37 @@ bool historyLineDate(const std::string &line, Date &date)
     return true;
 }
 
+DrawNeighbours drawNeighbours(
+    const std::vector<BallRecord> &draws, const Date &date, const Date &first, const Date &last)
+{
+    // Real dates only, so the key is simply yyyymmdd.
+    const auto key = [](const Date &d) { return (d.year * 100LL + d.month) * 100 + d.day; };
+    const long long at = key(date);
+    const long long low = key(first);
+    const long long high = key(last);
+    DrawNeighbours found;
+    long long previousKey = 0;
+    long long nextKey = 0;
+    for (const BallRecord &r : draws) {
+        const Date d {r.year, r.month, r.day};
+        if (!isValidDate(d))
+            continue;
+        const long long k = key(d);
+        if (k < low || k > high)
+            continue;
+        if (k < at && (!found.hasPrevious || k > previousKey)) {
+            found.hasPrevious = true;
+            found.previous = d;
+            previousKey = k;
+        } else if (k > at && (!found.hasNext || k < nextKey)) {
+            found.hasNext = true;
+            found.next = d;
+            nextKey = k;
+        }
+    }
+    return found;
+}
+
 DrawInput readDrawInput(const std::array<std::string, 7> &texts, Draw &draw)
 {
     Draw read {};

@@ -36,6 +36,20 @@ std::string historyLineText(const BallRecord &draw);
 // Columns 7-8, 10-11 and 13-16 of such a line; false when they do not form a date.
 bool historyLineDate(const std::string &line, Date &date);
 
+// The draws nearest to a date on either side, for the "previous draw" and
+// "next draw" buttons: only draws with a real date within first..last (the
+// range the date pickers take) count, and the whole file is searched, so a
+// file out of date order still gives the nearest dates.
+struct DrawNeighbours
+{
+    bool hasPrevious = false;
+    bool hasNext = false;
+    Date previous;
+    Date next;
+};
+DrawNeighbours drawNeighbours(
+    const std::vector<BallRecord> &draws, const Date &date, const Date &first, const Date &last);
+
 // The Add Result window's seven boxes (six main numbers, then the bonus ball).
 enum class DrawInput { Valid, OutOfRange, Duplicate };
 // On Valid, draw holds the six main numbers ascending and the bonus seventh.

@@ -1,8 +1,21 @@
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QWidget>
 
 namespace pickwise {
+
+// Where a window of frameSize (its frame included) goes over an owner window
+// whose frame is ownerFrame: centred on it, then moved as little as needed to
+// lie wholly within the screen's available area; a window larger than that
+// area is cut down to it.
+QRect placedFrame(const QRect &ownerFrame, const QSize &frameSize, const QRect &available);
+
+// Shows window over owner: placed by placedFrame on owner's screen and made
+// transient for owner, so the window manager keeps it above owner. The frame
+// the window manager will add is taken to be owner's own.
+void showOver(QWidget *window, const QWidget *owner);
 
 // A window opened from the main window (or from the statistics window). Closing
 // it by its title bar does exactly what its Close button does: both end in

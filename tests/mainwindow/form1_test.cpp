@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QToolButton>
 
+#include <tuple>
+
 using namespace pickwise;
 using namespace pickwise::testing;
 
@@ -42,6 +44,7 @@ class Form1Test : public QObject
 
 private slots:
     void startupChecksAndFollowsTheDrawDate();
+    void drawStepsJumpOverDaysWithoutADraw();
     void checkMessages();
     void deleteTheOnlyDrawDeletesTheFile();
     void deleteEntries();
@@ -94,6 +97,37 @@ void Form1Test::startupChecksAndFollowsTheDrawDate()
     QVERIFY(rig.ballsShown());
     QCOMPARE(rig.state.drawpos, int16_t(2));
     QCOMPARE(rig.state.winballs, makeHistory(3)[1].ball);
+}
+
+void Form1Test::drawStepsJumpOverDaysWithoutADraw()
+{
+    Rig rig;
+    writeHistory(rig.file("sa.rtl"), historyWithToday()); // 4, 8, 11 January 2003, today
+    rig.start();
+    auto *previous = rig.find<QToolButton>("previousDraw");
+    auto *next = rig.find<QToolButton>("nextDraw");
+    const auto shown = [&] {
+        return std::make_tuple(
+            rig.form->drawDate(), rig.ballsShown(), previous->isEnabled(), next->isEnabled());
+    };
+    using Shown = std::tuple<Date, bool, bool, bool>;
+    QCOMPARE(shown(), Shown(today, true, true, false));
+
+    previous->click(); // back over almost 24 years without a draw
+    QCOMPARE(shown(), Shown(Date {2003, 1, 11}, true, true, true));
+    QCOMPARE(rig.state.winballs, makeHistory(3)[2].ball);
+    previous->click();
+    previous->click();
+    QCOMPARE(shown(), Shown(Date {2003, 1, 4}, true, false, true));
+    QCOMPARE(rig.state.drawpos, int16_t(1));
+
+    rig.setDate("DTPicker1", 2003, 1, 9);
+    QCOMPARE(shown(), Shown(Date {2003, 1, 9}, false, true, true));
+    next->click();
+    QCOMPARE(shown(), Shown(Date {2003, 1, 11}, true, true, true));
+    next->click();
+    QCOMPARE(shown(), Shown(today, true, true, false));
+    QVERIFY(rig.dialogs.shown.empty());
 }
 
 void Form1Test::checkMessages()

@@ -81,6 +81,40 @@ TEST(DrawHistoryLine, FixedColumnsReadBackAsTheDate)
     }
 }
 
+// A file out of date order, with a damaged date and draws outside the date
+// pickers' 1950..2050: the nearest real dates within the range either side.
+TEST(DrawNeighbours, NearestRealDrawDatesEitherSide)
+{
+    std::vector<BallRecord> draws;
+    for (const Date &d : std::vector<Date> {{2003, 1, 11}, {2003, 1, 4}, {2003, 1, 18},
+             {2003, 13, 8}, {1949, 12, 31}, {2051, 1, 4}, {2003, 1, 8}})
+        draws.push_back(drawRecord(0, 0, d, {1, 2, 3, 4, 5, 6, 7}));
+    const struct
+    {
+        Date at;
+        Date previous; // year 0: none
+        Date next;
+    } cases[] = {
+        {{2003, 1, 8}, {2003, 1, 4}, {2003, 1, 11}}, // a draw date itself is neither
+        {{2003, 1, 9}, {2003, 1, 8}, {2003, 1, 11}}, // days without a draw jumped over
+        {{2003, 1, 4}, {}, {2003, 1, 8}}, {{2003, 1, 18}, {2003, 1, 11}, {}},
+        {{2003, 1, 30}, {2003, 1, 18}, {}}, // not month 13, nor 2051
+        {{1990, 6, 1}, {}, {2003, 1, 4}}, // not 1949
+    };
+    for (const auto &c : cases) {
+        const auto found = mainrules::drawNeighbours(draws, c.at, {1950, 1, 1}, {2050, 12, 31});
+        SCOPED_TRACE(getstringdate(c.at.year, c.at.month, c.at.day));
+        EXPECT_EQ(found.hasPrevious, c.previous.year != 0);
+        EXPECT_EQ(found.hasNext, c.next.year != 0);
+        if (found.hasPrevious && c.previous.year != 0) {
+            EXPECT_EQ(found.previous, c.previous);
+        }
+        if (found.hasNext && c.next.year != 0) {
+            EXPECT_EQ(found.next, c.next);
+        }
+    }
+}
+
 TEST(DrawInput, ReadsRoundsAndSortsMainNumbers)
 {
     Draw draw {};
