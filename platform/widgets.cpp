@@ -53,7 +53,7 @@ void DatePicker::keyPressEvent(QKeyEvent *event)
 {
     const QString typed = event->text();
     const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
-    if (currentSection() == MonthSection && plain && typed.size() == 1
+    if (!isReadOnly() && currentSection() == MonthSection && plain && typed.size() == 1
         && typed.at(0).isLetterOrNumber()) {
         typeMonth(typed.at(0));
         event->accept();
