@@ -8,6 +8,12 @@ FileList::FileList(std::string folder, std::string extension, QWidget *parent)
     : QListWidget(parent), m_folder(std::move(folder)), m_extension(std::move(extension))
 {
     setObjectName(QStringLiteral("File1"));
+    // The selection, not the current row: the current row also moves when the
+    // list merely gets the focus, before anything is selected.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!selectedName().isEmpty())
+            emit fileChosen();
+    });
     refresh();
 }
 

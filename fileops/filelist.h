@@ -18,6 +18,10 @@ public:
     // The chosen file's name, "" when none is selected.
     QString selectedName() const;
 
+signals:
+    // A file was chosen, by a click or from the keyboard; once per choice.
+    void fileChosen();
+
 private:
     std::string m_folder;
     std::string m_extension;
