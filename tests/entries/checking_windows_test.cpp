@@ -66,6 +66,7 @@ private slots:
     void historyCheckCancelStopsAfterTheDrawInProgress();
     void filterHandTicksThenRemoves();
     void filterRemovingEveryEntryLeavesCountZero();
+    void filterKeepsWhatItShowsAfterNoFilter();
     void optimiserWritesTheShownDate();
     void optimiserAsksBeforeAppendingAndClosing();
 };
@@ -222,7 +223,9 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     QCOMPARE(checks->count(), 0);
     QCOMPARE(text(form, "Text2"), QString());
     QVERIFY(exists(in.state.pathOf("temp.lot")));
-    QVERIFY(in.dialogs.shown.empty());
+    QCOMPARE(in.dialogs.texts(),
+        Texts({"Remove 2 entries from Lotto05DEC2026.lot?",
+            "2 entries removed from Lotto05DEC2026.lot, 2 entries left."}));
 
     // Closing tells the main window to relist the entries.
     QSignalSpy closed(form.w.data(), &ChildWindow::closed);
@@ -256,7 +259,7 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     QCOMPARE(checks->item(0)->checkState(), Qt::Checked);
     QVERIFY(!exists(copyPath));
     click(form, "Command2");
-    QCOMPARE(in.dialogs.shown.size(), size_t(3));
+    QCOMPARE(in.dialogs.shown.size(), size_t(4)); // no filter, refused tick, question, failure
     QCOMPARE(in.dialogs.lastText().rfind("The checked entries could not be removed; the entry "
                                          "file has been left as it was.",
                  0),
@@ -267,6 +270,49 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     QVERIFY(::rename((copyPath + ".away").c_str(), copyPath.c_str()) == 0);
     click(form, "Command2");
     QCOMPARE(in.entryBytes(), std::vector<uint8_t>(26, 0));
+    QCOMPARE(in.dialogs.lastText(),
+        std::string("2 entries removed from Lotto05DEC2026.lot, 0 entries left."));
+}
+
+void CheckingWindowsTest::filterKeepsWhatItShowsAfterNoFilter()
+{
+    Installation in;
+    const Entry low {1, 2, 3, 4, 5, 6}, middle {20, 22, 24, 26, 28, 30},
+        high {40, 41, 42, 43, 44, 45};
+    in.entries({low, middle, high});
+    const auto before = in.entryBytes();
+    Opened<Form10> form(in.state, in.platform);
+    QStringList bands;
+    for (int position = 1; position <= 5; ++position)
+        bands << child<QLabel>(form, QStringLiteral("SumBand%1").arg(position))->text();
+    QCOMPARE(bands, QStringList({"85-213", "95-203", "105-193", "115-183", "125-173"}));
+
+    child<QCheckBox>(form, "Check1")->setChecked(true);
+    click(form, "Command1");
+    auto *checks = child<QListWidget>(form, "List1");
+    QCOMPARE(checks->item(0)->checkState(), Qt::Checked);
+    QCOMPARE(checks->item(2)->checkState(), Qt::Checked);
+
+    // No filter ticked: the message, and the list stays what Remove works on.
+    child<QCheckBox>(form, "Check1")->setChecked(false);
+    click(form, "Command1");
+    QCOMPARE(in.dialogs.texts(), Texts({"No filter has been specified"}));
+    QCOMPARE(checks->count(), 3);
+    checks->item(0)->setCheckState(Qt::Unchecked);
+    QCOMPARE(QStringList({text(form, "Text1"), text(form, "Text2"), text(form, "Text3")}),
+        QStringList({"3", "1", "2"}));
+
+    // No to the question leaves everything; Yes removes the one still ticked.
+    in.dialogs.clear();
+    in.dialogs.answer(false);
+    click(form, "Command2");
+    QCOMPARE(in.dialogs.texts(), Texts({"Remove 1 entry from Lotto05DEC2026.lot?"}));
+    QCOMPARE(in.entryBytes(), before);
+    QCOMPARE(checks->count(), 3);
+    click(form, "Command2");
+    QCOMPARE(in.dialogs.lastText(),
+        std::string("1 entry removed from Lotto05DEC2026.lot, 2 entries left."));
+    QCOMPARE(in.entryBytes(), bytesOf({entryRecord(2, low), entryRecord(0, middle)}));
 }
 
 void CheckingWindowsTest::optimiserWritesTheShownDate()
