@@ -63,6 +63,7 @@ class CheckingWindowsTest : public QObject
 private slots:
     void historyCheckFillsListsAndTotalsThenEmptyRanges();
     void historyCheckPagesThroughFullLists();
+    void historyCheckStoppedEarlyLeavesNothingOfTheLastCheck();
     void historyCheckCancelStopsAfterTheDrawInProgress();
     void filterHandTicksThenRemoves();
     void filterRemovingEveryEntryLeavesCountZero();
@@ -139,25 +140,89 @@ void CheckingWindowsTest::historyCheckPagesThroughFullLists()
         QCOMPARE(list(form, k)->model()->rowCount(), 32730);
     QCOMPARE(rowsOf(list(form, 1)).front(), QStringLiteral("01 02 03 04 05 06 Match 6"));
 
-    // More and Back step through the lists and stop at either end.
+    // More and Back step through the lists and are off at either end.
+    QVERIFY(!enabled(form, "Command5"));
     QList<int> shown {shownList(form)};
-    for (const char *button : {"Command5", "Command4", "Command4", "Command4", "Command4",
-             "Command5", "Command5", "Command5"}) {
+    for (const char *button :
+        {"Command4", "Command4", "Command4", "Command5", "Command5", "Command5"}) {
         click(form, button);
         shown << shownList(form);
+        if (shown.back() == 3)
+            QVERIFY(!enabled(form, "Command4"));
     }
-    QCOMPARE(shown, QList<int>({0, 0, 1, 2, 3, 3, 2, 1, 0}));
+    QCOMPARE(shown, QList<int>({0, 1, 2, 3, 2, 1, 0}));
+    QVERIFY(!enabled(form, "Command5"));
 
-    // A second, small check starts again from empty lists: More stays on list 0.
+    // A second, small check starts again from empty lists: nothing to page to.
     setDate(form, "DTPicker1", QDate(2003, 1, 4));
     setDate(form, "DTPicker2", QDate(2003, 1, 4));
     in.dialogs.clear();
     click(form, "Command2");
     QCOMPARE(list(form, 0)->model()->rowCount(), 101);
     QCOMPARE(list(form, 1)->model()->rowCount(), 0);
-    click(form, "Command4");
+    QVERIFY(!enabled(form, "Command4"));
     QCOMPARE(shownList(form), 0);
     QVERIFY(in.dialogs.shown.empty());
+}
+
+void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
+{
+    Installation in;
+    // 101 lines per draw: 340 draws fill list 0 and part of list 1.
+    in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7})));
+    in.entries(std::vector<Entry>(100, Entry {1, 2, 3, 4, 5, 6}));
+    Opened<Form6> form(in.state, in.platform, in.main);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    const QSize size = form->size();
+    auto paging = [&] {
+        return QStringLiteral("shown %1, More %2, Back %3")
+            .arg(shownList(form))
+            .arg(enabled(form, "Command4"))
+            .arg(enabled(form, "Command5"));
+    };
+    // The count boxes say what they count before any check.
+    QStringList labels;
+    for (int i = 1; i <= 7; ++i)
+        labels << child<QLabel>(form, QStringLiteral("Label%1").arg(i))->text();
+    QCOMPARE(labels,
+        QStringList(
+            {"Match 6", "Match 5+B", "Match 5", "Match 4+B", "Match 4", "Match 3+B", "Match 3"}));
+    QCOMPARE(paging(), QStringLiteral("shown 0, More 0, Back 0"));
+
+    click(form, "Command2");
+    QCOMPARE(paging(), QStringLiteral("shown 0, More 1, Back 0"));
+    click(form, "Command4");
+    QCOMPARE(paging(), QStringLiteral("shown 1, More 0, Back 1"));
+    QCOMPARE(form->size(), size);
+
+    // Each early stop leaves empty lists, counts and status, and nothing to page.
+    const std::pair<std::function<void()>, QString> stops[] = {
+        {[&] {
+             setDate(form, "DTPicker1", QDate(2026, 12, 5));
+             setDate(form, "DTPicker2", QDate(2026, 12, 4));
+         },
+            QString()},
+        {[&] { setDate(form, "DTPicker1", QDate(2026, 11, 1)); },
+            QStringLiteral("No results in specified date range")},
+        {[&] { writeBytes(in.state.pathOf("sa.rtl"), {}); }, QString()},
+    };
+    for (const auto &[stop, status] : stops) {
+        setDate(form, "DTPicker1", QDate(2003, 1, 1));
+        setDate(form, "DTPicker2", QDate(2026, 12, 5));
+        in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7})));
+        click(form, "Command2");
+        click(form, "Command4");
+        QCOMPARE(paging(), QStringLiteral("shown 1, More 0, Back 1"));
+        stop();
+        click(form, "Command2");
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(list(form, k)->model()->rowCount(), 0);
+        QCOMPARE(paging(), QStringLiteral("shown 0, More 0, Back 0"));
+        QCOMPARE(text(form, "Text7"), QString());
+        QCOMPARE(child<QLabel>(form, "Label10")->text(), status);
+        QCOMPARE(form->size(), size);
+    }
 }
 
 void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
