@@ -195,7 +195,7 @@ void Form4Test::barClickFollowsTheRanking()
 void Form4Test::infoChecksTheBallNumber()
 {
     Window w(100);
-    for (const char *t : {"0", "50", "-3", ""}) {
+    for (const char *t : {"0", "0.6", "49.6", "50", "-3", ""}) {
         w.dialogs.clear();
         w.type("Text1", t);
         click(w.form.get(), "Command4");
