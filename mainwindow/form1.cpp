@@ -285,6 +285,7 @@ void Form1::buildMenus()
 
     QMenu *help = menu("mnuHlp", "&Help");
     mnuHelp = addItem(help, "mnuHelp", "Contents");
+    mnuHelp->setShortcut(QKeySequence::HelpContents);
     mnuAbout = addItem(help, "mnuAbout", "About Pickwise");
 }
 
@@ -415,13 +416,18 @@ std::string Form1::listEntries(const std::string &path)
     const std::string error = entryfiles::list(path, entries);
     if (!error.empty())
         return error;
+    listEntries(entries);
+    return {};
+}
+
+void Form1::listEntries(const std::vector<Entry> &entries)
+{
     QStringList lines;
     lines.reserve(static_cast<int>(entries.size()));
     for (const Entry &e : entries)
         lines << qs(entryLineText(e));
     List1->addItems(lines);
     Text2->setText(QString::number(lines.size()));
-    return {};
 }
 
 void Form1::clearListing()
@@ -782,16 +788,22 @@ bool Form1::open6wheel(const std::string &filetobeopened)
         m_platform.dialogs.message(mainmsg::wheelNotCreated);
         return false;
     }
+    // Read before anything changes: a wheel file that cannot be read leaves
+    // the listing and entryfile as they were, and openWheel the number in step.
+    std::vector<Entry> entries;
+    const std::string error = entryfiles::list(filetobeopened, entries);
+    if (!error.empty()) {
+        m_state.wheelno = 0;
+        m_platform.dialogs.message(
+            "This saved wheel could not be read, so nothing has changed.\n" + error);
+        return false;
+    }
     clearListing();
     Command3->show();
     DTPicker2->hide();
     dropemptyfile();
     m_state.entryfile = filetobeopened;
-    if (!listEntries(filetobeopened).empty()) {
-        m_state.wheelno = 0;
-        m_platform.dialogs.message(mainmsg::wheelNotCreated);
-        return false;
-    }
+    listEntries(entries);
     return true;
 }
 
@@ -1037,6 +1049,9 @@ void Form1::clearEntryList()
 
 void Form1::clearWinningLines()
 {
+    // The entries highlighted are the winners of the lines going now.
+    if (List2->count() > 0)
+        List1->clearSelection();
     List2->clear();
     Text3->setText(QStringLiteral("0"));
 }
@@ -1048,8 +1063,7 @@ Date Form1::drawDate() const
 
 void Form1::setDrawDate(const Date &date)
 {
-    // The draw is looked up when the window that chose the date closes.
-    const QSignalBlocker block(DTPicker1);
+    // The date's draw is looked up and shown at once, as when the picker changes.
     DTPicker1->setDate(toQDate(date));
 }
 

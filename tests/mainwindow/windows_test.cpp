@@ -156,7 +156,7 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     QCOMPARE(list->count(), 17);
     QCOMPARE(list->item(16)->text(), QStringLiteral("00017 05 03 2003: 01 05 12 23 34 45 B 07"));
 
-    // A double-click picks the date; the draw is shown once the list closes.
+    // A double-click picks the date and shows its draw at once.
     QVERIFY(QTest::qWaitForWindowExposed(form3));
     list->scrollToItem(list->item(16));
     const QPoint at = list->visualItemRect(list->item(16)).center();
@@ -165,7 +165,9 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(rig.find<QDateEdit>("DTPicker1")->date(), QDate(2003, 3, 5));
     QVERIFY(Rig::window("Form3"));
-    QVERIFY(!rig.ballsShown());
+    QVERIFY(rig.ballsShown());
+    QCOMPARE(rig.state.drawpos, int16_t(17));
+    QCOMPARE(rig.state.winballs, (Draw {1, 5, 12, 23, 34, 45, 7}));
 
     clickIn(form3, "Command1");
     QVERIFY(!Rig::window("Form3"));
