@@ -66,7 +66,14 @@ wheel6::wheel6(SharedState &state, Platform &platform, MainWindowLink &main, QWi
 
     m_state.drawfile = m_state.pathOf(m_state.wheelresults);
     std::vector<BallRecord> draws;
-    results::readAll(m_state.drawfile, draws);
+    const std::string error = results::readAll(m_state.drawfile, draws);
+    // Without the history every suggested ball is a random one; the note
+    // under the group says they come from the history, so the user is told.
+    if (!error.empty())
+        m_platform.dialogs.message(
+            "The draw history could not be read, so the suggested balls are chosen at random, "
+            "not from the draw history. You may change any or all of them.\n"
+            + error);
     m_suggested = wheels::suggestedBalls(draws, m_state.maxball, m_platform.random);
     layOutGroup();
 }
