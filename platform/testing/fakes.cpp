@@ -90,7 +90,9 @@ void FakePrinter::endDocument()
 Shell::OpenResult FakeShell::openDocument(const std::string &path)
 {
     opened.push_back(path);
-    return fileExists(path) ? OpenResult::Opened : OpenResult::NotFound;
+    if (!fileExists(path))
+        return OpenResult::NotFound;
+    return noViewer ? OpenResult::Failed : OpenResult::Opened;
 }
 
 std::string FakeShell::findProgram(const std::string &name)

@@ -75,6 +75,7 @@ public:
     bool startProgram(const std::string &path, const std::vector<std::string> &args) override;
 
     std::vector<std::string> opened;
+    bool noViewer = false; // a document that is there cannot be shown
     std::vector<std::string> started;
     std::vector<std::string> programsOnPath; // names findProgram knows
 };
