@@ -1,6 +1,7 @@
 #include "entries/form10.h"
 
 #include "core/numbers.h"
+#include "core/printing.h"
 #include "core/recordfile.h"
 #include "entries/filter.h"
 #include "platform/widgets.h"
@@ -289,6 +290,9 @@ void Form10::print()
     std::vector<bool> ticked;
     for (int i = 0; i < List1->count(); ++i)
         ticked.push_back(List1->item(i)->checkState() == Qt::Checked);
+    m_platform.printer.setDocumentName(
+        documentName("filter " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
+            m_platform.clock));
     filter::printChecked(
         listLines(List1), ticked, m_platform.printer, m_platform.dialogs, m_state.printerok);
 }

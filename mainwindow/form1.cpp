@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -674,6 +675,12 @@ void Form1::deleteEntries()
 
 void Form1::printList(QListWidget *list)
 {
+    const Date draw = drawDate();
+    const std::string what = list == List1
+        ? "entries " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString()
+        : "winning lines " + twoDigitText(draw.day) + monthabbrev(draw.month)
+            + std::to_string(draw.year);
+    m_platform.printer.setDocumentName(documentName(what, m_platform.clock));
     printlist(listLines(list), m_platform.printer, m_platform.dialogs, m_state.printerok);
 }
 

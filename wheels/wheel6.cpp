@@ -1,6 +1,7 @@
 #include "wheels/wheel6.h"
 
 #include "core/numbers.h"
+#include "core/printing.h"
 #include "core/results.h"
 #include "core/sharedstate.h"
 #include "platform/mainlink.h"
@@ -12,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -264,7 +266,12 @@ void wheel6::printCover()
     }
     input.groupSize = m_sizes->currentText().toStdString();
     input.entriesText = m_entries->text().toStdString();
-    wheels::printCover(input, m_platform.printer, m_state.printerok);
+    m_platform.printer.setDocumentName(documentName("wheel cover "
+            + QFileInfo(qs(wheels::entryFileName(input.wheelgame, input.wheeltype)))
+                  .completeBaseName()
+                  .toStdString(),
+        m_platform.clock));
+    wheels::printCover(input, m_platform.printer, m_platform.dialogs, m_state.printerok);
 }
 
 } // namespace pickwise

@@ -82,9 +82,12 @@ void FakePrinter::newPage()
     ops.push_back("newpage");
 }
 
-void FakePrinter::endDocument()
+bool FakePrinter::endDocument()
 {
     ops.push_back("end");
+    documents.push_back(documentName);
+    documentName.clear();
+    return !refuses;
 }
 
 Shell::OpenResult FakeShell::openDocument(const std::string &path)

@@ -280,6 +280,7 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     click(form, "Command4");
     QCOMPARE(in.printer.ops.at(in.printer.ops.size() - 2),
         "text " + std::string(16, ' ') + "11 21 31 43 44 45  Selected for Deletion");
+    QCOMPARE(in.printer.documents, Texts({"Pickwise filter Lotto05DEC2026 2026-12-05 10-00-00"}));
 
     click(form, "Command2");
     BallRecord first = records[1]; // record 1 now, with the new count

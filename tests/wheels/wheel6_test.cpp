@@ -207,6 +207,14 @@ private slots:
             "text File Maintenance Name: Lotto-6-6-5.lot", "end"};
         QCOMPARE(s.printer.ops, expected);
         QVERIFY(s.dialogs.shown.empty());
+        QCOMPARE(s.printer.documents,
+            std::vector<std::string> {"Pickwise wheel cover Lotto-6-6-5 2026-12-05 10-00-00"});
+
+        // A printer that does not take it: said once.
+        s.printer.refuses = true;
+        s.click("Command2");
+        QCOMPARE(s.dialogs.texts().size(), size_t(1));
+        QCOMPARE(s.dialogs.lastText().rfind("The printer", 0), size_t(0));
 
         QVERIFY(!Setup(false).get<QPushButton>(QStringLiteral("Command2"))->isEnabled());
     }
