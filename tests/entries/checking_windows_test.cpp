@@ -189,6 +189,8 @@ void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
         QStringList(
             {"Match 6", "Match 5+B", "Match 5", "Match 4+B", "Match 4", "Match 3+B", "Match 3"}));
     QCOMPARE(paging(), QStringLiteral("shown 0, More 0, Back 0"));
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(child(form, QStringLiteral("Text%1").arg(i))->isReadOnly());
 
     click(form, "Command2");
     QCOMPARE(paging(), QStringLiteral("shown 0, More 1, Back 0"));
@@ -367,6 +369,8 @@ void CheckingWindowsTest::filterKeepsWhatItShowsAfterNoFilter()
     checks->item(0)->setCheckState(Qt::Unchecked);
     QCOMPARE(QStringList({text(form, "Text1"), text(form, "Text2"), text(form, "Text3")}),
         QStringList({"3", "1", "2"}));
+    for (const char *total : {"Text1", "Text2", "Text3"})
+        QVERIFY(child(form, total)->isReadOnly());
 
     // No to the question leaves everything; Yes removes the one still ticked.
     in.dialogs.clear();

@@ -89,6 +89,8 @@ void Form1Test::startupChecksAndFollowsTheDrawDate()
     QCOMPARE(rig.state.entryfile, rig.todayFile());
     QCOMPARE(rig.box("Text2"), QStringLiteral("4"));
     QVERIFY(rig.hidden("Command3"));
+    QVERIFY(
+        rig.find<QLineEdit>("Text2")->isReadOnly() && rig.find<QLineEdit>("Text3")->isReadOnly());
 
     // Entries and a draw shown: the start-up has already checked them.
     const QStringList winners {"03 09 14 27 33 07 (5+B)", "03 09 14 27 33 45 (5)"};

@@ -213,6 +213,8 @@ void Form4Test::infoChecksTheBallNumber()
     QCOMPARE(w.state.infoball, int16_t(7));
     QCOMPARE(text(info, "Text2")->text(), QString::number(w.values().value(6)));
     QCOMPARE(text(info, "Text1")->text(), QString("2")); // 100 / 49 rounded
+    for (const char *fact : {"Text1", "Text2", "Text3", "Text4"})
+        QVERIFY(text(info, fact)->isReadOnly());
     QVERIFY(!w.form->isEnabled());
 
     info->close(); // the title bar's way
