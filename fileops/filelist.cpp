@@ -2,6 +2,8 @@
 
 #include "fileops/deletionrules.h"
 
+#include <QMouseEvent>
+
 namespace pickwise {
 
 FileList::FileList(std::string folder, std::string extension, QWidget *parent)
@@ -14,6 +16,13 @@ FileList::FileList(std::string folder, std::string extension, QWidget *parent)
         if (!selectedName().isEmpty())
             emit fileChosen();
     });
+    // A click that changes nothing in the selection: the user asks for the
+    // file on screen once more.
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (m_pressedOnChosen && item == currentItem())
+            emit fileChosen();
+        m_pressedOnChosen = false;
+    });
     refresh();
 }
 
@@ -23,6 +32,13 @@ void FileList::refresh()
     clear();
     for (const std::string &name : filedeletion::filesWithExtension(m_folder, m_extension))
         addItem(QString::fromStdString(name));
+}
+
+void FileList::mousePressEvent(QMouseEvent *event)
+{
+    const QListWidgetItem *item = itemAt(event->position().toPoint());
+    m_pressedOnChosen = item && item == currentItem() && item->isSelected();
+    QListWidget::mousePressEvent(event);
 }
 
 QString FileList::selectedName() const

@@ -19,12 +19,17 @@ public:
     QString selectedName() const;
 
 signals:
-    // A file was chosen, by a click or from the keyboard; once per choice.
+    // A file was chosen, by a click or from the keyboard; once per choice. A
+    // click on the file already chosen chooses it again.
     void fileChosen();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     std::string m_folder;
     std::string m_extension;
+    bool m_pressedOnChosen = false;
 };
 
 } // namespace pickwise

@@ -110,6 +110,11 @@ void FileOpsWindowsTest::importShowsAFileOnceWhenChosenByMouseOrKeys()
     button(&w, "Command2")->click();
     QCOMPARE(rig.dialogs.texts(),
         std::vector<std::string>({"Entry Valid - click Import to create entry"}));
+    // A click on the chosen file reads it again and asks for a new validation.
+    clickFile(files, 0);
+    QCOMPARE(lines(&w, "List2"), QStringList({"01 02 03 04 05 06"}));
+    QVERIFY(!button(&w, "Command3")->isVisibleTo(&w));
+    QVERIFY(button(&w, "Command2")->isVisibleTo(&w));
 }
 
 void FileOpsWindowsTest::importReportsADatedFileItCannotRead()
