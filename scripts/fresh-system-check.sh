@@ -104,11 +104,11 @@ mounts_in_root() {
 stop_root_processes() {
     local pids
     pids="$(root_pids)"
-    if [ -z "$pids" ]; then return; fi
+    if [ -z "$pids" ]; then return 0; fi
     # shellcheck disable=SC2086
     kill -TERM $pids 2>/dev/null || true
     for _ in $(seq 1 50); do
-        if [ -z "$(root_pids)" ]; then return; fi
+        if [ -z "$(root_pids)" ]; then return 0; fi
         sleep 0.1
     done
     pids="$(root_pids)"
@@ -119,6 +119,10 @@ stop_root_processes() {
 
 MOUNTS_LEFT=""
 cleanup() {
+    # Run from the exit trap after a failed command, errexit would end the
+    # cleaning up at its first failing step.
+    local -
+    set +e
     stop_root_processes
     local m
     for m in $(mounts_in_root); do
@@ -126,8 +130,17 @@ cleanup() {
     done
     MOUNTS_LEFT="$(mounts_in_root)"
 }
+FINISHED=0
+on_exit() {
+    local status=$?
+    cleanup
+    if [ "$FINISHED" -eq 0 ]; then
+        echo "RESULT: FAILED (the check stopped early with status $status);" \
+            "mounts in the root: ${MOUNTS_LEFT:+NOT all }removed; root kept at $ROOT"
+    fi
+}
 trap 'exit 130' INT TERM
-trap 'cleanup' EXIT
+trap on_exit EXIT
 
 # ---- the root -------------------------------------------------------------
 
@@ -201,7 +214,8 @@ CTEST_LINE="$(grep -E 'tests passed, [0-9]+ tests? failed out of' "$DIR/test.log
 CTEST_LINE="${CTEST_LINE:-no ctest summary: see $DIR/test.log}"
 PACKAGES_AFTER="$(chroot "$ROOT" dpkg-query -W | wc -l)"
 # The printing tests read back what the root's own scheduler wrote here.
-PDFS="$(find "$ROOT/root/PDF" -name '*.pdf' 2>/dev/null | wc -l)"
+PDFS=0
+if [ -d "$ROOT/root/PDF" ]; then PDFS="$(find "$ROOT/root/PDF" -name '*.pdf' | wc -l)"; fi
 
 # ---- the start command ----------------------------------------------------
 
@@ -280,5 +294,6 @@ printf '%-40s %-7s %9s   %s\n' "./scripts/start.sh" "$(verdict "$START_STATUS")"
 echo "PDF files printed by the tests through the root's own scheduler (localhost:$CUPS_PORT): $PDFS"
 echo "packages in the root: $PACKAGES_BEFORE after debootstrap, $PACKAGES_AFTER after the test command"
 echo "mounts in the root: ${MOUNTS_LEFT:+NOT all }removed; root: $ROOT_NOTE; logs: $DIR/*.log"
+FINISHED=1
 echo "RESULT: $(if [ "$OVERALL" -eq 0 ]; then echo PASSED; else echo FAILED; fi)"
 exit "$OVERALL"
