@@ -213,9 +213,9 @@ TEST_TIME=$((SECONDS - start))
 CTEST_LINE="$(grep -E 'tests passed, [0-9]+ tests? failed out of' "$DIR/test.log" | tail -1 || true)"
 CTEST_LINE="${CTEST_LINE:-no ctest summary: see $DIR/test.log}"
 PACKAGES_AFTER="$(chroot "$ROOT" dpkg-query -W | wc -l)"
-# The printing tests read back what the root's own scheduler wrote here.
-PDFS=0
-if [ -d "$ROOT/root/PDF" ]; then PDFS="$(find "$ROOT/root/PDF" -name '*.pdf' | wc -l)"; fi
+# The printing tests' jobs, as the root's own scheduler remembers them.
+JOBS="$(chroot "$ROOT" /usr/bin/env -i "${inner_env[@]}" CUPS_SERVER="localhost:$CUPS_PORT" \
+    lpstat -W completed -o 2>/dev/null | wc -l || true)"
 
 # ---- the start command ----------------------------------------------------
 
@@ -291,7 +291,7 @@ printf '%-40s %-7s %9s   %s\n' "./scripts/test.sh" "$(verdict "$TEST_STATUS")" \
     "$(elapsed "$TEST_TIME")" "$CTEST_LINE"
 printf '%-40s %-7s %9s   %s\n' "./scripts/start.sh" "$(verdict "$START_STATUS")" \
     "$(elapsed "$START_TIME")" "$START_NOTE"
-echo "PDF files printed by the tests through the root's own scheduler (localhost:$CUPS_PORT): $PDFS"
+echo "print jobs completed by the root's own scheduler (localhost:$CUPS_PORT): $JOBS"
 echo "packages in the root: $PACKAGES_BEFORE after debootstrap, $PACKAGES_AFTER after the test command"
 echo "mounts in the root: ${MOUNTS_LEFT:+NOT all }removed; root: $ROOT_NOTE; logs: $DIR/*.log"
 FINISHED=1
