@@ -5,6 +5,7 @@
 #include "fileops/deletionrules.h"
 #include "fileops/filelist.h"
 #include "fileops/importrules.h"
+#include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
 #include <QDateEdit>
@@ -148,6 +149,8 @@ void Form30::validateFile()
 
     const Date date = toDate(m_date->date());
     m_importfile = m_state.pathOf(datedEntryFileName(date.day, date.month, date.year));
+    if (!mayWrite(m_state, m_platform.dialogs, m_importfile, RecordKind::Entries))
+        return;
     RecordFile target(m_importfile);
     if (!target.load().empty() || target.storedCount() >= 1) {
         m_platform.dialogs.message(

@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "core/drawcheck.h"
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/lines.h"
@@ -10,6 +11,7 @@
 #include "mainwindow/form2.h"
 #include "mainwindow/form3.h"
 #include "mainwindow/mainrules.h"
+#include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
 #include <QCloseEvent>
@@ -376,12 +378,20 @@ void Form1::drawDateChange()
     clearWinningLines();
     hideBalls();
     m_state.drawfile = m_state.pathOf(resultsFile);
+    reviewFile(m_state, m_platform.dialogs, m_state.drawfile, RecordKind::Results);
     std::vector<BallRecord> draws;
     const std::string error = results::readAll(m_state.drawfile, draws);
     if (!error.empty()) {
         m_state.drawpos = 0;
         m_platform.dialogs.message(error);
         return;
+    }
+    // Once per run, at the first lookup: bad draws are told, not shown silently.
+    if (!m_resultsChecked) {
+        m_resultsChecked = true;
+        const std::string damaged = damagedResultsMessage(draws, lottoHighestBall);
+        if (!damaged.empty() && !m_state.damage.declined(m_state.drawfile))
+            m_platform.dialogs.message(damaged);
     }
     const Date d = toDate(DTPicker1->date());
     const int r = results::findByDate(draws, d.day, d.month, d.year);
@@ -411,6 +421,7 @@ void Form1::entriesDateChange()
 
 std::string Form1::listEntries(const std::string &path)
 {
+    reviewFile(m_state, m_platform.dialogs, path, RecordKind::Entries);
     std::vector<Entry> entries;
     const std::string error = entryfiles::list(path, entries);
     if (!error.empty())
@@ -547,6 +558,8 @@ void Form1::addDraw()
     }
     if (!isWednesdayOrSaturday(drawDate()) && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
         return;
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+        return;
     showChild(new Form2(m_state, m_platform, *this), QString(), true, nullptr);
 }
 
@@ -564,6 +577,8 @@ void Form1::deleteDraw()
             return;
         }
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+        return;
     if (!m_platform.dialogs.askYesNo(mainmsg::reallyDeleteDraw, mainmsg::pickwiseTitle))
         return;
     const std::string error = results::deleteDraw(m_state.pathOf(resultsFile), m_state.drawpos);
@@ -600,6 +615,8 @@ void Form1::addEntries()
             return;
         caption = QStringLiteral("Wheel Entry");
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     m_state.addmode = true;
     if (ChildWindow *w = make(ChildKind::Entry))
         showChild(w, caption, true, nullptr);
@@ -630,6 +647,8 @@ void Form1::editEntry()
         m_platform.dialogs.message(mainmsg::severalToEdit);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     m_state.editpos = static_cast<int16_t>(index + 1);
     if (ChildWindow *w = make(ChildKind::EditEntry))
         showChild(w, QString(), true, nullptr);
@@ -649,6 +668,8 @@ void Form1::deleteEntries()
         m_platform.dialogs.message(mainmsg::noneToDelete);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (!m_platform.dialogs.askYesNo(mainrules::deleteQuestion(count)))
         return;
     clearWinningLines();
@@ -696,6 +717,8 @@ void Form1::saveStanding()
         return;
     }
     const std::string standing = m_state.pathOf(standingEntryName);
+    if (!mayWrite(m_state, m_platform.dialogs, standing, RecordKind::Entries))
+        return;
     if (fileExists(standing) && !m_platform.dialogs.askYesNo(mainmsg::overwriteStanding))
         return;
     const std::string error = copyFileAtomic(m_state.entryfile, standing);
@@ -731,6 +754,8 @@ void Form1::filterEntries()
         m_platform.dialogs.message(mainmsg::nothingToFilter);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     m_state.downloaddone = false;
     if (ChildWindow *w = make(ChildKind::Filter))
         showChild(w, QString(), true, [this] { reopenCurrentFile(); });
