@@ -331,7 +331,7 @@ void CrashSafetyTest::downloadInstall()
     const QStringList files = namesIn(dir.path());
     download::DownloadJob job(dir.path());
     QCOMPARE(job.begin(), std::string());
-    QVERIFY(job.startBody(200, true, std::to_string(body.size())));
+    QVERIFY(job.startBody(200, "200 OK", true, std::to_string(body.size())));
     QVERIFY(job.addPiece(body));
     job.complete();
     FakeDialogs dialogs;
