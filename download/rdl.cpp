@@ -55,7 +55,9 @@ RDL::RDL(SharedState &state, Platform &platform, QWidget *parent)
     ProgressBar1->setValue(0);
     Label1 = named(new QLabel, "Label1");
     Label1->setWordWrap(true);
-    Label1->setMinimumHeight(Label1->fontMetrics().height() * 2);
+    // Room for a status with its address, reason and outcome lines.
+    Label1->setMinimumHeight(Label1->fontMetrics().height() * 5);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Frame1 = frameAround(Text1, QStringLiteral("Downloading"), "Frame1");
     Frame4 = frameAround(ProgressBar1, QStringLiteral("Progress"), "Frame4");
     Frame2 = frameAround(Label1, QStringLiteral("Status"), "Frame2");
@@ -117,6 +119,10 @@ QString RDL::url() const
 void RDL::setStatus(const std::string &text)
 {
     Label1->setText(QString::fromStdString(text));
+    // A long address or reason gets the room it needs rather than being cut.
+    const int needed = Label1->heightForWidth(Label1->width()) - Label1->height();
+    if (needed > 0 && isVisible())
+        resize(width(), height() + needed);
 }
 
 void RDL::setIdle()

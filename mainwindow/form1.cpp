@@ -556,9 +556,9 @@ void Form1::addDraw()
         m_platform.dialogs.message(mainmsg::drawExists);
         return;
     }
-    if (!isWednesdayOrSaturday(drawDate()) && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
-        return;
     if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+        return;
+    if (!isWednesdayOrSaturday(drawDate()) && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
         return;
     showChild(new Form2(m_state, m_platform, *this), QString(), true, nullptr);
 }
@@ -602,6 +602,8 @@ void Form1::datedEntry()
 
 void Form1::addEntries()
 {
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     QString caption;
     if (!isWheelFile(m_state.entryfile) && !isStandingFile(m_state.entryfile)) {
         const Date d = entriesDate();
@@ -615,8 +617,6 @@ void Form1::addEntries()
             return;
         caption = QStringLiteral("Wheel Entry");
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
-        return;
     m_state.addmode = true;
     if (ChildWindow *w = make(ChildKind::Entry))
         showChild(w, caption, true, nullptr);
@@ -628,6 +628,8 @@ void Form1::editEntry()
         m_platform.dialogs.message(mainmsg::nothingToEdit);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::editWheel))
         return;
     const std::vector<bool> selected = selectedLines();
@@ -647,8 +649,6 @@ void Form1::editEntry()
         m_platform.dialogs.message(mainmsg::severalToEdit);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
-        return;
     m_state.editpos = static_cast<int16_t>(index + 1);
     if (ChildWindow *w = make(ChildKind::EditEntry))
         showChild(w, QString(), true, nullptr);
@@ -660,6 +660,8 @@ void Form1::deleteEntries()
         m_platform.dialogs.message(mainmsg::nothingToDelete);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::modifyWheel))
         return;
     std::vector<bool> selected = selectedLines();
@@ -668,8 +670,6 @@ void Form1::deleteEntries()
         m_platform.dialogs.message(mainmsg::noneToDelete);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
-        return;
     if (!m_platform.dialogs.askYesNo(mainrules::deleteQuestion(count)))
         return;
     clearWinningLines();
@@ -748,14 +748,14 @@ void Form1::openStanding()
 
 void Form1::filterEntries()
 {
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::filterWheel))
         return;
     if (Text2->text().isEmpty() || Text2->text() == QStringLiteral("0")) {
         m_platform.dialogs.message(mainmsg::nothingToFilter);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
-        return;
     m_state.downloaddone = false;
     if (ChildWindow *w = make(ChildKind::Filter))
         showChild(w, QString(), true, [this] { reopenCurrentFile(); });
