@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -287,6 +288,7 @@ void Form1::buildMenus()
 
     QMenu *help = menu("mnuHlp", "&Help");
     mnuHelp = addItem(help, "mnuHelp", "Contents");
+    mnuHelp->setShortcut(QKeySequence::HelpContents);
     mnuAbout = addItem(help, "mnuAbout", "About Pickwise");
 }
 
@@ -426,13 +428,18 @@ std::string Form1::listEntries(const std::string &path)
     const std::string error = entryfiles::list(path, entries);
     if (!error.empty())
         return error;
+    listEntries(entries);
+    return {};
+}
+
+void Form1::listEntries(const std::vector<Entry> &entries)
+{
     QStringList lines;
     lines.reserve(static_cast<int>(entries.size()));
     for (const Entry &e : entries)
         lines << qs(entryLineText(e));
     List1->addItems(lines);
     Text2->setText(QString::number(lines.size()));
-    return {};
 }
 
 void Form1::clearListing()
@@ -689,6 +696,12 @@ void Form1::deleteEntries()
 
 void Form1::printList(QListWidget *list)
 {
+    const Date draw = drawDate();
+    const std::string what = list == List1
+        ? "entries " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString()
+        : "winning lines " + twoDigitText(draw.day) + monthabbrev(draw.month)
+            + std::to_string(draw.year);
+    m_platform.printer.setDocumentName(documentName(what, m_platform.clock));
     printlist(listLines(list), m_platform.printer, m_platform.dialogs, m_state.printerok);
 }
 
@@ -807,16 +820,22 @@ bool Form1::open6wheel(const std::string &filetobeopened)
         m_platform.dialogs.message(mainmsg::wheelNotCreated);
         return false;
     }
+    // Read before anything changes: a wheel file that cannot be read leaves
+    // the listing and entryfile as they were, and openWheel the number in step.
+    std::vector<Entry> entries;
+    const std::string error = entryfiles::list(filetobeopened, entries);
+    if (!error.empty()) {
+        m_state.wheelno = 0;
+        m_platform.dialogs.message(
+            "This saved wheel could not be read, so nothing has changed.\n" + error);
+        return false;
+    }
     clearListing();
     Command3->show();
     DTPicker2->hide();
     dropemptyfile();
     m_state.entryfile = filetobeopened;
-    if (!listEntries(filetobeopened).empty()) {
-        m_state.wheelno = 0;
-        m_platform.dialogs.message(mainmsg::wheelNotCreated);
-        return false;
-    }
+    listEntries(entries);
     return true;
 }
 
@@ -1062,6 +1081,9 @@ void Form1::clearEntryList()
 
 void Form1::clearWinningLines()
 {
+    // The entries highlighted are the winners of the lines going now.
+    if (List2->count() > 0)
+        List1->clearSelection();
     List2->clear();
     Text3->setText(QStringLiteral("0"));
 }
@@ -1073,8 +1095,7 @@ Date Form1::drawDate() const
 
 void Form1::setDrawDate(const Date &date)
 {
-    // The draw is looked up when the window that chose the date closes.
-    const QSignalBlocker block(DTPicker1);
+    // The date's draw is looked up and shown at once, as when the picker changes.
     DTPicker1->setDate(toQDate(date));
 }
 

@@ -113,6 +113,7 @@ private:
     // Lists an entry file's entries after the lines already there; the error
     // text when it cannot be read.
     std::string listEntries(const std::string &path);
+    void listEntries(const std::vector<Entry> &entries);
     // Empties both lists and sets the entry count and wins boxes to "0".
     void clearListing();
     void dropemptyfile();

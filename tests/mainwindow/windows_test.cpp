@@ -179,8 +179,10 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     auto *list = form3->findChild<QListWidget *>(QStringLiteral("List1"));
     QCOMPARE(list->count(), 17);
     QCOMPARE(list->item(16)->text(), QStringLiteral("00017 05 03 2003: 01 05 12 23 34 45 B 07"));
+    clickIn(form3, "Command2");
+    QCOMPARE(rig.printer.documents, Texts({"Pickwise draw history 2026-12-05 10-00-00"}));
 
-    // A double-click picks the date; the draw is shown once the list closes.
+    // A double-click picks the date and shows its draw at once.
     QVERIFY(QTest::qWaitForWindowExposed(form3));
     list->scrollToItem(list->item(16));
     const QPoint at = list->visualItemRect(list->item(16)).center();
@@ -189,7 +191,9 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(rig.find<QDateEdit>("DTPicker1")->date(), QDate(2003, 3, 5));
     QVERIFY(Rig::window("Form3"));
-    QVERIFY(!rig.ballsShown());
+    QVERIFY(rig.ballsShown());
+    QCOMPARE(rig.state.drawpos, int16_t(17));
+    QCOMPARE(rig.state.winballs, (Draw {1, 5, 12, 23, 34, 45, 7}));
 
     clickIn(form3, "Command1");
     QVERIFY(!Rig::window("Form3"));
@@ -245,6 +249,19 @@ void WindowsTest::printerSelectionEnablesPrinting()
     rig.click("Command9");
     QCOMPARE(
         rig.printer.ops.at(rig.printer.ops.size() - 2), "text " + indent + "01 02 04 05 06 08");
+    // Each job says what it is and when it was printed.
+    QCOMPARE(rig.printer.documents,
+        Texts({"Pickwise winning lines 05DEC2026 2026-12-05 10-00-00",
+            "Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00"}));
+
+    // A printer that does not take the job: one message, nothing else.
+    rig.printer.refuses = true;
+    rig.dialogs.clear();
+    rig.click("Command9");
+    QCOMPARE(rig.said(),
+        Texts({"The printer Label Writer did not take the print job, so nothing was printed. "
+               "Check that it is ready, or choose another printer under File > Select Printer."}));
+    rig.printer.refuses = false;
 
     // Next time the saved printer is the one offered.
     rig.trigger("mnuselprinter");

@@ -196,7 +196,7 @@ void Form4Test::barClickFollowsTheRanking()
 void Form4Test::infoChecksTheBallNumber()
 {
     Window w(100);
-    for (const char *t : {"0", "50", "-3", ""}) {
+    for (const char *t : {"0", "0.6", "49.6", "50", "-3", ""}) {
         w.dialogs.clear();
         w.type("Text1", t);
         click(w.form.get(), "Command4");
@@ -214,6 +214,8 @@ void Form4Test::infoChecksTheBallNumber()
     QCOMPARE(w.state.infoball, int16_t(7));
     QCOMPARE(text(info, "Text2")->text(), QString::number(w.values().value(6)));
     QCOMPARE(text(info, "Text1")->text(), QString("2")); // 100 / 49 rounded
+    for (const char *fact : {"Text1", "Text2", "Text3", "Text4"})
+        QVERIFY(text(info, fact)->isReadOnly());
     QVERIFY(!w.form->isEnabled());
 
     info->close(); // the title bar's way
