@@ -5,6 +5,7 @@
 #include "fileops/deletionrules.h"
 #include "fileops/filelist.h"
 #include "fileops/importrules.h"
+#include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
 #include <QDateEdit>
@@ -156,6 +157,8 @@ void Form30::validateFile()
     const Date date = toDate(m_date->date());
     const std::string datedName = datedEntryFileName(date.day, date.month, date.year);
     m_importfile = m_state.pathOf(datedName);
+    if (!mayWrite(m_state, m_platform.dialogs, m_importfile, RecordKind::Entries))
+        return;
     RecordFile target(m_importfile);
     const std::string error = target.load();
     if (!error.empty()) {

@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "core/drawcheck.h"
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/lines.h"
@@ -10,6 +11,7 @@
 #include "mainwindow/form2.h"
 #include "mainwindow/form3.h"
 #include "mainwindow/mainrules.h"
+#include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
 #include <QCloseEvent>
@@ -378,12 +380,20 @@ void Form1::drawDateChange()
     clearWinningLines();
     hideBalls();
     m_state.drawfile = m_state.pathOf(resultsFile);
+    reviewFile(m_state, m_platform.dialogs, m_state.drawfile, RecordKind::Results);
     std::vector<BallRecord> draws;
     const std::string error = results::readAll(m_state.drawfile, draws);
     if (!error.empty()) {
         m_state.drawpos = 0;
         m_platform.dialogs.message(error);
         return;
+    }
+    // Once per run, at the first lookup: bad draws are told, not shown silently.
+    if (!m_resultsChecked) {
+        m_resultsChecked = true;
+        const std::string damaged = damagedResultsMessage(draws, lottoHighestBall);
+        if (!damaged.empty() && !m_state.damage.declined(m_state.drawfile))
+            m_platform.dialogs.message(damaged);
     }
     const Date d = toDate(DTPicker1->date());
     const int r = results::findByDate(draws, d.day, d.month, d.year);
@@ -413,6 +423,7 @@ void Form1::entriesDateChange()
 
 std::string Form1::listEntries(const std::string &path)
 {
+    reviewFile(m_state, m_platform.dialogs, path, RecordKind::Entries);
     std::vector<Entry> entries;
     const std::string error = entryfiles::list(path, entries);
     if (!error.empty())
@@ -552,6 +563,8 @@ void Form1::addDraw()
         m_platform.dialogs.message(mainmsg::drawExists);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+        return;
     if (!isWednesdayOrSaturday(drawDate()) && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
         return;
     showChild(new Form2(m_state, m_platform, *this), QString(), true, nullptr);
@@ -571,6 +584,8 @@ void Form1::deleteDraw()
             return;
         }
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+        return;
     if (!m_platform.dialogs.askYesNo(mainmsg::reallyDeleteDraw, mainmsg::pickwiseTitle))
         return;
     const std::string error = results::deleteDraw(m_state.pathOf(resultsFile), m_state.drawpos);
@@ -594,6 +609,8 @@ void Form1::datedEntry()
 
 void Form1::addEntries()
 {
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     QString caption;
     if (!isWheelFile(m_state.entryfile) && !isStandingFile(m_state.entryfile)) {
         const Date d = entriesDate();
@@ -618,6 +635,8 @@ void Form1::editEntry()
         m_platform.dialogs.message(mainmsg::nothingToEdit);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::editWheel))
         return;
     const std::vector<bool> selected = selectedLines();
@@ -648,6 +667,8 @@ void Form1::deleteEntries()
         m_platform.dialogs.message(mainmsg::nothingToDelete);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::modifyWheel))
         return;
     std::vector<bool> selected = selectedLines();
@@ -709,6 +730,8 @@ void Form1::saveStanding()
         return;
     }
     const std::string standing = m_state.pathOf(standingEntryName);
+    if (!mayWrite(m_state, m_platform.dialogs, standing, RecordKind::Entries))
+        return;
     if (fileExists(standing) && !m_platform.dialogs.askYesNo(mainmsg::overwriteStanding))
         return;
     const std::string error = copyFileAtomic(m_state.entryfile, standing);
@@ -738,6 +761,8 @@ void Form1::openStanding()
 
 void Form1::filterEntries()
 {
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::filterWheel))
         return;
     if (Text2->text().isEmpty() || Text2->text() == QStringLiteral("0")) {

@@ -159,6 +159,7 @@ private:
     QPointer<ChildWindow> m_optimiser;
     bool m_exiting = false;
     bool m_watchingScreen = false;
+    bool m_resultsChecked = false; // the results file's draws were looked over
 
     // Controls under their own names.
     QGroupBox *Frame4 = nullptr;

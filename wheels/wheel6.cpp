@@ -1,9 +1,11 @@
 #include "wheels/wheel6.h"
 
+#include "core/fileio.h"
 #include "core/numbers.h"
 #include "core/printing.h"
 #include "core/results.h"
 #include "core/sharedstate.h"
+#include "platform/damagecheck.h"
 #include "platform/mainlink.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
@@ -243,6 +245,10 @@ void wheel6::saveWheel()
         input.boxes[i] = m_boxes[i]->text().toStdString();
     input.entriesText = m_entries->text().toStdString();
 
+    const std::string target
+        = joinPath(m_state.apppath, wheels::entryFileName(m_state.wheelgame, m_wheeltype));
+    if (!mayWrite(m_state, m_platform.dialogs, target, RecordKind::Entries))
+        return;
     const bool listed = m_state.wheelno == m_wheeltype;
     if (wheels::saveWheel(input, m_platform.dialogs) != wheels::SaveOutcome::Done || !listed)
         return;

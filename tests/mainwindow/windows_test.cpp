@@ -31,6 +31,7 @@ class WindowsTest : public QObject
 private slots:
     void addDrawStoresSortedAndRefuses();
     void addResultRefusesBadNumbers();
+    void addResultReadsADecimalPointInADecimalCommaLocale();
     void drawHistoryListsAndPicksADate();
     void printerSelectionEnablesPrinting();
     void ballPicturesFollowThePixelRatio();
@@ -129,6 +130,29 @@ void WindowsTest::addResultRefusesBadNumbers()
         QCOMPARE(readBytes(rig.file("sa.rtl")), before);
         QVERIFY(!rig.ballsShown());
     }
+}
+
+// The window system sets the C library's locale from the environment; a German
+// desktop must not turn "49.6" into 49 or "7.5" into 7.
+void WindowsTest::addResultReadsADecimalPointInADecimalCommaLocale()
+{
+    ScopedLocale german(decimalCommaLocale);
+    QVERIFY2(german.ok(), "de_DE.UTF-8 is not installed: run scripts/install-deps.sh");
+    Rig rig;
+    writeHistory(rig.file("sa.rtl"), makeHistory(3));
+    rig.start();
+    const auto before = readBytes(rig.file("sa.rtl"));
+    rig.click("Command1");
+    QWidget *form2 = Rig::window("Form2");
+    typeDraw(form2, {"7", "3", "49.6", "1", "20", "11", "5"});
+    clickIn(form2, "Command1");
+    QCOMPARE(rig.said(), Texts({"One or more of your main numbers is not in the correct range"}));
+    QCOMPARE(readBytes(rig.file("sa.rtl")), before);
+
+    typeDraw(form2, {"7.5", "3", "49.4", "1", "20", "11", "5"});
+    clickIn(form2, "Command1");
+    QVERIFY(!Rig::window("Form2"));
+    QCOMPARE(recordsOf(readBytes(rig.file("sa.rtl"))).back().ball, (Draw {1, 3, 8, 11, 20, 49, 5}));
 }
 
 void WindowsTest::drawHistoryListsAndPicksADate()

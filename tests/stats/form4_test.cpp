@@ -105,6 +105,7 @@ private slots:
     void togglingSortedRedisplays();
     void barClickFollowsTheRanking();
     void infoChecksTheBallNumber();
+    void infoReadsADecimalPointInADecimalCommaLocale();
     void quickInfoAndAnUnreadableHistory();
 };
 
@@ -220,6 +221,22 @@ void Form4Test::infoChecksTheBallNumber()
     info->close(); // the title bar's way
     QVERIFY(w.form->isEnabled());
     QTRY_VERIFY(info.isNull());
+}
+
+// The window system sets the C library's locale from the environment; "7.5"
+// must still be ball 8, and be written back as typed.
+void Form4Test::infoReadsADecimalPointInADecimalCommaLocale()
+{
+    testing::ScopedLocale german(testing::decimalCommaLocale);
+    QVERIFY2(german.ok(), "de_DE.UTF-8 is not installed: run scripts/install-deps.sh");
+    Window w(100);
+    w.type("Text1", "7.5");
+    click(w.form.get(), "Command4");
+    QVERIFY(w.dialogs.shown.empty());
+    Form26 *info = Window::ballWindow();
+    QVERIFY(info);
+    QCOMPARE(w.state.infoball, int16_t(8));
+    QCOMPARE(info->windowTitle(), QString("Draw Statistics for Lotto <Ball 7.5>"));
 }
 
 void Form4Test::quickInfoAndAnUnreadableHistory()
