@@ -12,8 +12,19 @@ std::string versionText(int major, int minor, int revision)
 
 void showHelp(Shell &shell, Dialogs &dialogs, const std::string &apppath)
 {
-    if (shell.openDocument(joinPath(apppath, helpFileName)) == Shell::OpenResult::NotFound)
+    const std::string path = joinPath(apppath, helpFileName);
+    switch (shell.openDocument(path)) {
+    case Shell::OpenResult::Opened:
+        break;
+    case Shell::OpenResult::NotFound:
         dialogs.message("Cannot find Help file in the installation directory");
+        break;
+    case Shell::OpenResult::Failed:
+        dialogs.message("The help file could not be opened: no program to show it was found. "
+                        "You can open it in a web browser: "
+            + path);
+        break;
+    }
 }
 
 const std::vector<std::string> &systemInfoPrograms()

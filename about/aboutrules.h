@@ -14,8 +14,8 @@ constexpr const char *helpFileName = "PICKWISE.html";
 // "Version 1.0.0"
 std::string versionText(int major, int minor, int revision);
 
-// Opens the help document with the desktop's viewer; a missing document gets
-// its message, other failures of the viewer are passed over.
+// Opens the help document with the desktop's viewer; a missing document and a
+// desktop that cannot show it get a message each.
 void showHelp(Shell &shell, Dialogs &dialogs, const std::string &apppath);
 
 // System-information programs tried in this order on the PATH.

@@ -56,6 +56,10 @@ std::string getstringdate(int year, int month, int day)
 
 long long datekey(int year, int month, int day)
 {
+    // The text read as a number is plain arithmetic while month and day take
+    // two digits each; only odd values from damaged records go the long way.
+    if (year >= 0 && month >= 0 && month <= 99 && day >= 0 && day <= 99)
+        return year * 10000LL + month * 100 + day;
     return std::strtoll(getstringdate(year, month, day).c_str(), nullptr, 10);
 }
 

@@ -65,6 +65,44 @@ std::string readFileBytes(const std::string &path, std::vector<uint8_t> &out, bo
     return {};
 }
 
+std::string readFileHead(
+    const std::string &path, size_t maxBytes, std::vector<uint8_t> &head, uint64_t &size)
+{
+    head.clear();
+    size = 0;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return describe("Cannot open", path, errno);
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return describe("Cannot read", path, err);
+    }
+    size = static_cast<uint64_t>(st.st_size);
+    head.resize(maxBytes);
+    size_t done = 0;
+    while (done < maxBytes) {
+        const ssize_t got = ::read(fd, head.data() + done, maxBytes - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int err = errno;
+            ::close(fd);
+            head.clear();
+            return describe("Cannot read", path, err);
+        }
+        if (got == 0)
+            break;
+        done += static_cast<size_t>(got);
+    }
+    head.resize(done);
+    ::close(fd);
+    return {};
+}
+
 std::string writeFileAtomic(const std::string &path, const std::vector<uint8_t> &bytes)
 {
     std::string tmpl = folderOf(path) + "/.pickwise-XXXXXX";

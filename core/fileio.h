@@ -15,6 +15,11 @@ bool fileExists(const std::string &path);
 // mirroring the record files' open-creates behaviour.
 std::string readFileBytes(const std::string &path, std::vector<uint8_t> &out, bool createIfMissing);
 
+// Reads at most maxBytes from the start of an existing file and gives its size,
+// for a look at a header without reading the whole file.
+std::string readFileHead(
+    const std::string &path, size_t maxBytes, std::vector<uint8_t> &head, uint64_t &size);
+
 // Writes the full content to a temporary file in the same folder, flushes it and
 // renames it over path, so a failure part way leaves the old file whole.
 std::string writeFileAtomic(const std::string &path, const std::vector<uint8_t> &bytes);

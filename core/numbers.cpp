@@ -1,8 +1,7 @@
 #include "core/numbers.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace pickwise {
 
@@ -11,9 +10,12 @@ double leadingNumber(const std::string &text)
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
-    std::string digits;
+    // Read without the C library's numeric locale, which the window system sets
+    // from the environment: the decimal point is always ".".
+    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        digits += text[i++];
+        negative = text[i++] == '-';
+    std::string digits;
     bool seenDigit = false;
     bool seenPoint = false;
     for (; i < text.size(); ++i) {
@@ -30,7 +32,14 @@ double leadingNumber(const std::string &text)
     }
     if (!seenDigit)
         return 0.0;
-    return std::strtod(digits.c_str(), nullptr);
+    double value = 0.0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large reads as infinity, too small as 0, as strtod gives them.
+        const bool large = digits.find_first_of("123456789") < digits.find('.');
+        value = large ? HUGE_VAL : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 double roundHalfEven(double value)
@@ -62,9 +71,11 @@ bool readInt16(const std::string &text, int16_t &out)
 
 std::string plainNumberText(double value)
 {
+    // As "%.15g" in the "C" locale, whatever locale the program runs in.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return buffer;
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
 }
 
 } // namespace pickwise

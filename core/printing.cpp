@@ -2,6 +2,8 @@
 
 #include "core/fileio.h"
 
+#include <cstdio>
+
 namespace pickwise {
 
 namespace {
@@ -81,6 +83,37 @@ void setupprinter(Printer &printer, bool printerok)
     printer.setA4Portrait();
 }
 
+std::string documentName(const std::string &what, const Date &today, double secondsOfDay)
+{
+    const int seconds = secondsOfDay > 0 ? static_cast<int>(secondsOfDay) % 86400 : 0;
+    char when[40];
+    std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d-%02d-%02d", today.year, today.month,
+        today.day, seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return "Pickwise " + what + " " + when;
+}
+
+std::string documentName(const std::string &what, Clock &clock)
+{
+    return documentName(what, clock.today(), clock.timeOfDay());
+}
+
+std::string printRefusedMessage(const std::string &printerName)
+{
+    const std::string printer
+        = printerName.empty() ? std::string("The printer") : "The printer " + printerName;
+    return printer
+        + " did not take the print job, so nothing was printed. Check that it is ready, or "
+          "choose another printer under File > Select Printer.";
+}
+
+bool finishDocument(Printer &printer, Dialogs &dialogs)
+{
+    if (printer.endDocument())
+        return true;
+    dialogs.message(printRefusedMessage(printer.currentPrinter()));
+    return false;
+}
+
 void printlist(
     const std::vector<std::string> &lines, Printer &printer, Dialogs &dialogs, bool printerok)
 {
@@ -95,7 +128,7 @@ void printlist(
     for (const std::string &line : lines)
         printer.printLine(std::string(16, ' ') + line);
     dialogs.setBusy(false);
-    printer.endDocument();
+    finishDocument(printer, dialogs);
 }
 
 } // namespace pickwise

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/dates.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 
@@ -26,6 +28,22 @@ bool loadprinter(Printer &printer, const std::string &savedName);
 
 // Courier 10 on A4 portrait, only when a printer was set up.
 void setupprinter(Printer &printer, bool printerok);
+
+// A print job's name: what it is and when it was printed, to the second, so
+// that a printer queue shows what is printing and a PDF queue, which names its
+// files after the job, keeps one file per job: "Pickwise <what> 2026-12-05
+// 14-03-27" (no dots: a PDF queue takes what follows a dot for an extension
+// and drops it).
+std::string documentName(const std::string &what, const Date &today, double secondsOfDay);
+// The same for a document printed now.
+std::string documentName(const std::string &what, Clock &clock);
+
+// What the user is told when the printer did not take a document.
+std::string printRefusedMessage(const std::string &printerName);
+
+// Ends the document; when the printer did not take it, says so and returns
+// false.
+bool finishDocument(Printer &printer, Dialogs &dialogs);
 
 // The list printout: three empty lines, then every line indented by 16 blanks.
 void printlist(

@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace pickwise {
 
@@ -14,9 +15,29 @@ int clampCount(int32_t stored, int recordsPresent)
     return static_cast<int>(std::min<int64_t>(stored, limit));
 }
 
+CountCheck checkCount(const std::vector<uint8_t> &bytes)
+{
+    uint8_t first[BallRecord::size] = {};
+    std::copy_n(bytes.begin(), std::min<size_t>(bytes.size(), BallRecord::size), first);
+    CountCheck check;
+    check.stored = BallRecord::unpack(first).count;
+    check.wholeRecords = static_cast<int>(
+        std::min<size_t>(bytes.size() / BallRecord::size, static_cast<size_t>(INT32_MAX)));
+    return check;
+}
+
 std::string RecordFile::load()
 {
-    return readFileBytes(m_path, m_bytes, true);
+    std::string error = readFileBytes(m_path, m_bytes, true);
+    m_loaded = checkCount(m_bytes);
+    return error;
+}
+
+std::string RecordFile::refusal() const
+{
+    return "Nothing was written to \"" + m_path + "\": its record count is damaged (it says "
+        + std::to_string(m_loaded.stored) + ", the file holds "
+        + std::to_string(m_loaded.wholeRecords) + " whole records)";
 }
 
 int RecordFile::count() const
@@ -50,11 +71,15 @@ void RecordFile::write(int record, const BallRecord &value)
 
 std::string RecordFile::save() const
 {
+    if (m_loaded.damaged())
+        return refusal();
     return writeFileAtomic(m_path, m_bytes);
 }
 
 std::string RecordFile::writeInPlace(int record, const BallRecord &value)
 {
+    if (m_loaded.damaged())
+        return refusal();
     if (record < 1)
         return "Invalid record number";
     const long offset = static_cast<long>(record - 1) * BallRecord::size;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/damage.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -46,6 +48,10 @@ struct SharedState
     bool importwrote = false;
     bool optimiserdone = false;
     bool optimiserwroteshown = false;
+
+    // The record files with a damaged count the user chose to leave as they
+    // are in this run; every window consults it before writing one.
+    DamageRegister damage;
 
     std::string pathOf(const std::string &name) const;
 };

@@ -19,6 +19,8 @@ struct FinishOptions
     bool check8Ticked = false;
     bool check8Visible = true;
     std::function<bool()> hangup; // hangs up the modem; true on success
+    // Shows why a download failed before the questions that follow it.
+    std::function<void(const std::string &)> showFailure;
 };
 
 // One download of the results history, from the backup to the final status,
@@ -32,40 +34,52 @@ struct FinishOptions
 class DownloadJob
 {
 public:
-    explicit DownloadJob(std::string folder, std::string fileName = "sa.rtl");
+    // url is the address the download is fetched from, named when it fails.
+    explicit DownloadJob(std::string folder, std::string fileName = "sa.rtl", std::string url = {});
 
-    // Reads the local draw count and copies the history to temp.rtl. An error
-    // text when that is impossible; then nothing has changed.
+    // Reads the local draws and copies the history to temp.rtl. An error text
+    // when that is impossible; then nothing has changed.
     std::string begin();
 
     int oldcount() const { return m_oldcount; }
     int16_t dlstate() const { return m_dlstate; }
-    double progress() const { return m_progress; }
     const std::vector<uint8_t> &body() const { return m_body; }
 
     // A state report other than Completed; returns the status text.
     std::string report(int code);
 
+    // The transfer failed, for this reason (from the HTTP port).
+    void failed(const std::string &reason);
+
     // Body bytes arriving; false, and the download cancelled, once they are more
     // than a history can hold.
     bool arriving(int64_t received, int64_t announced);
 
-    // The transfer completed: takes the HTTP status and "Content-length". False,
-    // and the download cancelled, when the length is missing or not a number.
-    bool startBody(int httpStatus, bool hasLength, const std::string &contentLength);
+    // The transfer completed: takes the HTTP status with its text and
+    // "Content-length", if any. False, and the download cancelled, when a length
+    // is given that is not a number.
+    bool startBody(int httpStatus, const std::string &statusText, bool hasLength,
+        const std::string &contentLength);
 
-    // One piece of the body; moves the progress. False, and the download
-    // cancelled, when the body grows beyond a history.
+    // One piece of the body. False, and the download cancelled, when the body
+    // grows beyond a history.
     bool addPiece(const std::vector<uint8_t> &piece);
 
     // The empty piece arrived: the whole body is held.
     void complete() { m_dlstate = Complete; }
 
-    void cancel() { m_dlstate = Cancelled; }
+    // The user cancelled.
+    void cancel();
 
     // Decides what becomes of the history, asks the user where needed, puts the
-    // backup back or installs the download, and returns the status text.
+    // backup back or installs the download, and returns the status text. The
+    // user is always asked before a download that would remove local draws is
+    // installed, whatever "Check Before Overwriting" says.
     std::string finish(Dialogs &dialogs, const FinishOptions &options);
+
+    // After a failed finish: the address, the reason and that the results are
+    // unchanged (failureLines); "" when the download did not fail.
+    const std::string &failure() const { return m_failure; }
 
     // The window goes away mid-download: the history was never touched, so the
     // backup goes too, unless the history no longer matches it.
@@ -79,14 +93,20 @@ private:
     // fails the user is told where the backup lies and it stays.
     void restore(Dialogs &dialogs);
 
+    // Notes the reason of a failure and shows it.
+    void noteFailure(const FinishOptions &options, const std::string &reason);
+
     std::string m_folder;
     std::string m_fileName;
+    std::string m_url;
     int m_oldcount = 0;
+    std::vector<BallRecord> m_local; // the history's draws before the download
     int16_t m_dlstate = Running;
+    std::string m_reason; // why the transfer failed
+    std::string m_failure;
     int m_httpStatus = 0;
-    int32_t m_length = 0;
-    double m_step = 0.0;
-    double m_progress = 0.0;
+    std::string m_statusText;
+    int64_t m_length = -1; // -1: none announced
     std::vector<uint8_t> m_body;
 };
 

@@ -1,8 +1,9 @@
 #include "download/downloadrules.h"
 
-#include "core/ballrecord.h"
-#include "core/numbers.h"
+#include "core/drawcheck.h"
+#include "core/recordfile.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -64,50 +65,33 @@ bool parseContentLength(const std::string &text, int32_t &length)
     }
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
-    if (digits == 0 || i != text.size() || value == 0)
+    if (digits == 0 || i != text.size())
         return false;
     length = static_cast<int32_t>(value);
     return true;
 }
 
-double progressStep(int32_t length)
+int progressPercent(int64_t received, int64_t announced)
 {
-    if (length <= 0)
-        return 0.0;
-    return roundHalfEven(256.0 / length * 100.0 * 10000.0) / 10000.0;
-}
-
-double advanceProgress(double value, double step)
-{
-    if (value >= 100.0)
-        return value;
-    return value + step <= 100.0 ? value + step : 100.0;
+    if (announced <= 0)
+        return -1;
+    if (received >= announced)
+        return 100;
+    return static_cast<int>(std::max<int64_t>(received, 0) * 100 / announced);
 }
 
 namespace {
 
-bool validDraw(const BallRecord &r)
-{
-    for (int i = 0; i < 7; ++i) {
-        if (r.ball[i] < 1 || r.ball[i] > 49)
-            return false;
-        for (int j = 0; j < i; ++j) {
-            if (r.ball[i] == r.ball[j])
-                return false;
-        }
-    }
-    for (int i = 1; i < 6; ++i) {
-        if (r.ball[i] <= r.ball[i - 1])
-            return false;
-    }
-    return isValidDate({r.year, r.month, r.day});
-}
-
-DownloadCheck refuse(const char *reason)
+DownloadCheck refuse(const std::string &reason)
 {
     DownloadCheck c;
     c.reason = reason;
     return c;
+}
+
+std::string counted(int64_t n, const char *one, const char *many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 } // namespace
@@ -115,32 +99,68 @@ DownloadCheck refuse(const char *reason)
 DownloadCheck checkDownload(int httpStatus, int64_t contentLength, const uint8_t *body, size_t size)
 {
     if (httpStatus != 200)
-        return refuse("the server did not answer 200");
-    if (contentLength < 0 || static_cast<uint64_t>(contentLength) != size)
-        return refuse("the body is not as long as announced");
-    if (size == 0 || size % BallRecord::size != 0)
-        return refuse("the body is not a whole number of records");
+        return refuse("the server answered " + std::to_string(httpStatus));
+    if (contentLength >= 0 && static_cast<uint64_t>(contentLength) != size)
+        return refuse("the server announced " + counted(contentLength, "byte", "bytes")
+            + " but sent " + std::to_string(size));
+    const std::string notResults = "not a results file: ";
+    if (size == 0)
+        return refuse(notResults + "it is empty");
+    if (size % BallRecord::size != 0)
+        return refuse(notResults + "its " + counted(static_cast<int64_t>(size), "byte", "bytes")
+            + " are not whole records of 26 bytes");
     const size_t records = size / BallRecord::size;
     const BallRecord first = BallRecord::unpack(body);
-    if (first.count < 1 || static_cast<size_t>(first.count) > records || first.count > 32767)
-        return refuse("the count does not match the records present");
+    if (first.count < 1 || static_cast<size_t>(first.count) > records
+        || first.count > RecordFile::maxRecords)
+        return refuse(notResults + "its count says " + std::to_string(first.count)
+            + " but it holds " + counted(static_cast<int64_t>(records), "record", "records"));
 
-    long long previousKey = -1;
-    BallRecord r;
-    for (int32_t n = 1; n <= first.count; ++n) {
-        r = BallRecord::unpack(body + static_cast<size_t>(n - 1) * BallRecord::size);
-        if (!validDraw(r))
-            return refuse("a record does not hold a valid draw");
-        const long long key = datekey(r.year, r.month, r.day);
-        if (key <= previousKey)
-            return refuse("the draws are not in date order");
-        previousKey = key;
-    }
     DownloadCheck c;
+    c.draws.reserve(static_cast<size_t>(first.count));
+    for (int32_t n = 1; n <= first.count; ++n)
+        c.draws.push_back(BallRecord::unpack(body + static_cast<size_t>(n - 1) * BallRecord::size));
+    const HistoryProblem problem = firstBadDraw(c.draws, lottoHighestBall);
+    if (problem.draw > 0)
+        return refuse(notResults + badDrawText(c.draws, problem, lottoHighestBall));
+    const BallRecord &newest = c.draws.back();
     c.good = true;
     c.count = first.count;
-    c.newest = {r.year, r.month, r.day};
+    c.newest = {newest.year, newest.month, newest.day};
     return c;
+}
+
+int drawsRemoved(const std::vector<BallRecord> &local, const std::vector<BallRecord> &downloaded)
+{
+    std::vector<long long> kept;
+    kept.reserve(downloaded.size());
+    for (const BallRecord &r : downloaded)
+        kept.push_back(datekey(r.year, r.month, r.day));
+    std::sort(kept.begin(), kept.end());
+    int missing = 0;
+    for (const BallRecord &r : local)
+        if (!std::binary_search(kept.begin(), kept.end(), datekey(r.year, r.month, r.day)))
+            ++missing;
+    // Fewer draws always lose some, even where the history repeats a date.
+    const auto fewer = static_cast<int>(local.size()) - static_cast<int>(downloaded.size());
+    return std::max(missing, fewer);
+}
+
+std::string removalText(int removed)
+{
+    return counted(removed, "draw on this computer is", "draws on this computer are")
+        + " not in the download; replacing your results with it would remove "
+        + (removed == 1 ? "that draw." : "those " + std::to_string(removed) + " draws.");
+}
+
+std::string removalQuestion(int removed)
+{
+    return removalText(removed) + " Do you want to replace your results anyway?";
+}
+
+std::string failureLines(const std::string &url, const std::string &reason)
+{
+    return (url.empty() ? std::string() : url + ": ") + reason + ".\n" + unchangedLine;
 }
 
 std::string replaceQuestion(int oldcount, const DownloadCheck &check)

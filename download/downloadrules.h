@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/ballrecord.h"
 #include "core/dates.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pickwise::download {
 
@@ -33,15 +35,14 @@ std::string urlfilename(const std::string &url);
 // Base URL, then "/dwnld/", then the file name.
 std::string resultsUrl(const std::string &baseUrl, const std::string &fileName);
 
-// "Content-length" as a positive 32-bit number: digits with optional blanks
-// around them. False for anything else, including 0, which leaves no step.
+// "Content-length" as a 32-bit number: digits with optional blanks around
+// them. False for anything else.
 bool parseContentLength(const std::string &text, int32_t &length);
 
-// 256 / length * 100, rounded to 4 places (halves to even).
-double progressStep(int32_t length);
-
-// One piece written: the bar moves by step while below 100 and stops at 100.
-double advanceProgress(double value, double step);
+// The progress bar: the share of the announced length received, in percent
+// (100 only once all of it is there); -1 when no length was announced, for a
+// busy indicator instead.
+int progressPercent(int64_t received, int64_t announced);
 
 // A body of this many bytes (received or announced) is still acceptable.
 inline bool bodySizeAllowed(int64_t bytes)
@@ -50,19 +51,36 @@ inline bool bodySizeAllowed(int64_t bytes)
 }
 
 // The verdict on a downloaded body. A body is taken only when the response was
-// 200, the body is as long as announced, is whole records, and its first count
-// records are valid draws in ascending date order; records beyond the count may
-// hold anything, as they may in the program's own file.
+// 200, the body is as long as announced (when a length was announced: -1 for
+// none), is whole records, and its first count records are valid draws in
+// ascending date order; records beyond the count may hold anything, as they may
+// in the program's own file.
 struct DownloadCheck
 {
     bool good = false;
     int32_t count = 0; // draws the download holds
     Date newest; // date of its last draw
-    std::string reason; // why it was refused, for the curious reader
+    std::vector<BallRecord> draws; // its draws, when good
+    std::string reason; // why it was refused, in plain words for the status line
 };
 
 DownloadCheck checkDownload(
     int httpStatus, int64_t contentLength, const uint8_t *body, size_t size);
+
+// How many draws replacing the history with the download would remove: the
+// local draws whose date it does not hold, and at least as many as it has
+// fewer draws.
+int drawsRemoved(const std::vector<BallRecord> &local, const std::vector<BallRecord> &downloaded);
+
+// Said whenever a download would remove draws: beside the replace question
+// when "Check Before Overwriting" is on, as a question of its own when it is off.
+std::string removalText(int removed);
+std::string removalQuestion(int removed);
+
+// The lines the status gets after a failure: the address tried, the reason, and
+// that nothing changed.
+std::string failureLines(const std::string &url, const std::string &reason);
+constexpr const char *unchangedLine = "The results on this computer are unchanged.";
 
 // The question asked before an accepted download replaces the history when
 // "Check Before Overwriting" is on.

@@ -9,6 +9,11 @@ bool attemptconnect(bool &flag)
     return false;
 }
 
+bool dialupAvailable()
+{
+    return false;
+}
+
 bool hangupmodem()
 {
     return false;

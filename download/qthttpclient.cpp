@@ -1,12 +1,28 @@
 #include "download/qthttpclient.h"
 
+#include "core/numbers.h"
+
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
 
 namespace pickwise {
 
-QtHttpClient::QtHttpClient(QObject *parent) : QObject(parent) { }
+namespace {
+
+std::string bytesText(qint64 n)
+{
+    return std::to_string(n) + (n == 1 ? " byte" : " bytes");
+}
+
+} // namespace
+
+QtHttpClient::QtHttpClient(QObject *parent, int idleTimeoutMs)
+    : QObject(parent), m_idleTimeoutMs(idleTimeoutMs)
+{
+    m_idle.setSingleShot(true);
+    connect(&m_idle, &QTimer::timeout, this, &QtHttpClient::onIdle);
+}
 
 QtHttpClient::~QtHttpClient()
 {
@@ -16,6 +32,7 @@ QtHttpClient::~QtHttpClient()
 
 void QtHttpClient::drop()
 {
+    m_idle.stop();
     if (m_reply) {
         QNetworkReply *reply = m_reply;
         m_reply = nullptr;
@@ -38,6 +55,9 @@ void QtHttpClient::get(const std::string &url, HttpListener *listener)
     m_receiving = false;
     m_announced = -1;
     m_status = 0;
+    m_statusText.clear();
+    m_failure.clear();
+    m_received = 0;
     m_headers.clear();
     m_body.clear();
     m_position = 0;
@@ -51,6 +71,8 @@ void QtHttpClient::get(const std::string &url, HttpListener *listener)
     request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply *reply = m_manager.get(request);
     m_reply = reply;
+    // Every byte from the server starts the wait again.
+    m_idle.start(m_idleTimeoutMs);
 
     connect(reply, &QNetworkReply::socketStartedConnecting, this, [this] { report(Connecting); });
     connect(reply, &QNetworkReply::requestSent, this, [this] { report(RequestSent); });
@@ -58,6 +80,7 @@ void QtHttpClient::get(const std::string &url, HttpListener *listener)
         if (m_receiving || !m_reply)
             return;
         m_receiving = true;
+        m_idle.start(m_idleTimeoutMs);
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
         m_announced = length.isValid() ? length.toLongLong() : -1;
         report(Receiving);
@@ -68,8 +91,12 @@ void QtHttpClient::get(const std::string &url, HttpListener *listener)
     // stay silent while a large body piles up. The body is left in the reply
     // until the end, so what is available is what has arrived.
     connect(reply, &QNetworkReply::readyRead, this, [this] {
-        if (m_listener && m_reply)
-            m_listener->httpArriving(m_reply->bytesAvailable(), m_announced);
+        if (!m_reply)
+            return;
+        m_idle.start(m_idleTimeoutMs);
+        m_received = m_reply->bytesAvailable();
+        if (m_listener)
+            m_listener->httpArriving(m_received, m_announced);
     });
     connect(reply, &QNetworkReply::finished, this, &QtHttpClient::onFinished);
 }
@@ -87,17 +114,53 @@ void QtHttpClient::onFinished()
     const bool answered = code.isValid()
         && (error == QNetworkReply::NoError || error >= QNetworkReply::ContentAccessDenied);
     if (!answered) {
-        drop();
-        report(Error);
+        m_received = qMax(m_received, reply->bytesAvailable());
+        switch (error) {
+        case QNetworkReply::ConnectionRefusedError:
+            fail("connection refused");
+            break;
+        case QNetworkReply::HostNotFoundError:
+            fail("no such host");
+            break;
+        default:
+            if (m_receiving)
+                fail("the connection dropped after " + bytesText(m_received));
+            else if (error == QNetworkReply::RemoteHostClosedError)
+                fail("the server closed the connection without answering");
+            else
+                fail(reply->errorString().toStdString());
+            break;
+        }
         return;
     }
     m_status = code.toInt();
+    const QString phrase
+        = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
+    m_statusText = std::to_string(m_status) + (phrase.isEmpty() ? "" : " " + phrase.toStdString());
     m_headers = reply->rawHeaderPairs();
     m_body = reply->readAll();
     m_position = 0;
     drop();
     report(Received);
     report(Completed);
+}
+
+void QtHttpClient::onIdle()
+{
+    if (!m_reply)
+        return;
+    const std::string wait = plainNumberText(m_idleTimeoutMs / 1000.0) + " seconds";
+    if (m_receiving)
+        fail("timed out: no data from the server for " + wait + " after " + bytesText(m_received));
+    else
+        fail("timed out: no answer from the server in " + wait);
+}
+
+void QtHttpClient::fail(const std::string &reason)
+{
+    m_failure = reason;
+    drop();
+    report(Error);
 }
 
 bool QtHttpClient::header(const std::string &name, std::string &value) const

@@ -3,6 +3,7 @@
 #include "core/lines.h"
 #include "core/sharedstate.h"
 #include "download/module2.h"
+#include "platform/damagecheck.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
 
@@ -19,6 +20,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #ifndef PICKWISE_RESULTS_URL
 #define PICKWISE_RESULTS_URL "http://127.0.0.1:8080"
@@ -52,7 +55,9 @@ RDL::RDL(SharedState &state, Platform &platform, QWidget *parent)
     ProgressBar1->setValue(0);
     Label1 = named(new QLabel, "Label1");
     Label1->setWordWrap(true);
-    Label1->setMinimumHeight(Label1->fontMetrics().height() * 2);
+    // Room for a status with its address, reason and outcome lines.
+    Label1->setMinimumHeight(Label1->fontMetrics().height() * 5);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Frame1 = frameAround(Text1, QStringLiteral("Downloading"), "Frame1");
     Frame4 = frameAround(ProgressBar1, QStringLiteral("Progress"), "Frame4");
     Frame2 = frameAround(Label1, QStringLiteral("Status"), "Frame2");
@@ -61,6 +66,8 @@ RDL::RDL(SharedState &state, Platform &platform, QWidget *parent)
     Command2 = named(new QPushButton(QStringLiteral("Cancel")), "Command2");
     Command3 = named(new QPushButton(QStringLiteral("Close")), "Command3");
     Check8 = named(new QCheckBox(QStringLiteral("Disconnect Dial Modem when done")), "Check8");
+    // Offered only where there is a dial-up connection to hang up.
+    Check8->setVisible(Module2::dialupAvailable());
 
     auto *menuBar = new QMenuBar(this);
     QMenu *mnuCBO = menuBar->addMenu(QStringLiteral("Check Before Overwriting"));
@@ -112,6 +119,10 @@ QString RDL::url() const
 void RDL::setStatus(const std::string &text)
 {
     Label1->setText(QString::fromStdString(text));
+    // A long address or reason gets the room it needs rather than being cut.
+    const int needed = Label1->heightForWidth(Label1->width()) - Label1->height();
+    if (needed > 0 && isVisible())
+        resize(width(), height() + needed);
 }
 
 void RDL::setIdle()
@@ -123,10 +134,23 @@ void RDL::setIdle()
     Command2->setEnabled(false);
 }
 
+void RDL::setProgress(int percent)
+{
+    // No announced length: a busy indicator rather than a share.
+    ProgressBar1->setRange(0, percent < 0 ? 0 : 100);
+    ProgressBar1->setValue(std::max(percent, 0));
+}
+
 void RDL::Command1_Click()
 {
     if (m_busy)
         return;
+    const std::string history = m_state.pathOf(resultsFileName);
+    if (!mayWrite(m_state, m_platform.dialogs, history, RecordKind::Results)) {
+        setStatus(std::string(download::noConnectionStatus) + "\n"
+            + download::failureLines(history, "its count is damaged and was left as it is"));
+        return;
+    }
     m_busy = true;
     Command3->setEnabled(false);
     Command2->setEnabled(true);
@@ -135,19 +159,23 @@ void RDL::Command1_Click()
     bool flag = false;
     if (!Module2::attemptconnect(flag)) {
         if (flag || !m_platform.http) {
-            setStatus(download::noConnectionStatus);
+            setStatus(std::string(download::noConnectionStatus) + "\n"
+                + download::failureLines(url().toStdString(), "no connection to the internet"));
             setIdle();
             return;
         }
         Check8->hide();
     }
 
-    m_job = std::make_unique<download::DownloadJob>(m_state.apppath, resultsFileName);
-    ProgressBar1->setValue(0);
+    m_job = std::make_unique<download::DownloadJob>(
+        m_state.apppath, resultsFileName, url().toStdString());
+    setProgress(0);
     const std::string error = m_job->begin();
     if (!error.empty()) {
         m_platform.dialogs.message(error);
-        setStatus(download::noConnectionStatus);
+        setStatus(std::string(download::noConnectionStatus) + "\n"
+            + download::failureLines({}, "the results could not be backed up"));
+        m_job.reset();
         setIdle();
         return;
     }
@@ -177,6 +205,8 @@ void RDL::httpState(int code)
     }
     setStatus(m_job->report(code));
     if (m_job->dlstate() != download::Running) {
+        if (code == HttpClient::Error && !m_platform.http->failure().empty())
+            m_job->failed(m_platform.http->failure());
         m_platform.http->cancel();
         finish();
     }
@@ -190,7 +220,9 @@ void RDL::httpArriving(int64_t received, int64_t announced)
     if (!m_job->arriving(received, announced)) {
         m_platform.http->cancel();
         finish();
+        return;
     }
+    setProgress(download::progressPercent(received, announced));
 }
 
 void RDL::receiveBody()
@@ -198,7 +230,7 @@ void RDL::receiveBody()
     HttpClient &http = *m_platform.http;
     std::string length;
     const bool hasLength = http.header("Content-length", length);
-    if (!m_job->startBody(http.status(), hasLength, length)) {
+    if (!m_job->startBody(http.status(), http.statusText(), hasLength, length)) {
         finish();
         return;
     }
@@ -209,7 +241,6 @@ void RDL::receiveBody()
     while (m_job->dlstate() != download::Cancelled) {
         if (!m_job->addPiece(piece))
             break;
-        ProgressBar1->setValue(static_cast<int>(m_job->progress()));
         piece = http.nextPiece();
         QCoreApplication::processEvents();
         if (m_job->dlstate() == download::Cancelled)
@@ -237,7 +268,16 @@ void RDL::finish()
     options.check8Ticked = Check8->isChecked();
     options.check8Visible = !Check8->isHidden();
     options.hangup = [] { return Module2::hangupmodem(); };
-    setStatus(m_job->finish(m_platform.dialogs, options));
+    options.showFailure = [this](const std::string &failure) {
+        setProgress(0);
+        setStatus(failure);
+    };
+    const bool received = m_job->dlstate() == download::Complete;
+    const std::string status = m_job->finish(m_platform.dialogs, options);
+    const std::string failure = m_job->failure();
+    // The bar never shows a whole file after a failure.
+    setProgress(failure.empty() && received ? 100 : 0);
+    setStatus(failure.empty() ? status : status + "\n" + failure);
     m_job.reset();
     m_finishing = false;
     setIdle();

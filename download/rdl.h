@@ -49,6 +49,8 @@ private:
     void finish();
     void setIdle();
     void setStatus(const std::string &text);
+    // Percent of the file received; -1 for a busy indicator.
+    void setProgress(int percent);
 
     SharedState &m_state;
     Platform &m_platform;

@@ -145,16 +145,23 @@ std::vector<uint8_t> keptRecords(const RecordFile &copy, int &kept)
     return out.bytes();
 }
 
-std::string removeMarked(const std::string &copyPath, const std::string &entryfile, int &kept)
+std::string removeMarked(
+    const std::string &copyPath, const std::string &entryfile, int &kept, int &removed)
 {
     kept = 0;
+    removed = 0;
     std::vector<uint8_t> bytes;
     std::string error = readFileBytes(copyPath, bytes, false);
     if (!error.empty())
         return error;
     RecordFile copy(copyPath);
     copy.setBytes(std::move(bytes));
-    return writeFileAtomic(entryfile, keptRecords(copy, kept));
+    error = writeFileAtomic(entryfile, keptRecords(copy, kept));
+    if (error.empty())
+        removed = copy.count() - kept;
+    else
+        kept = 0;
+    return error;
 }
 
 void printChecked(const std::vector<std::string> &lines, const std::vector<bool> &ticked,

@@ -65,7 +65,9 @@ std::vector<uint8_t> keptRecords(const RecordFile &copy, int &kept);
 
 // Rewrites the entry file without the marked entries of the working copy. The
 // new file replaces the old one in one step, so a failure leaves it whole.
-std::string removeMarked(const std::string &copyPath, const std::string &entryfile, int &kept);
+// `kept` and `removed` count the entries written and left out.
+std::string removeMarked(
+    const std::string &copyPath, const std::string &entryfile, int &kept, int &removed);
 
 // The printout of the check list: ticked lines say "Selected for Deletion".
 void printChecked(const std::vector<std::string> &lines, const std::vector<bool> &ticked,

@@ -1,12 +1,14 @@
 #include "entries/form10.h"
 
 #include "core/numbers.h"
+#include "core/printing.h"
 #include "core/recordfile.h"
 #include "entries/filter.h"
 #include "platform/widgets.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -55,6 +57,23 @@ Form10::Form10(SharedState &state, Platform &platform, QWidget *parent)
     Slider1->setValue(1);
     sum->addWidget(Check1);
     sum->addWidget(Slider1);
+    // Each position says which sums it keeps; the outer labels sit at the
+    // slider's ends, the others spread between them like the ticks.
+    auto *bands = new QHBoxLayout;
+    bands->setContentsMargins(0, 0, 0, 0);
+    for (int position = 1; position <= 5; ++position) {
+        const filter::SumBand band = filter::sumBand(position);
+        auto *label = new QLabel(QStringLiteral("%1-%2").arg(band.lower).arg(band.upper), Frame4);
+        label->setObjectName(QStringLiteral("SumBand%1").arg(position));
+        label->setToolTip(QStringLiteral("Keeps the entries whose numbers add up to %1 to %2")
+                              .arg(band.lower)
+                              .arg(band.upper));
+        const Qt::Alignment side = position == 1 ? Qt::AlignLeft
+            : position == 5                      ? Qt::AlignRight
+                                                 : Qt::AlignHCenter;
+        bands->addWidget(label, 1, side);
+    }
+    sum->addLayout(bands);
     auto *Frame2
         = named(new QGroupBox(QStringLiteral("Duplicate Coverage Filter"), Frame1), "Frame2");
     auto *duplicates = new QGridLayout(Frame2);
@@ -156,12 +175,14 @@ bool Form10::aboutToClose()
 
 void Form10::check()
 {
-    m_listFilled = false;
     const filter::SumBand band = filter::sumBand(Slider1->value());
     if (!Check1->isChecked() && !Check2->isChecked()) {
+        // Nothing is checked, so the list on show and the working copy stay
+        // as they were, ticks included: what Remove takes is what is shown.
         m_platform.dialogs.message("No filter has been specified");
         return;
     }
+    m_listFilled = false;
 
     setBusy(true);
     ProgressBar1->setValue(0);
@@ -230,12 +251,27 @@ void Form10::itemTicked(QListWidgetItem *item)
     Text3->setText(qs(plainNumberText(leadingNumber(Text3->text().toStdString()) - step)));
 }
 
+namespace {
+
+std::string entriesText(int n)
+{
+    return std::to_string(n) + (n == 1 ? " entry" : " entries");
+}
+
+} // namespace
+
 void Form10::remove()
 {
-    if (leadingNumber(Text2->text().toStdString()) == 0)
+    const double ticked = leadingNumber(Text2->text().toStdString());
+    if (ticked == 0)
+        return;
+    const std::string file = QFileInfo(qs(m_state.entryfile)).fileName().toStdString();
+    if (!m_platform.dialogs.askYesNo(
+            "Remove " + entriesText(static_cast<int>(ticked)) + " from " + file + "?"))
         return;
     int kept = 0;
-    const std::string error = filter::removeMarked(copyPath(), m_state.entryfile, kept);
+    int removed = 0;
+    const std::string error = filter::removeMarked(copyPath(), m_state.entryfile, kept, removed);
     if (!error.empty()) {
         m_platform.dialogs.message(
             "The checked entries could not be removed; the entry file has been left as it was. "
@@ -245,6 +281,8 @@ void Form10::remove()
     List1->clear();
     for (QLineEdit *box : {Text1, Text2, Text3})
         box->clear();
+    m_platform.dialogs.message(
+        entriesText(removed) + " removed from " + file + ", " + entriesText(kept) + " left.");
 }
 
 void Form10::print()
@@ -252,6 +290,9 @@ void Form10::print()
     std::vector<bool> ticked;
     for (int i = 0; i < List1->count(); ++i)
         ticked.push_back(List1->item(i)->checkState() == Qt::Checked);
+    m_platform.printer.setDocumentName(
+        documentName("filter " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
+            m_platform.clock));
     filter::printChecked(
         listLines(List1), ticked, m_platform.printer, m_platform.dialogs, m_state.printerok);
 }

@@ -129,10 +129,16 @@ Form5::Form5(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     layout->addStretch();
 
     connect(Command6, &QPushButton::clicked, this, &Form5::manualAdd);
+    // Enter after the sixth number adds the line, as Add does.
+    connect(Text1.back(), &QLineEdit::returnPressed, this, &Form5::manualAdd);
     connect(Command5, &QPushButton::clicked, this, &Form5::manualClear);
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
     connect(Command4, &QPushButton::clicked, this, &Form5::computerAdd);
-    connect(Command1, &QPushButton::clicked, this, [this] { m_state.cancelflag = true; });
+    // Cancel stops a running generation; a click while none runs means nothing.
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (m_generating)
+            m_state.cancelflag = true;
+    });
     connect(Command2, &QPushButton::clicked, this, &Form5::showConstraintEditor);
     connect(Command7, &QPushButton::clicked, this, &Form5::constraintsDone);
     connect(Command8, &QPushButton::clicked, this, &Form5::constraintsClear);

@@ -105,7 +105,8 @@ Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
 
     auto *summary = new QGridLayout;
     for (int i = 0; i < 7; ++i) {
-        auto *label = new QLabel(this);
+        // Named from the start, so the boxes say what they count before a check.
+        auto *label = new QLabel(qs(historycheck::summaryLabel(i + 1)), this);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         auto *count = new QLineEdit(this);
         count->setObjectName(QStringLiteral("Text%1").arg(i + 1));
@@ -138,12 +139,17 @@ Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     auto *outer = new QVBoxLayout;
     Label10 = new QLabel(this);
     Label10->setObjectName(QStringLiteral("Label10"));
+    // A long status text must not widen the window from one check to the next.
+    Label10->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Label10->setMinimumWidth(
+        Label10->fontMetrics().horizontalAdvance(qs(historycheck::checkText("32767", 32767))));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setValue(0);
     outer->addWidget(Label10);
     outer->addWidget(ProgressBar1);
     side->addLayout(outer);
+    updatePaging();
 
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     connect(Command2, &QPushButton::clicked, this, &Form6::check);
@@ -184,6 +190,7 @@ void Form6::setIdle(bool idle)
     m_checking = !idle;
     Command1->setEnabled(idle);
     Command2->setEnabled(idle);
+    updatePaging();
 }
 
 void Form6::showOnly(int list)
@@ -193,6 +200,28 @@ void Form6::showOnly(int list)
     for (int k = 0; k < historycheck::listCount; ++k)
         if (k != list)
             List1[static_cast<size_t>(k)]->setHidden(true);
+    updatePaging();
+}
+
+void Form6::updatePaging()
+{
+    // While a check runs the lists are still filling; paging waits for the end.
+    const int shown = visibleList();
+    Command4->setEnabled(!m_checking && shown < m_lines.index());
+    Command5->setEnabled(!m_checking && shown > 0);
+}
+
+void Form6::clearResults()
+{
+    for (QLineEdit *count : m_tierCounts)
+        count->clear();
+    for (ResultListModel *model : m_models)
+        model->clear();
+    m_lines.clear();
+    m_tally = {};
+    Label10->clear();
+    ProgressBar1->setValue(0);
+    showOnly(0);
 }
 
 int Form6::visibleList() const
@@ -205,12 +234,8 @@ int Form6::visibleList() const
 
 void Form6::check()
 {
-    for (QLineEdit *count : m_tierCounts)
-        count->clear();
+    clearResults();
     setIdle(false);
-    m_tally = {};
-    for (int i = 0; i < 7; ++i)
-        m_tierLabels[static_cast<size_t>(i)]->setText(qs(historycheck::summaryLabel(i + 1)));
 
     const Date start = toDate(DTPicker1->date());
     const Date end = toDate(DTPicker2->date());
@@ -234,18 +259,14 @@ void Form6::check()
         return;
     }
 
-    for (ResultListModel *model : m_models)
-        model->clear();
-    m_lines.clear();
-    // The list being filled stays hidden; an empty list stands in its place.
-    showOnly(1);
-
     const historycheck::Range range = historycheck::findRange(draws, start, end);
     if (range.empty) {
         Label10->setText(QStringLiteral("No results in specified date range"));
         setIdle(true);
         return;
     }
+    // The list being filled stays hidden; an empty list stands in its place.
+    showOnly(1);
 
     ProgressBar1->setRange(0, range.draws());
     ProgressBar1->setValue(0);

@@ -59,6 +59,11 @@ private:
     void more(); // Command4
     void back(); // Command5
     void finishCheck();
+    // Empties the lists, the counts and the status, before any way a Check
+    // can end, so nothing of an earlier check stays on show.
+    void clearResults();
+    // More... and Back... only where there is a page to go to.
+    void updatePaging();
     void setIdle(bool idle);
     void showOnly(int list);
     int visibleList() const;

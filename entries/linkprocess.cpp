@@ -1,6 +1,7 @@
 #include "entries/linkprocess.h"
 
 #include "core/results.h"
+#include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
 #include <QDateEdit>
@@ -96,6 +97,8 @@ void LinkProcess::createEntries()
         m_state.optimiserwroteshown = true;
 
     RecordFile file(m_state.pathOf(datedEntryFileName(date.day, date.month, date.year)));
+    if (!mayWrite(m_state, m_platform.dialogs, file.path(), RecordKind::Entries))
+        return;
     std::string error = file.load();
     if (!error.empty()) {
         m_platform.dialogs.message("The entry file could not be read. " + error);

@@ -12,6 +12,8 @@ namespace {
 
 constexpr int suggestionLimit = 2500;
 constexpr int entryFileLimit = 32767;
+// The balls of the game the suggestions are made for.
+constexpr int highestBall = 49;
 
 // Numbers 1..63 as bits, so an overlap is one AND and a bit count. Values
 // outside that range can never equal a candidate number (always 1..49).
@@ -68,7 +70,7 @@ public:
         }
         for (int i = 0; i < 6; ++i) {
             // A damaged history or an unchecked constraint never becomes an entry.
-            if (c[i] < 1 || c[i] > 49)
+            if (c[i] < 1 || c[i] > highestBall)
                 return false;
             for (int j = i + 1; j < 6; ++j) {
                 if (c[i] == c[j])
@@ -101,6 +103,37 @@ int similarityLimit(bool constrained, double entriesPlusEnterNo)
     if (constrained)
         return 6;
     return entriesPlusEnterNo < 52 ? 3 : 5;
+}
+
+std::string constraintProblem(const SharedState &state, int highestBall)
+{
+    if (!state.constrained)
+        return {};
+    const std::string advice = " Please correct it under Constrain before adding entries.";
+    const std::string range = " (balls run from 1 to " + std::to_string(highestBall) + ").";
+    auto outside = [highestBall](int16_t n) { return n != 0 && (n < 1 || n > highestBall); };
+    for (int16_t n : state.mustcontain)
+        if (outside(n))
+            return "The must contain number " + std::to_string(n) + " is not a ball of the game"
+                + range + advice;
+    for (int16_t n : state.mustnotcontain)
+        if (outside(n))
+            return "The must not contain number " + std::to_string(n) + " is not a ball of the game"
+                + range + advice;
+    const auto &must = state.mustcontain;
+    for (size_t i = 0; i < must.size(); ++i) {
+        if (must[i] == 0)
+            continue;
+        for (size_t j = i + 1; j < must.size(); ++j)
+            if (must[j] == must[i])
+                return "The number " + std::to_string(must[i])
+                    + " is in the must contain list twice." + advice;
+        for (int16_t banned : state.mustnotcontain)
+            if (banned == must[i])
+                return "The number " + std::to_string(must[i])
+                    + " is in both the must contain and the must not contain list." + advice;
+    }
+    return {};
 }
 
 std::string enterNoMessage(double enterNo)
@@ -144,6 +177,13 @@ SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Ent
 {
     using Clock = std::chrono::steady_clock;
     SuggestOutcome outcome;
+    // A Cancel clicked before this run is not meant for it.
+    state.cancelflag = false;
+    outcome.message = constraintProblem(state, highestBall);
+    if (!outcome.message.empty()) {
+        outcome.end = SuggestOutcome::End::BadConstraints;
+        return outcome;
+    }
     if (static_cast<int>(draws.size()) < minimumSuggestionDraws) {
         outcome.end = SuggestOutcome::End::TooFewDraws;
         outcome.message = "You do not have sufficient draws in the results file for the computer "

@@ -21,6 +21,13 @@ constexpr int minimumSuggestionDraws = 20;
 // exact repeats when the player has constrained the numbers.
 int similarityLimit(bool constrained, double entriesPlusEnterNo);
 
+// What is wrong with the constraint set for a game whose balls run from 1 to
+// highestBall, "" when a run may use it. A set the Done button refused part way
+// can still hold a number out of range, twice, or in both lists; a run under it
+// could never find an entry. Only a constrained set is looked at; 0 is an empty
+// slot.
+std::string constraintProblem(const SharedState &state, int highestBall);
+
 // What the computer Add button asks for, once the "Enter No" value and the
 // counts are known.
 struct SuggestRequest
@@ -48,15 +55,16 @@ struct SuggestHooks
 
 struct SuggestOutcome
 {
-    enum class End { Finished, Cancelled, TooFewDraws, ReadFailed, WriteFailed };
+    enum class End { Finished, Cancelled, TooFewDraws, BadConstraints, ReadFailed, WriteFailed };
     End end = End::Finished;
     int added = 0;
     std::string message; // the one message box of the run, empty when none
 };
 
 // Generates up to n entries for state.entryfile from the history in
-// state.apppath, honouring the constraint set; every accepted entry is appended
-// to the file at once. enterNo is the "Enter No" value as typed. The history
+// state.apppath, honouring the constraint set, which is checked first; every
+// accepted entry is appended to the file at once. A Cancel counts only once the
+// run has started. enterNo is the "Enter No" value as typed. The history
 // and the entries are read once; accepted entries join both the file and the
 // in-memory list.
 SuggestOutcome suggestentries(

@@ -5,6 +5,7 @@
 #include "fileops/deletionrules.h"
 #include "fileops/filelist.h"
 #include "fileops/importrules.h"
+#include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
 #include <QDateEdit>
@@ -30,6 +31,14 @@ QPushButton *button(const QString &name, const QString &text, const QString &tip
     b->setObjectName(name);
     b->setToolTip(tip);
     return b;
+}
+
+// The dated file could not be opened or made: not the same as a date that
+// already has entries, and the user should hear which it was.
+std::string unreadableDateFile(const std::string &name, const std::string &error)
+{
+    return "The entry file for this date (" + name
+        + ") could not be read or created, so nothing can be imported for it.\n" + error;
 }
 
 } // namespace
@@ -75,8 +84,7 @@ Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     grid->addLayout(buttons, 5, 0, 1, 2);
     m_contents->setMinimumWidth(260);
 
-    connect(m_files, &QListWidget::itemClicked, this, &Form30::fileChosen);
-    connect(m_files, &QListWidget::currentRowChanged, this, &Form30::fileChosen);
+    connect(m_files, &FileList::fileChosen, this, &Form30::fileChosen);
     connect(m_date, &QDateEdit::dateChanged, this, &Form30::backToValidate);
     connect(m_validate, &QPushButton::clicked, this, &Form30::validateFile);
     connect(m_import, &QPushButton::clicked, this, &Form30::importFile);
@@ -147,9 +155,17 @@ void Form30::validateFile()
     }
 
     const Date date = toDate(m_date->date());
-    m_importfile = m_state.pathOf(datedEntryFileName(date.day, date.month, date.year));
+    const std::string datedName = datedEntryFileName(date.day, date.month, date.year);
+    m_importfile = m_state.pathOf(datedName);
+    if (!mayWrite(m_state, m_platform.dialogs, m_importfile, RecordKind::Entries))
+        return;
     RecordFile target(m_importfile);
-    if (!target.load().empty() || target.storedCount() >= 1) {
+    const std::string error = target.load();
+    if (!error.empty()) {
+        m_platform.dialogs.message(unreadableDateFile(datedName, error));
+        return;
+    }
+    if (target.storedCount() >= 1) {
         m_platform.dialogs.message(
             "You already have a date entry for this date, please choose another date");
         return;

@@ -50,7 +50,9 @@ Form8::Form8(SharedState &state, Platform &platform, QWidget *parent)
     buttons->addWidget(close);
     grid->addLayout(buttons, 3, 0, 1, 2);
 
-    connect(m_files, &QListWidget::itemClicked, this, [this] {
+    // The view follows the chosen file however it was chosen, so Delete always
+    // acts on the file on screen.
+    connect(m_files, &FileList::fileChosen, this, [this] {
         m_contents->clear();
         viewandcreate();
     });
@@ -97,7 +99,8 @@ void Form8::deleteFile()
         return;
     }
     if (!m_platform.dialogs.askYesNo(
-            "Are you sure you want to delete this lottery selection file?"))
+            "Are you sure you want to delete this lottery selection file?\n\n"
+            + name.toStdString()))
         return;
     const std::string error = removeFile(path);
     if (!error.empty()) {

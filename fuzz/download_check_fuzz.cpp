@@ -22,12 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int64_t announced = static_cast<int64_t>(size) + lengthOffset;
     const DownloadCheck check = checkDownload(status, announced, data, size);
     if (check.good) {
-        // What was accepted must be a whole history the program can hold.
-        if (status != 200 || announced != static_cast<int64_t>(size) || size % 26 != 0
-            || check.count < 1 || static_cast<size_t>(check.count) * 26 > size
+        // What was accepted must be a whole history the program can hold, as
+        // long as announced when a length was announced.
+        if (status != 200 || (announced >= 0 && announced != static_cast<int64_t>(size))
+            || size % 26 != 0 || check.count < 1 || static_cast<size_t>(check.count) * 26 > size
             || !pickwise::isValidDate(check.newest))
             std::abort();
         (void)replaceQuestion(check.count - 1, check);
+        if (drawsRemoved(check.draws, check.draws) != 0)
+            std::abort();
     }
     return 0;
 }

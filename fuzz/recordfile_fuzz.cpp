@@ -1,5 +1,7 @@
 // Arbitrary bytes as a results or entry file: every reader and rewriting
 // operation must stay inside the data and end.
+#include "core/damage.h"
+#include "core/drawcheck.h"
 #include "core/entryfiles.h"
 #include "core/printing.h"
 #include "core/recordfile.h"
@@ -22,6 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)datekey(rec.year, rec.month, rec.day);
         (void)entryLineText(
             {rec.ball[0], rec.ball[1], rec.ball[2], rec.ball[3], rec.ball[4], rec.ball[5]});
+    }
+
+    // Recovering a damaged count keeps every byte and leaves a sound count.
+    for (const RecordKind kind : {RecordKind::Entries, RecordKind::Results}) {
+        CountDamage damage;
+        if (findCountDamage(bytes, kind, lottoHighestBall, damage)
+            && (damage.recovered.size() != bytes.size() || checkCount(damage.recovered).damaged()
+                || damage.kept > damage.check.wholeRecords))
+            __builtin_trap();
     }
 
     RecordFile inserted = file;

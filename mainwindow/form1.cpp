@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "core/drawcheck.h"
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/lines.h"
@@ -10,11 +11,13 @@
 #include "mainwindow/form2.h"
 #include "mainwindow/form3.h"
 #include "mainwindow/mainrules.h"
+#include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -310,6 +313,7 @@ void Form1::buildMenus()
 
     QMenu *help = menu("mnuHlp", "&Help");
     mnuHelp = addItem(help, "mnuHelp", "Contents");
+    mnuHelp->setShortcut(QKeySequence::HelpContents);
     mnuAbout = addItem(help, "mnuAbout", "About Pickwise");
 }
 
@@ -403,6 +407,7 @@ void Form1::drawDateChange()
     clearWinningLines();
     hideBalls();
     m_state.drawfile = m_state.pathOf(resultsFile);
+    reviewFile(m_state, m_platform.dialogs, m_state.drawfile, RecordKind::Results);
     std::vector<BallRecord> draws;
     const std::string error = results::readAll(m_state.drawfile, draws);
     showDrawSteps(draws);
@@ -410,6 +415,13 @@ void Form1::drawDateChange()
         m_state.drawpos = 0;
         m_platform.dialogs.message(error);
         return;
+    }
+    // Once per run, at the first lookup: bad draws are told, not shown silently.
+    if (!m_resultsChecked) {
+        m_resultsChecked = true;
+        const std::string damaged = damagedResultsMessage(draws, lottoHighestBall);
+        if (!damaged.empty() && !m_state.damage.declined(m_state.drawfile))
+            m_platform.dialogs.message(damaged);
     }
     const Date d = toDate(DTPicker1->date());
     const int r = results::findByDate(draws, d.day, d.month, d.year);
@@ -470,17 +482,23 @@ void Form1::entriesDateChange()
 
 std::string Form1::listEntries(const std::string &path)
 {
+    reviewFile(m_state, m_platform.dialogs, path, RecordKind::Entries);
     std::vector<Entry> entries;
     const std::string error = entryfiles::list(path, entries);
     if (!error.empty())
         return error;
+    listEntries(entries);
+    return {};
+}
+
+void Form1::listEntries(const std::vector<Entry> &entries)
+{
     QStringList lines;
     lines.reserve(static_cast<int>(entries.size()));
     for (const Entry &e : entries)
         lines << qs(entryLineText(e));
     List1->addItems(lines);
     Text2->setText(QString::number(lines.size()));
-    return {};
 }
 
 void Form1::clearListing()
@@ -603,6 +621,8 @@ void Form1::addDraw()
         m_platform.dialogs.message(mainmsg::drawExists);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+        return;
     if (!isWednesdayOrSaturday(drawDate()) && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
         return;
     showChild(new Form2(m_state, m_platform, *this), QString(), true, nullptr);
@@ -622,6 +642,8 @@ void Form1::deleteDraw()
             return;
         }
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+        return;
     if (!m_platform.dialogs.askYesNo(mainmsg::reallyDeleteDraw, mainmsg::pickwiseTitle))
         return;
     const std::string error = results::deleteDraw(m_state.pathOf(resultsFile), m_state.drawpos);
@@ -645,6 +667,8 @@ void Form1::datedEntry()
 
 void Form1::addEntries()
 {
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     QString caption;
     if (!isWheelFile(m_state.entryfile) && !isStandingFile(m_state.entryfile)) {
         const Date d = entriesDate();
@@ -669,6 +693,8 @@ void Form1::editEntry()
         m_platform.dialogs.message(mainmsg::nothingToEdit);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::editWheel))
         return;
     const std::vector<bool> selected = selectedLines();
@@ -699,6 +725,8 @@ void Form1::deleteEntries()
         m_platform.dialogs.message(mainmsg::nothingToDelete);
         return;
     }
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::modifyWheel))
         return;
     std::vector<bool> selected = selectedLines();
@@ -749,6 +777,12 @@ void Form1::deleteEntries()
 
 void Form1::printList(QListWidget *list)
 {
+    const Date draw = drawDate();
+    const std::string what = list == List1
+        ? "entries " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString()
+        : "winning lines " + twoDigitText(draw.day) + monthabbrev(draw.month)
+            + std::to_string(draw.year);
+    m_platform.printer.setDocumentName(documentName(what, m_platform.clock));
     printlist(listLines(list), m_platform.printer, m_platform.dialogs, m_state.printerok);
 }
 
@@ -777,6 +811,8 @@ void Form1::saveStanding()
         return;
     }
     const std::string standing = m_state.pathOf(standingEntryName);
+    if (!mayWrite(m_state, m_platform.dialogs, standing, RecordKind::Entries))
+        return;
     if (fileExists(standing) && !m_platform.dialogs.askYesNo(mainmsg::overwriteStanding))
         return;
     const std::string error = copyFileAtomic(m_state.entryfile, standing);
@@ -806,6 +842,8 @@ void Form1::openStanding()
 
 void Form1::filterEntries()
 {
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+        return;
     if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::filterWheel))
         return;
     if (Text2->text().isEmpty() || Text2->text() == QStringLiteral("0")) {
@@ -863,16 +901,22 @@ bool Form1::open6wheel(const std::string &filetobeopened)
         m_platform.dialogs.message(mainmsg::wheelNotCreated);
         return false;
     }
+    // Read before anything changes: a wheel file that cannot be read leaves
+    // the listing and entryfile as they were, and openWheel the number in step.
+    std::vector<Entry> entries;
+    const std::string error = entryfiles::list(filetobeopened, entries);
+    if (!error.empty()) {
+        m_state.wheelno = 0;
+        m_platform.dialogs.message(
+            "This saved wheel could not be read, so nothing has changed.\n" + error);
+        return false;
+    }
     clearListing();
     Command3->show();
     DTPicker2->hide();
     dropemptyfile();
     m_state.entryfile = filetobeopened;
-    if (!listEntries(filetobeopened).empty()) {
-        m_state.wheelno = 0;
-        m_platform.dialogs.message(mainmsg::wheelNotCreated);
-        return false;
-    }
+    listEntries(entries);
     return true;
 }
 
@@ -1118,6 +1162,9 @@ void Form1::clearEntryList()
 
 void Form1::clearWinningLines()
 {
+    // The entries highlighted are the winners of the lines going now.
+    if (List2->count() > 0)
+        List1->clearSelection();
     List2->clear();
     Text3->setText(QStringLiteral("0"));
 }
@@ -1129,8 +1176,7 @@ Date Form1::drawDate() const
 
 void Form1::setDrawDate(const Date &date)
 {
-    // The draw is looked up when the window that chose the date closes.
-    const QSignalBlocker block(DTPicker1);
+    // The date's draw is looked up and shown at once, as when the picker changes.
     DTPicker1->setDate(toQDate(date));
 }
 

@@ -120,6 +120,7 @@ private:
     // Lists an entry file's entries after the lines already there; the error
     // text when it cannot be read.
     std::string listEntries(const std::string &path);
+    void listEntries(const std::vector<Entry> &entries);
     // Empties both lists and sets the entry count and wins boxes to "0".
     void clearListing();
     void dropemptyfile();
@@ -165,6 +166,7 @@ private:
     QPointer<ChildWindow> m_optimiser;
     bool m_exiting = false;
     bool m_watchingScreen = false;
+    bool m_resultsChecked = false; // the results file's draws were looked over
 
     // Controls under their own names.
     QGroupBox *Frame4 = nullptr;

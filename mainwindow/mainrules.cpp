@@ -1,5 +1,6 @@
 #include "mainwindow/mainrules.h"
 
+#include "core/drawcheck.h"
 #include "core/numbers.h"
 #include "core/prize.h"
 
@@ -110,13 +111,18 @@ DrawInput readDrawInput(const std::array<std::string, 7> &texts, Draw &draw)
 {
     Draw read {};
     for (size_t i = 0; i < texts.size(); ++i) {
-        if (!readInt16(texts[i], read[i]) || read[i] < 1 || read[i] > 49)
+        // Too large for 16 bits is outside the range too.
+        if (!readInt16(texts[i], read[i]))
             return DrawInput::OutOfRange;
     }
-    for (size_t i = 0; i < read.size(); ++i)
-        for (size_t j = i + 1; j < read.size(); ++j)
-            if (read[i] == read[j])
-                return DrawInput::Duplicate;
+    switch (validateBalls(read, lottoHighestBall).fault) {
+    case DrawFault::None:
+        break;
+    case DrawFault::Repeated:
+        return DrawInput::Duplicate;
+    default:
+        return DrawInput::OutOfRange;
+    }
     std::sort(read.begin(), read.begin() + 6);
     draw = read;
     return DrawInput::Valid;

@@ -44,7 +44,7 @@ public:
         Received = 8,
         Closing = 9,
         Closed = 10,
-        Error = 11, // no response: the transfer itself failed
+        Error = 11, // no whole response: the transfer failed, or no byte came for too long
         Completed = 12, // the response and all its body have arrived
     };
 
@@ -59,6 +59,14 @@ public:
 
     // After Completed: the HTTP status code (0 when there was no response).
     virtual int status() const = 0;
+
+    // After Completed: the status code with the server's text ("404 Not Found").
+    virtual std::string statusText() const = 0;
+
+    // After Error: why the transfer failed, in plain words ("connection
+    // refused", "no such host", "the connection dropped after 1200 bytes",
+    // "timed out: ...").
+    virtual std::string failure() const = 0;
 
     // After Completed: the value of a response header, its name matched without
     // regard to case; false when the response has no such header.

@@ -25,7 +25,8 @@ public:
     // Winning-lines list (List2) emptied and the wins box (Text3) set to "0".
     virtual void clearWinningLines() = 0;
 
-    // Draw date picker (DTPicker1) and entries date picker (DTPicker2).
+    // Draw date picker (DTPicker1) and entries date picker (DTPicker2). A new
+    // draw date shows that date's draw at once.
     virtual Date drawDate() const = 0;
     virtual void setDrawDate(const Date &date) = 0;
     virtual Date entriesDate() const = 0;

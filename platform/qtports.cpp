@@ -92,6 +92,11 @@ std::string QtPrinter::currentPrinter() const
     return m_printer->printerName().toStdString();
 }
 
+void QtPrinter::setDocumentName(const std::string &name)
+{
+    m_documentName = QString::fromStdString(name);
+}
+
 void QtPrinter::setFont(const std::string &family, int pointSize)
 {
     m_font = QFont(QString::fromStdString(family), pointSize);
@@ -118,9 +123,13 @@ bool QtPrinter::ensureStarted()
 {
     if (m_painter && m_painter->isActive())
         return true;
+    if (m_refused)
+        return false;
+    m_printer->setDocName(m_documentName);
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_printer.get())) {
+    if (!m_painter->begin(m_printer.get()) || m_printer->printerState() == QPrinter::Error) {
         m_painter.reset();
+        m_refused = true;
         return false;
     }
     m_painter->setFont(m_font);
@@ -172,12 +181,19 @@ void QtPrinter::newPage()
     m_textY = 0;
 }
 
-void QtPrinter::endDocument()
+bool QtPrinter::endDocument()
 {
-    if (m_painter && m_painter->isActive())
-        m_painter->end();
+    bool taken = !m_refused;
+    if (m_painter && m_painter->isActive()) {
+        taken = m_painter->end() && taken;
+        const QPrinter::PrinterState state = m_printer->printerState();
+        taken = taken && state != QPrinter::Error && state != QPrinter::Aborted;
+    }
     m_painter.reset();
     m_textY = 0;
+    m_refused = false;
+    m_documentName.clear();
+    return taken;
 }
 
 double QtPrinter::printableWidth() const

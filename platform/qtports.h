@@ -34,13 +34,14 @@ public:
     bool installedPrinters(std::vector<std::string> &names) override;
     bool setCurrentPrinter(const std::string &name) override;
     std::string currentPrinter() const override;
+    void setDocumentName(const std::string &name) override;
     void setFont(const std::string &family, int pointSize) override;
     void setA4Portrait() override;
     void printLine(const std::string &text) override;
     void setLineWidth(int dots) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     void newPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     double printableWidth() const override;
     double printableHeight() const override;
 
@@ -57,6 +58,10 @@ private:
     int m_lineWidth = 1;
     double m_textY = 0;
     QString m_outputFile;
+    QString m_documentName;
+    // The printer refused the document being built: the rest of it is dropped
+    // and endDocument() says so.
+    bool m_refused = false;
 };
 
 class QtShell : public Shell

@@ -9,6 +9,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
+    locales
 )
 
 missing=()
@@ -18,10 +19,19 @@ for p in "${packages[@]}"; do
     fi
 done
 
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
 if ((${#missing[@]})); then
-    SUDO=""
-    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
     export DEBIAN_FRONTEND=noninteractive
     $SUDO apt-get update -qq
     $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number tests also run under a locale whose decimal separator is a comma.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    if ! grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+        echo 'de_DE.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    fi
+    $SUDO locale-gen
 fi

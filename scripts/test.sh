@@ -4,6 +4,9 @@
 # a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# A print scheduler of the tests' own (see scripts/ensure-cups-queue.sh) is
+# found by the printing tests through CUPS_SERVER.
+if [ -n "${PICKWISE_CUPS_PORT:-}" ]; then export CUPS_SERVER="localhost:$PICKWISE_CUPS_PORT"; fi
 scripts/install-deps.sh
 scripts/ensure-cups-queue.sh
 

@@ -55,10 +55,12 @@ InfoBall readInfoBall(const std::string &text)
 {
     InfoBall info;
     const double value = leadingNumber(text);
-    // The range test looks at the number as the ball it rounds to, so 49.4
-    // passes as ball 49 and 49.6 does not.
+    // Below 1 is refused as typed (0.6 does not pass as ball 1); above, the
+    // test looks at the ball the number rounds to (49.4 passes, 49.6 does not).
+    if (!(value >= 1.0))
+        return info;
     const double ball = roundHalfEven(value);
-    if (!(ball >= 1.0 && ball <= 49.0))
+    if (!(ball <= ballCount))
         return info;
     info.valid = true;
     info.ball = static_cast<int16_t>(ball);

@@ -27,10 +27,10 @@ int fairShare(View view, int draws);
 
 BallFacts ballFacts(const std::vector<BallRecord> &draws, View view, int ball);
 
-// "Info": the ball typed in the box. `valid` is false when its leading number,
-// rounded half to even, lies outside 1..49 (then rangeMessage is shown). `number` is that number as
-// plain decimal text for the caption ("07" gives "7", "1.4" stays "1.4");
-// `ball` is it rounded half to even.
+// "Info": the ball typed in the box. `valid` is false when its leading number
+// is below 1 or, rounded half to even, above 49 (then rangeMessage is shown). `number` is that
+// number as plain decimal text for the caption ("07" gives "7", "1.4" stays "1.4"); `ball` is it
+// rounded half to even.
 struct InfoBall
 {
     bool valid = false;

@@ -4,6 +4,7 @@
 #include "core/printing.h"
 #include "platform/widgets.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -210,6 +211,7 @@ bool PrintUKLotto::saveSettings()
 void PrintUKLotto::printTest()
 {
     m_platform.dialogs.message(tickets::msg::testPrint);
+    m_platform.printer.setDocumentName(documentName("test print", m_platform.clock));
     const int dots = tickets::lineWidthDots(displayedSettings().width);
     tickets::printPlan(tickets::testPrintPlan(displayedCorrection(tickets::calibrationUnit), dots),
         m_platform.printer, m_platform.dialogs);
@@ -217,6 +219,7 @@ void PrintUKLotto::printTest()
 
 void PrintUKLotto::printAlignment()
 {
+    m_platform.printer.setDocumentName(documentName("alignment print", m_platform.clock));
     const int dots = tickets::lineWidthDots(displayedSettings().width);
     tickets::printPlan(tickets::alignmentPlan(displayedCorrection(tickets::alignmentUnit), dots),
         m_platform.printer, m_platform.dialogs);
@@ -226,6 +229,9 @@ void PrintUKLotto::printTickets()
 {
     // The amounts and the width come from the saved files; the directions are
     // taken from the option buttons as they stand, as they always have been.
+    m_platform.printer.setDocumentName(documentName(
+        "play slips " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
+        m_platform.clock));
     tickets::printTickets(m_state.apppath, m_state.entryfile, m_state.printerok, m_platform.printer,
         m_platform.dialogs, Option1->isChecked(), Option3->isChecked());
 }

@@ -281,8 +281,9 @@ bool fitsOnPage(const PrintPlan &plan, double width, double height)
     return true;
 }
 
-void replay(const PrintPlan &plan, Printer &printer)
+bool replay(const PrintPlan &plan, Printer &printer)
 {
+    bool taken = true;
     for (size_t i = 0; i < plan.size(); ++i) {
         const PrintOp &op = plan[i];
         switch (op.kind) {
@@ -299,10 +300,11 @@ void replay(const PrintPlan &plan, Printer &printer)
                 printer.newPage();
             break;
         case PrintOp::End:
-            printer.endDocument();
+            taken = printer.endDocument() && taken;
             break;
         }
     }
+    return taken;
 }
 
 bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs)
@@ -312,7 +314,10 @@ bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs)
         printer.endDocument();
         return false;
     }
-    replay(plan, printer);
+    if (!replay(plan, printer)) {
+        dialogs.message(printRefusedMessage(printer.currentPrinter()));
+        return false;
+    }
     return true;
 }
 

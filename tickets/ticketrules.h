@@ -142,11 +142,13 @@ PrintPlan ticketPlan(const std::vector<Entry> &entries, const Correction &corr, 
 // An unknown page size (0 x 0) cannot be checked and passes.
 bool fitsOnPage(const PrintPlan &plan, double width, double height);
 
-void replay(const PrintPlan &plan, Printer &printer);
+// Sends the plan; false when the printer did not take the document.
+bool replay(const PrintPlan &plan, Printer &printer);
 
 // Checks the whole plan before anything is drawn, so a slip is never half
 // printed: when a dash would leave the page the print is cancelled with a
-// message and the document is ended. Returns whether it printed.
+// message and the document is ended. A printer that does not take the
+// document is reported too. Returns whether it printed.
 bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs);
 
 // "Print Tickets": the saved amounts and line width applied to the entries of

@@ -42,12 +42,12 @@ std::vector<std::string> coverLines(const CoverInput &input)
     };
 }
 
-void printCover(const CoverInput &input, Printer &printer, bool printerok)
+void printCover(const CoverInput &input, Printer &printer, Dialogs &dialogs, bool printerok)
 {
     setupprinter(printer, printerok);
     for (const std::string &line : coverLines(input))
         printer.printLine(line);
-    printer.endDocument();
+    finishDocument(printer, dialogs);
 }
 
 } // namespace pickwise::wheels

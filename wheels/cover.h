@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/dialogs.h"
 #include "platform/printer.h"
 
 #include <string>
@@ -20,7 +21,8 @@ struct CoverInput
 // The cover page, one printed line per element, as typed: nothing is checked.
 std::vector<std::string> coverLines(const CoverInput &input);
 
-// setupprinter, the lines, end of document.
-void printCover(const CoverInput &input, Printer &printer, bool printerok);
+// setupprinter, the lines, end of document; a printer that does not take it
+// is reported.
+void printCover(const CoverInput &input, Printer &printer, Dialogs &dialogs, bool printerok);
 
 } // namespace pickwise::wheels

@@ -1,8 +1,11 @@
 #include "wheels/wheel6.h"
 
+#include "core/fileio.h"
 #include "core/numbers.h"
+#include "core/printing.h"
 #include "core/results.h"
 #include "core/sharedstate.h"
+#include "platform/damagecheck.h"
 #include "platform/mainlink.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
@@ -12,6 +15,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -66,7 +70,14 @@ wheel6::wheel6(SharedState &state, Platform &platform, MainWindowLink &main, QWi
 
     m_state.drawfile = m_state.pathOf(m_state.wheelresults);
     std::vector<BallRecord> draws;
-    results::readAll(m_state.drawfile, draws);
+    const std::string error = results::readAll(m_state.drawfile, draws);
+    // Without the history every suggested ball is a random one; the note
+    // under the group says they come from the history, so the user is told.
+    if (!error.empty())
+        m_platform.dialogs.message(
+            "The draw history could not be read, so the suggested balls are chosen at random, "
+            "not from the draw history. You may change any or all of them.\n"
+            + error);
     m_suggested = wheels::suggestedBalls(draws, m_state.maxball, m_platform.random);
     layOutGroup();
 }
@@ -234,6 +245,10 @@ void wheel6::saveWheel()
         input.boxes[i] = m_boxes[i]->text().toStdString();
     input.entriesText = m_entries->text().toStdString();
 
+    const std::string target
+        = joinPath(m_state.apppath, wheels::entryFileName(m_state.wheelgame, m_wheeltype));
+    if (!mayWrite(m_state, m_platform.dialogs, target, RecordKind::Entries))
+        return;
     const bool listed = m_state.wheelno == m_wheeltype;
     if (wheels::saveWheel(input, m_platform.dialogs) != wheels::SaveOutcome::Done || !listed)
         return;
@@ -257,7 +272,12 @@ void wheel6::printCover()
     }
     input.groupSize = m_sizes->currentText().toStdString();
     input.entriesText = m_entries->text().toStdString();
-    wheels::printCover(input, m_platform.printer, m_state.printerok);
+    m_platform.printer.setDocumentName(documentName("wheel cover "
+            + QFileInfo(qs(wheels::entryFileName(input.wheelgame, input.wheeltype)))
+                  .completeBaseName()
+                  .toStdString(),
+        m_platform.clock));
+    wheels::printCover(input, m_platform.printer, m_platform.dialogs, m_state.printerok);
 }
 
 } // namespace pickwise

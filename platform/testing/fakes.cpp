@@ -82,15 +82,20 @@ void FakePrinter::newPage()
     ops.push_back("newpage");
 }
 
-void FakePrinter::endDocument()
+bool FakePrinter::endDocument()
 {
     ops.push_back("end");
+    documents.push_back(documentName);
+    documentName.clear();
+    return !refuses;
 }
 
 Shell::OpenResult FakeShell::openDocument(const std::string &path)
 {
     opened.push_back(path);
-    return fileExists(path) ? OpenResult::Opened : OpenResult::NotFound;
+    if (!fileExists(path))
+        return OpenResult::NotFound;
+    return noViewer ? OpenResult::Failed : OpenResult::Opened;
 }
 
 std::string FakeShell::findProgram(const std::string &name)

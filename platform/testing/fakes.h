@@ -49,13 +49,14 @@ public:
     bool installedPrinters(std::vector<std::string> &names) override;
     bool setCurrentPrinter(const std::string &name) override;
     std::string currentPrinter() const override { return current; }
+    void setDocumentName(const std::string &name) override { documentName = name; }
     void setFont(const std::string &family, int pointSize) override;
     void setA4Portrait() override;
     void printLine(const std::string &text) override;
     void setLineWidth(int dots) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     void newPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     double printableWidth() const override { return width; }
     double printableHeight() const override { return height; }
 
@@ -63,6 +64,9 @@ public:
     bool listFails = false;
     std::string current;
     std::vector<std::string> ops;
+    std::string documentName; // the name set for the document being built
+    std::vector<std::string> documents; // the names of the documents ended, in order
+    bool refuses = false; // endDocument() reports the document refused
     double width = 11338; // A4 less small margins, in twips
     double height = 16157;
 };
@@ -75,6 +79,7 @@ public:
     bool startProgram(const std::string &path, const std::vector<std::string> &args) override;
 
     std::vector<std::string> opened;
+    bool noViewer = false; // a document that is there cannot be shown
     std::vector<std::string> started;
     std::vector<std::string> programsOnPath; // names findProgram knows
 };

@@ -22,6 +22,14 @@ TEST(Help, OpensTheDocumentBesideTheProgramOrSaysItIsMissing)
     about::showHelp(shell, dialogs, dir.path());
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(shell.opened.back(), dir.file(about::helpFileName));
+
+    // There, but nothing on the desktop can show it.
+    shell.noViewer = true;
+    about::showHelp(shell, dialogs, dir.path());
+    EXPECT_EQ(dialogs.texts(),
+        std::vector<std::string> {"The help file could not be opened: no program to show it was "
+                                  "found. You can open it in a web browser: "
+            + dir.file(about::helpFileName)});
 }
 
 TEST(SystemInfo, StartsTheFirstProgramFoundOrSaysItIsUnavailable)

@@ -61,6 +61,30 @@ TEST(PrintList, ThreeEmptyLinesThenIndentedLines)
     EXPECT_FALSE(dialogs.busy);
 }
 
+TEST(PrintList, ARefusedJobIsSaidOnce)
+{
+    FakePrinter printer;
+    printer.current = "Office";
+    printer.refuses = true;
+    FakeDialogs dialogs;
+    printlist({"01 02 03 04 05 06"}, printer, dialogs, true);
+    EXPECT_EQ(dialogs.texts(),
+        std::vector<std::string> {"The printer Office did not take the print job, so nothing was "
+                                  "printed. Check that it is ready, or choose another printer "
+                                  "under File > Select Printer."});
+    EXPECT_FALSE(dialogs.busy);
+}
+
+TEST(PrintJob, NamedByWhatItIsAndWhenToTheSecond)
+{
+    const Date day {2026, 12, 5};
+    EXPECT_EQ(documentName("entries Lotto05DEC2026", day, 36000.0),
+        "Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00");
+    EXPECT_EQ(documentName("draw history", {2003, 3, 7}, 86399.9),
+        "Pickwise draw history 2003-03-07 23-59-59");
+    EXPECT_EQ(documentName("draw history", day, 59.5), "Pickwise draw history 2026-12-05 00-00-59");
+}
+
 TEST(PrintList, EmptyListOnlySaysSo)
 {
     FakePrinter printer;

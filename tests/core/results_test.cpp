@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using namespace pickwise;
 using namespace pickwise::testing;
 
@@ -167,4 +169,11 @@ TEST(DateKeys, OrderDraws)
     EXPECT_EQ(datekey(2003, 3, 5), 20030305);
     EXPECT_EQ(getstringdate(2003, 3, 5), "20030305");
     EXPECT_LT(datekey(2002, 12, 31), datekey(2003, 3, 5));
+    // Whatever a damaged record holds, the key is the date text read as a number.
+    for (int year : {0, 9, 2003, 32767, -5})
+        for (int part : {-1, 0, 9, 10, 99, 100, 123})
+            for (const auto &[m, d] : {std::pair {part, 5}, std::pair {3, part}})
+                EXPECT_EQ(datekey(year, m, d),
+                    std::strtoll(getstringdate(year, m, d).c_str(), nullptr, 10))
+                    << year << " " << m << " " << d;
 }

@@ -2,16 +2,28 @@
 #include "core/lines.h"
 #include "core/numbers.h"
 #include "core/prize.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace pickwise;
+using pickwise::testing::ScopedLocale;
+
+namespace {
+
+// Numbers are read and written with a decimal point whatever the C library's
+// locale says; the window system sets that locale from the environment.
+const char *const locales[] = {"C", pickwise::testing::decimalCommaLocale};
+
+} // namespace
 
 TEST(NumberReading, LeadingNumberRoundedHalvesToEven)
 {
     struct Case
     {
-        const char *text;
+        std::string text;
         double value;
         bool fits;
         int16_t rounded;
@@ -32,22 +44,35 @@ TEST(NumberReading, LeadingNumberRoundedHalvesToEven)
         {"-", 0, true, 0},
         {"32767.5", 32767.5, false, 0},
         {"-32768", -32768, true, -32768},
+        {"49,6", 49, true, 49}, // a comma ends the number in every locale
+        {std::string(400, '9'), HUGE_VAL, false, 0},
+        {"0." + std::string(400, '0') + "1", 0, true, 0},
     };
-    for (const Case &c : cases) {
-        EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value) << c.text;
-        int16_t out = 0;
-        EXPECT_EQ(readInt16(c.text, out), c.fits) << c.text;
-        if (c.fits) {
-            EXPECT_EQ(out, c.rounded) << c.text;
+    for (const char *locale : locales) {
+        ScopedLocale scoped(locale);
+        ASSERT_TRUE(scoped.ok()) << locale << " is not installed: run scripts/install-deps.sh";
+        for (const Case &c : cases) {
+            EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value) << c.text << " in " << locale;
+            int16_t out = 0;
+            EXPECT_EQ(readInt16(c.text, out), c.fits) << c.text << " in " << locale;
+            if (c.fits) {
+                EXPECT_EQ(out, c.rounded) << c.text << " in " << locale;
+            }
         }
     }
 }
 
 TEST(NumberReading, PlainText)
 {
-    EXPECT_EQ(plainNumberText(7), "7");
-    EXPECT_EQ(plainNumberText(1.4), "1.4");
-    EXPECT_EQ(plainNumberText(-3), "-3");
+    for (const char *locale : locales) {
+        ScopedLocale scoped(locale);
+        ASSERT_TRUE(scoped.ok()) << locale << " is not installed: run scripts/install-deps.sh";
+        EXPECT_EQ(plainNumberText(7), "7") << locale;
+        EXPECT_EQ(plainNumberText(1.4), "1.4") << locale;
+        EXPECT_EQ(plainNumberText(-3), "-3") << locale;
+        EXPECT_EQ(plainNumberText(7.5), "7.5") << locale;
+        EXPECT_EQ(plainNumberText(0.1 + 0.2), "0.3") << locale; // 15 significant digits
+    }
 }
 
 TEST(Text, MonthsAndFileNames)

@@ -102,6 +102,7 @@ private slots:
     void import();
     void downloadInstall();
     void calibrationSave();
+    void countRecovery();
 };
 
 // Add Result and Delete Draw on the main window, over a ten-draw history.
@@ -330,7 +331,7 @@ void CrashSafetyTest::downloadInstall()
     const QStringList files = namesIn(dir.path());
     download::DownloadJob job(dir.path());
     QCOMPARE(job.begin(), std::string());
-    QVERIFY(job.startBody(200, true, std::to_string(body.size())));
+    QVERIFY(job.startBody(200, "200 OK", true, std::to_string(body.size())));
     QVERIFY(job.addPiece(body));
     job.complete();
     FakeDialogs dialogs;
@@ -373,6 +374,41 @@ void CrashSafetyTest::calibrationSave()
     QCOMPARE(dialogs.texts().size(), size_t(1));
     QVERIFY(startsWith(dialogs.lastText(), "Cannot write"));
     QCOMPARE(namesIn(dir.path()), files);
+}
+
+// Yes to recovering a damaged count, on the main window at start-up: an entry
+// file of twenty entries whose count says -3, and a history of ten draws whose
+// count says 40.
+void CrashSafetyTest::countRecovery()
+{
+    for (const bool results : {false, true}) {
+        Rig rig;
+        const std::string path = results ? rig.file("sa.rtl") : rig.todayFile();
+        std::vector<BallRecord> records;
+        if (results) {
+            records = makeHistory(10);
+            records[0].count = 40;
+        } else {
+            for (const Entry &e : disjointEntries(20))
+                records.push_back(entryRecord(0, e));
+            records[0].count = -3;
+        }
+        writeBytes(path, bytesOf(records));
+        const auto before = readBytes(path);
+        rig.dialogs.answer(true);
+        {
+            FileSizeLimit full(limit);
+            rig.start();
+        }
+        QCOMPARE(readBytes(path), before);
+        QCOMPARE(rig.dialogs.texts().size(), size_t(2)); // the question, then the failure
+        QVERIFY(startsWith(rig.dialogs.lastText(),
+            "The count of " + path + " could not be rewritten (Cannot write"));
+        QVERIFY(rig.dialogs.lastText().find("The file is left as it was.") != std::string::npos);
+        // Start-up makes the missing files empty, as always; no temporary file is left.
+        for (const QString &name : namesIn(rig.dir.path()))
+            QVERIFY2(!name.startsWith(QLatin1String(".pickwise")), qPrintable(name));
+    }
 }
 
 QTEST_MAIN(CrashSafetyTest)

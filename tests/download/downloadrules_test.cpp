@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace pickwise;
@@ -49,16 +50,14 @@ TEST(DownloadRules, ContentLengthMustBeAPositive32BitNumber)
     }
 }
 
-TEST(DownloadRules, ProgressStepIsRoundedToFourPlacesAndStopsAt100)
+TEST(DownloadRules, ProgressFollowsTheBytesAgainstTheAnnouncedLength)
 {
-    EXPECT_DOUBLE_EQ(progressStep(39052), 0.6555); // 0.655536...
-    // 1000 bytes come as 256, 256, 256 and 232: the fourth step would pass 100.
-    double value = 0;
-    for (double expected : {25.6, 51.2, 76.8, 100.0}) {
-        value = advanceProgress(value, progressStep(1000));
-        EXPECT_NEAR(value, expected, 1e-9);
-    }
-    EXPECT_EQ(advanceProgress(100.0, 25.6), 100.0);
+    EXPECT_EQ(progressPercent(0, 39052), 0);
+    EXPECT_EQ(progressPercent(19526, 39052), 50);
+    EXPECT_EQ(progressPercent(39051, 39052), 99); // whole only once every byte is there
+    EXPECT_EQ(progressPercent(39052, 39052), 100);
+    EXPECT_EQ(progressPercent(int64_t(850000), int64_t(851942)), 99); // no 32-bit overflow
+    EXPECT_EQ(progressPercent(500, -1), -1); // none announced: busy
 }
 
 TEST(DownloadCheck, TakesOnlyAWholeValidHistory)
@@ -104,6 +103,42 @@ TEST(DownloadCheck, TakesOnlyAWholeValidHistory)
         EXPECT_FALSE(checkDownload(c.status, announced, c.body.data(), c.body.size()).good)
             << c.name;
     }
+}
+
+TEST(DownloadCheck, DrawsADownloadWouldRemove)
+{
+    const auto local = makeHistory(10);
+    auto without = [&](std::initializer_list<int> gone) {
+        std::vector<BallRecord> left;
+        for (int i = 0; i < 10; ++i)
+            if (std::find(gone.begin(), gone.end(), i) == gone.end())
+                left.push_back(local[size_t(i)]);
+        return left;
+    };
+    auto repeated = local;
+    repeated[5] = repeated[4]; // a history holding one date twice
+    const struct
+    {
+        const char *name;
+        std::vector<BallRecord> local;
+        std::vector<BallRecord> downloaded;
+        int removed;
+    } cases[] = {
+        {"the same draws", local, local, 0},
+        {"more draws", without({9}), local, 0},
+        {"draws 1 and 5 missing", local, without({0, 4}), 2},
+        {"as many draws, one date different", local,
+            [&] {
+                auto d = local;
+                d[3].day = 1 + d[3].day % 27;
+                return d;
+            }(),
+            1},
+        {"one draw fewer, every date kept", repeated, without({5}), 1},
+        {"nothing downloaded", local, {}, 10},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(drawsRemoved(c.local, c.downloaded), c.removed) << c.name;
 }
 
 namespace {
@@ -179,7 +214,7 @@ TEST(DownloadJob, HangsUpWithoutAskingAfterSuccessAndAsksAfterFailure)
     for (const auto &c : cases) {
         Job j(3);
         const auto body = c.succeed ? bytesOf(makeHistory(4)) : std::vector<uint8_t>(52, 0);
-        ASSERT_TRUE(j.job.startBody(200, true, std::to_string(body.size())));
+        ASSERT_TRUE(j.job.startBody(200, "200 OK", true, std::to_string(body.size())));
         ASSERT_TRUE(j.job.addPiece(body));
         j.job.complete();
         for (bool a : c.answers)

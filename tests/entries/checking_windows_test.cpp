@@ -63,9 +63,11 @@ class CheckingWindowsTest : public QObject
 private slots:
     void historyCheckFillsListsAndTotalsThenEmptyRanges();
     void historyCheckPagesThroughFullLists();
+    void historyCheckStoppedEarlyLeavesNothingOfTheLastCheck();
     void historyCheckCancelStopsAfterTheDrawInProgress();
     void filterHandTicksThenRemoves();
     void filterRemovingEveryEntryLeavesCountZero();
+    void filterKeepsWhatItShowsAfterNoFilter();
     void optimiserWritesTheShownDate();
     void optimiserAsksBeforeAppendingAndClosing();
 };
@@ -138,25 +140,91 @@ void CheckingWindowsTest::historyCheckPagesThroughFullLists()
         QCOMPARE(list(form, k)->model()->rowCount(), 32730);
     QCOMPARE(rowsOf(list(form, 1)).front(), QStringLiteral("01 02 03 04 05 06 Match 6"));
 
-    // More and Back step through the lists and stop at either end.
+    // More and Back step through the lists and are off at either end.
+    QVERIFY(!enabled(form, "Command5"));
     QList<int> shown {shownList(form)};
-    for (const char *button : {"Command5", "Command4", "Command4", "Command4", "Command4",
-             "Command5", "Command5", "Command5"}) {
+    for (const char *button :
+        {"Command4", "Command4", "Command4", "Command5", "Command5", "Command5"}) {
         click(form, button);
         shown << shownList(form);
+        if (shown.back() == 3)
+            QVERIFY(!enabled(form, "Command4"));
     }
-    QCOMPARE(shown, QList<int>({0, 0, 1, 2, 3, 3, 2, 1, 0}));
+    QCOMPARE(shown, QList<int>({0, 1, 2, 3, 2, 1, 0}));
+    QVERIFY(!enabled(form, "Command5"));
 
-    // A second, small check starts again from empty lists: More stays on list 0.
+    // A second, small check starts again from empty lists: nothing to page to.
     setDate(form, "DTPicker1", QDate(2003, 1, 4));
     setDate(form, "DTPicker2", QDate(2003, 1, 4));
     in.dialogs.clear();
     click(form, "Command2");
     QCOMPARE(list(form, 0)->model()->rowCount(), 101);
     QCOMPARE(list(form, 1)->model()->rowCount(), 0);
-    click(form, "Command4");
+    QVERIFY(!enabled(form, "Command4"));
     QCOMPARE(shownList(form), 0);
     QVERIFY(in.dialogs.shown.empty());
+}
+
+void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
+{
+    Installation in;
+    // 101 lines per draw: 340 draws fill list 0 and part of list 1.
+    in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7})));
+    in.entries(std::vector<Entry>(100, Entry {1, 2, 3, 4, 5, 6}));
+    Opened<Form6> form(in.state, in.platform, in.main);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    const QSize size = form->size();
+    auto paging = [&] {
+        return QStringLiteral("shown %1, More %2, Back %3")
+            .arg(shownList(form))
+            .arg(enabled(form, "Command4"))
+            .arg(enabled(form, "Command5"));
+    };
+    // The count boxes say what they count before any check.
+    QStringList labels;
+    for (int i = 1; i <= 7; ++i)
+        labels << child<QLabel>(form, QStringLiteral("Label%1").arg(i))->text();
+    QCOMPARE(labels,
+        QStringList(
+            {"Match 6", "Match 5+B", "Match 5", "Match 4+B", "Match 4", "Match 3+B", "Match 3"}));
+    QCOMPARE(paging(), QStringLiteral("shown 0, More 0, Back 0"));
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(child(form, QStringLiteral("Text%1").arg(i))->isReadOnly());
+
+    click(form, "Command2");
+    QCOMPARE(paging(), QStringLiteral("shown 0, More 1, Back 0"));
+    click(form, "Command4");
+    QCOMPARE(paging(), QStringLiteral("shown 1, More 0, Back 1"));
+    QCOMPARE(form->size(), size);
+
+    // Each early stop leaves empty lists, counts and status, and nothing to page.
+    const std::pair<std::function<void()>, QString> stops[] = {
+        {[&] {
+             setDate(form, "DTPicker1", QDate(2026, 12, 5));
+             setDate(form, "DTPicker2", QDate(2026, 12, 4));
+         },
+            QString()},
+        {[&] { setDate(form, "DTPicker1", QDate(2026, 11, 1)); },
+            QStringLiteral("No results in specified date range")},
+        {[&] { writeBytes(in.state.pathOf("sa.rtl"), {}); }, QString()},
+    };
+    for (const auto &[stop, status] : stops) {
+        setDate(form, "DTPicker1", QDate(2003, 1, 1));
+        setDate(form, "DTPicker2", QDate(2026, 12, 5));
+        in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7})));
+        click(form, "Command2");
+        click(form, "Command4");
+        QCOMPARE(paging(), QStringLiteral("shown 1, More 0, Back 1"));
+        stop();
+        click(form, "Command2");
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(list(form, k)->model()->rowCount(), 0);
+        QCOMPARE(paging(), QStringLiteral("shown 0, More 0, Back 0"));
+        QCOMPARE(text(form, "Text7"), QString());
+        QCOMPARE(child<QLabel>(form, "Label10")->text(), status);
+        QCOMPARE(form->size(), size);
+    }
 }
 
 void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
@@ -214,6 +282,7 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     click(form, "Command4");
     QCOMPARE(in.printer.ops.at(in.printer.ops.size() - 2),
         "text " + std::string(16, ' ') + "11 21 31 43 44 45  Selected for Deletion");
+    QCOMPARE(in.printer.documents, Texts({"Pickwise filter Lotto05DEC2026 2026-12-05 10-00-00"}));
 
     click(form, "Command2");
     BallRecord first = records[1]; // record 1 now, with the new count
@@ -222,7 +291,9 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     QCOMPARE(checks->count(), 0);
     QCOMPARE(text(form, "Text2"), QString());
     QVERIFY(exists(in.state.pathOf("temp.lot")));
-    QVERIFY(in.dialogs.shown.empty());
+    QCOMPARE(in.dialogs.texts(),
+        Texts({"Remove 2 entries from Lotto05DEC2026.lot?",
+            "2 entries removed from Lotto05DEC2026.lot, 2 entries left."}));
 
     // Closing tells the main window to relist the entries.
     QSignalSpy closed(form.w.data(), &ChildWindow::closed);
@@ -256,7 +327,7 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     QCOMPARE(checks->item(0)->checkState(), Qt::Checked);
     QVERIFY(!exists(copyPath));
     click(form, "Command2");
-    QCOMPARE(in.dialogs.shown.size(), size_t(3));
+    QCOMPARE(in.dialogs.shown.size(), size_t(4)); // no filter, refused tick, question, failure
     QCOMPARE(in.dialogs.lastText().rfind("The checked entries could not be removed; the entry "
                                          "file has been left as it was.",
                  0),
@@ -267,6 +338,51 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     QVERIFY(::rename((copyPath + ".away").c_str(), copyPath.c_str()) == 0);
     click(form, "Command2");
     QCOMPARE(in.entryBytes(), std::vector<uint8_t>(26, 0));
+    QCOMPARE(in.dialogs.lastText(),
+        std::string("2 entries removed from Lotto05DEC2026.lot, 0 entries left."));
+}
+
+void CheckingWindowsTest::filterKeepsWhatItShowsAfterNoFilter()
+{
+    Installation in;
+    const Entry low {1, 2, 3, 4, 5, 6}, middle {20, 22, 24, 26, 28, 30},
+        high {40, 41, 42, 43, 44, 45};
+    in.entries({low, middle, high});
+    const auto before = in.entryBytes();
+    Opened<Form10> form(in.state, in.platform);
+    QStringList bands;
+    for (int position = 1; position <= 5; ++position)
+        bands << child<QLabel>(form, QStringLiteral("SumBand%1").arg(position))->text();
+    QCOMPARE(bands, QStringList({"85-213", "95-203", "105-193", "115-183", "125-173"}));
+
+    child<QCheckBox>(form, "Check1")->setChecked(true);
+    click(form, "Command1");
+    auto *checks = child<QListWidget>(form, "List1");
+    QCOMPARE(checks->item(0)->checkState(), Qt::Checked);
+    QCOMPARE(checks->item(2)->checkState(), Qt::Checked);
+
+    // No filter ticked: the message, and the list stays what Remove works on.
+    child<QCheckBox>(form, "Check1")->setChecked(false);
+    click(form, "Command1");
+    QCOMPARE(in.dialogs.texts(), Texts({"No filter has been specified"}));
+    QCOMPARE(checks->count(), 3);
+    checks->item(0)->setCheckState(Qt::Unchecked);
+    QCOMPARE(QStringList({text(form, "Text1"), text(form, "Text2"), text(form, "Text3")}),
+        QStringList({"3", "1", "2"}));
+    for (const char *total : {"Text1", "Text2", "Text3"})
+        QVERIFY(child(form, total)->isReadOnly());
+
+    // No to the question leaves everything; Yes removes the one still ticked.
+    in.dialogs.clear();
+    in.dialogs.answer(false);
+    click(form, "Command2");
+    QCOMPARE(in.dialogs.texts(), Texts({"Remove 1 entry from Lotto05DEC2026.lot?"}));
+    QCOMPARE(in.entryBytes(), before);
+    QCOMPARE(checks->count(), 3);
+    click(form, "Command2");
+    QCOMPARE(in.dialogs.lastText(),
+        std::string("1 entry removed from Lotto05DEC2026.lot, 2 entries left."));
+    QCOMPARE(in.entryBytes(), bytesOf({entryRecord(2, low), entryRecord(0, middle)}));
 }
 
 void CheckingWindowsTest::optimiserWritesTheShownDate()

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace pickwise;
 using namespace pickwise::testing;
@@ -57,6 +58,9 @@ private slots:
     void computerAdd_data();
     void computerAdd();
     void busyWhileGeneratingAndCancel();
+    void enterAfterTheSixthNumberAdds();
+    void cancelWhileIdleDoesNotStopTheNextRun();
+    void constraintsLeftByAFailedDoneAreRefusedAtAdd();
     void constraintsQuestionOncePerOpening();
     void constraintEditorAndReopening();
     void editChange_data();
@@ -199,6 +203,57 @@ void MakingWindowsTest::busyWhileGeneratingAndCancel()
     QVERIFY(!in.state.cancelflag);
     QCOMPARE(closedSpy.count(), 0);
     QVERIFY(enabled(w, "Command3"));
+}
+
+void MakingWindowsTest::enterAfterTheSixthNumberAdds()
+{
+    Making in;
+    Opened<Form5> w(in.state, in.platform, in.main);
+    typeEntry(w, {"40", "3", "17", "9", "22", ""});
+    auto *sixth = child(w, "Text1_5");
+    QTest::keyClicks(sixth, "1");
+    QTest::keyClick(sixth, Qt::Key_Return);
+    QCOMPARE(in.main.entryLines, Texts({"01 03 09 17 22 40"}));
+    QCOMPARE(entryfiles::countOf(in.state.entryfile), 1);
+}
+
+void MakingWindowsTest::cancelWhileIdleDoesNotStopTheNextRun()
+{
+    Making in(30, {filler});
+    Opened<Form5> w(in.state, in.platform, in.main);
+    click(w, "Command1");
+    choose(w, "Option2");
+    type(w, "Text8", "4");
+    click(w, "Command4");
+    QCOMPARE(entryfiles::countOf(in.state.entryfile), 5);
+    QVERIFY(in.dialogs.shown.empty());
+}
+
+void MakingWindowsTest::constraintsLeftByAFailedDoneAreRefusedAtAdd()
+{
+    Making in(30, {filler});
+    const auto before = in.entryBytes();
+    Opened<Form5> w(in.state, in.platform, in.main);
+    click(w, "Command2");
+    type(w, "Text2", "50");
+    click(w, "Command7");
+    QCOMPARE(in.dialogs.texts(), Texts({"One of your numbers is greater than 49"}));
+
+    // No candidate can ever hold 50: the run must not start. Should it start
+    // anyway, a Cancel after a while ends it so the test can fail.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, w, [&w] { child<QPushButton>(w, "Command1")->click(); });
+    watchdog.start(3000);
+    choose(w, "Option2");
+    type(w, "Text8", "1");
+    in.dialogs.clear();
+    click(w, "Command4");
+    QCOMPARE(in.dialogs.texts(),
+        Texts({"The must contain number 50 is not a ball of the game (balls run from 1 to 49). "
+               "Please correct it under Constrain before adding entries."}));
+    QCOMPARE(in.entryBytes(), before);
+    QVERIFY(enabled(w, "Command4"));
 }
 
 void MakingWindowsTest::constraintsQuestionOncePerOpening()

@@ -134,6 +134,55 @@ TEST(Suggest, PositionalSamplingUnderConstraints)
     }
 }
 
+TEST(Suggest, ConstraintSetIsCheckedBeforeARun)
+{
+    const std::string advice = " Please correct it under Constrain before adding entries.";
+    struct Case
+    {
+        std::array<int16_t, 3> must;
+        std::array<int16_t, 6> mustNot;
+        int highestBall;
+        std::string problem;
+    };
+    const std::vector<Case> cases {
+        {{5, 49, 0}, {1, 0, 0, 0, 0, 48}, 49, ""},
+        {{5, 50, 0}, {}, 49,
+            "The must contain number 50 is not a ball of the game (balls run from 1 to 49)."
+                + advice},
+        {{5, 50, 52}, {}, 52, ""}, // the highest ball is the game's
+        {{-3, 0, 0}, {}, 49,
+            "The must contain number -3 is not a ball of the game (balls run from 1 to 49)."
+                + advice},
+        {{0, 0, 0}, {0, 0, 0, 0, 0, 53}, 52,
+            "The must not contain number 53 is not a ball of the game (balls run from 1 to 52)."
+                + advice},
+        {{7, 0, 7}, {}, 49, "The number 7 is in the must contain list twice." + advice},
+        {{0, 0, 12}, {0, 0, 0, 12, 0, 0}, 49,
+            "The number 12 is in both the must contain and the must not contain list." + advice},
+    };
+    for (const Case &c : cases) {
+        SharedState state;
+        state.constrained = true;
+        state.mustcontain = c.must;
+        state.mustnotcontain = c.mustNot;
+        EXPECT_EQ(constraintProblem(state, c.highestBall), c.problem);
+        // Slots that are not in force are not looked at.
+        state.constrained = false;
+        EXPECT_EQ(constraintProblem(state, c.highestBall), "");
+    }
+
+    // A run under such a set ends at once with the message, writing nothing.
+    SharedState state;
+    state.constrained = true;
+    state.mustcontain = {50, 0, 0};
+    SeededRandom random;
+    const SuggestRun run = runFrom(makeHistory(30), {}, state, random, 3, 3);
+    EXPECT_EQ(run.outcome.end, SuggestOutcome::End::BadConstraints);
+    EXPECT_EQ(run.outcome.message,
+        "The must contain number 50 is not a ball of the game (balls run from 1 to 49)." + advice);
+    EXPECT_TRUE(run.written.empty());
+}
+
 // Offered first the entry of draws 1..6, then that of draws 7..12.
 TEST(Suggest, SimilarityToExistingEntries)
 {

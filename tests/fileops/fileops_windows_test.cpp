@@ -6,6 +6,7 @@
 #include "tests/support/installation.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -43,6 +44,26 @@ QPushButton *button(QWidget *w, const char *name)
     return w->findChild<QPushButton *>(QLatin1String(name));
 }
 
+// Shows the window as the user gets it: active, with the file list holding
+// the focus it takes on opening.
+QListWidget *openWithFocus(QWidget *w)
+{
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w))
+        return nullptr;
+    auto *files = w->findChild<QListWidget *>(QStringLiteral("File1"));
+    files->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    return files->hasFocus() ? files : nullptr;
+}
+
+void clickFile(QListWidget *files, int row)
+{
+    QTest::mouseClick(
+        files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(row)).center());
+}
+
 } // namespace
 
 class FileOpsWindowsTest : public QObject
@@ -54,9 +75,69 @@ private slots:
     void refusalsOfValidation();
     void dateChangeHidesImport();
     void importNeverOverwritesEntriesThatArrivedAfterValidation();
+    void importShowsAFileOnceWhenChosenByMouseOrKeys();
+    void importReportsADatedFileItCannotRead();
     void deletionWindowViewsAndDeletes();
+    void deletionFollowsTheKeysAndNamesTheFile();
     void deletionRefusesTheShownFile();
 };
+
+void FileOpsWindowsTest::importShowsAFileOnceWhenChosenByMouseOrKeys()
+{
+    Rig rig;
+    {
+        std::ofstream(rig.dir.file("a.txt")) << "01 02 03 04 05 06\n";
+        std::ofstream(rig.dir.file("b.txt")) << "07 08 09 10 11 12\n13 14 15 16 17 18\n";
+    }
+    Form30 w(rig.state, rig.platform, rig.main);
+    QListWidget *files = openWithFocus(&w);
+    QVERIFY(files);
+    // Opening, and the focus the list takes, show nothing and ask nothing.
+    QVERIFY(rig.dialogs.shown.empty());
+    QVERIFY(lines(&w, "List2").isEmpty());
+
+    clickFile(files, 0);
+    QCOMPARE(lines(&w, "List2"), QStringList({"01 02 03 04 05 06"}));
+    QVERIFY(rig.dialogs.shown.empty());
+
+    QTest::keyClick(files, Qt::Key_Down);
+    QCOMPARE(lines(&w, "List2"), QStringList({"07 08 09 10 11 12", "13 14 15 16 17 18"}));
+    QTest::keyClick(files, Qt::Key_Up);
+    QCOMPARE(lines(&w, "List2"), QStringList({"01 02 03 04 05 06"}));
+    QVERIFY(rig.dialogs.shown.empty());
+
+    // What the keys chose is what Validate checks.
+    button(&w, "Command2")->click();
+    QCOMPARE(rig.dialogs.texts(),
+        std::vector<std::string>({"Entry Valid - click Import to create entry"}));
+    // A click on the chosen file reads it again and asks for a new validation.
+    clickFile(files, 0);
+    QCOMPARE(lines(&w, "List2"), QStringList({"01 02 03 04 05 06"}));
+    QVERIFY(!button(&w, "Command3")->isVisibleTo(&w));
+    QVERIFY(button(&w, "Command2")->isVisibleTo(&w));
+}
+
+void FileOpsWindowsTest::importReportsADatedFileItCannotRead()
+{
+    Rig rig;
+    {
+        std::ofstream(rig.dir.file("good.txt")) << "01 02 03 04 05 06\n";
+    }
+    // A folder where the dated file should be: it can be neither read nor made.
+    QVERIFY(
+        QDir(QString::fromStdString(rig.dir.path())).mkdir(QStringLiteral("Lotto05DEC2026.lot")));
+    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    choose(w, QStringLiteral("good.txt"));
+    button(w, "Command2")->click();
+    const std::string said = rig.dialogs.lastText();
+    QVERIFY2(said.rfind("The entry file for this date (Lotto05DEC2026.lot) could not be read or "
+                        "created, so nothing can be imported for it.\n",
+                 0)
+            == 0,
+        said.c_str());
+    QVERIFY(!button(w, "Command3")->isVisibleTo(w));
+    delete w;
+}
 
 void FileOpsWindowsTest::importsTheValidatedLines()
 {
@@ -206,7 +287,7 @@ void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
     rig.dialogs.answer(false);
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(),
-        std::string("Are you sure you want to delete this lottery selection file?"));
+        std::string("Are you sure you want to delete this lottery selection file?\n\nfmm1.lot"));
     QVERIFY(exists(rig.dir.file("fmm1.lot")));
     QCOMPARE(lines(w, "List2").size(), 1);
 
@@ -216,6 +297,31 @@ void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
     QCOMPARE(lines(w, "File1"), QStringList({"Lotto05DEC2026.lot"}));
     QVERIFY(lines(w, "List2").isEmpty());
     delete w;
+}
+
+void FileOpsWindowsTest::deletionFollowsTheKeysAndNamesTheFile()
+{
+    Rig rig;
+    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
+    writeEntries(rig.dir.file("Lotto09DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
+    Form8 w(rig.state, rig.platform);
+    QListWidget *files = openWithFocus(&w);
+    QVERIFY(files);
+    QVERIFY(rig.dialogs.shown.empty());
+
+    clickFile(files, 0);
+    QCOMPARE(lines(&w, "List2"), QStringList({"03 11 19 27 38 45"}));
+    QTest::keyClick(files, Qt::Key_Down);
+    QCOMPARE(lines(&w, "List2"), QStringList({"01 02 03 04 05 06"}));
+
+    // Delete removes the file on screen, and the question says which it is.
+    rig.dialogs.answer(true);
+    button(&w, "Command3")->click();
+    QCOMPARE(rig.dialogs.texts(),
+        std::vector<std::string>({"Are you sure you want to delete this lottery selection "
+                                  "file?\n\nLotto09DEC2026.lot"}));
+    QVERIFY(!exists(rig.dir.file("Lotto09DEC2026.lot")));
+    QVERIFY(exists(rig.dir.file("Lotto05DEC2026.lot")));
 }
 
 void FileOpsWindowsTest::deletionRefusesTheShownFile()

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include <tuple>
+#include <unistd.h>
 
 using namespace pickwise;
 using namespace pickwise::testing;
@@ -32,6 +33,26 @@ const std::vector<Entry> fourEntries {
 
 const std::vector<Entry> fiveEntries {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12},
     {13, 14, 15, 16, 17, 18}, {19, 20, 21, 22, 23, 24}, {25, 26, 27, 28, 29, 30}};
+
+// Does to the main window what the entry window does as it closes.
+class EntryWindowStandIn : public ChildWindow
+{
+public:
+    explicit EntryWindowStandIn(MainWindowLink &main) : m_main(main)
+    {
+        setObjectName(QStringLiteral("Form5"));
+    }
+
+protected:
+    bool aboutToClose() override
+    {
+        m_main.clearWinningLines();
+        return true;
+    }
+
+private:
+    MainWindowLink &m_main;
+};
 
 const char *const modifyWheel = "Modifying a wheel entry can change the guarantee of the wheel. "
                                 "Are you sure you want to continue?";
@@ -70,6 +91,8 @@ void Form1Test::startupChecksAndFollowsTheDrawDate()
     QCOMPARE(rig.state.entryfile, rig.todayFile());
     QCOMPARE(rig.box("Text2"), QStringLiteral("4"));
     QVERIFY(rig.hidden("Command3"));
+    QVERIFY(
+        rig.find<QLineEdit>("Text2")->isReadOnly() && rig.find<QLineEdit>("Text3")->isReadOnly());
 
     // Entries and a draw shown: the start-up has already checked them.
     const QStringList winners {"03 09 14 27 33 07 (5+B)", "03 09 14 27 33 45 (5)"};
@@ -87,6 +110,15 @@ void Form1Test::startupChecksAndFollowsTheDrawDate()
     QCOMPARE(rig.selectedRows(), QList<int>({0, 2}));
     QCOMPARE(rig.box("Text3"), QStringLiteral(" 2"));
     QVERIFY(rig.dialogs.shown.empty());
+
+    // The entry window clears the winning lines as it closes: the highlight of
+    // the winners goes with them.
+    rig.form->setChildFactory(
+        ChildKind::Entry, [&rig] { return new EntryWindowStandIn(*rig.form); });
+    rig.click("Command4");
+    Rig::window("Form5")->close();
+    QVERIFY(rig.lines("List2").isEmpty());
+    QCOMPARE(rig.selectedRows(), QList<int>());
 
     // A draw date without a draw hides the balls; an earlier draw shows again.
     rig.setDate("DTPicker1", 2026, 12, 9);
@@ -371,6 +403,24 @@ void Form1Test::wheelEntryFiles()
     QCOMPARE(rig.state.entryfile, rig.file("Lotto-6-6-5.lot"));
     QCOMPARE(rig.state.wheelno, int16_t(2));
 
+    // A wheel file that is there but cannot be read: its message, and the
+    // wheel on screen, entryfile and wheelno all stay the listed one. (Reading
+    // the process's own memory from its start fails, even for root.)
+    QVERIFY(::symlink("/proc/self/mem", rig.file("Lotto-6-6-4.lot").c_str()) == 0);
+    rig.dialogs.clear();
+    rig.trigger("mnu664");
+    QCOMPARE(rig.said().size(), size_t(1));
+    QVERIFY2(rig.said()[0].rfind("This saved wheel could not be read, so nothing has changed.\n"
+                                 "Cannot read \""
+                     + rig.file("Lotto-6-6-4.lot"),
+                 0)
+            == 0,
+        rig.said()[0].c_str());
+    QCOMPARE(rig.state.entryfile, rig.file("Lotto-6-6-5.lot"));
+    QCOMPARE(rig.state.wheelno, int16_t(2));
+    QCOMPARE(rig.list("List1")->count(), 7);
+    QCOMPARE(rig.box("Text2"), QStringLiteral("7"));
+
     // Every change to a wheel asks first; No changes nothing.
     rig.select({0});
     const auto before = readBytes(rig.file("Lotto-6-6-5.lot"));
@@ -424,10 +474,16 @@ void Form1Test::controlsOfUnregisteredWindowsAreDisabled()
         QVERIFY2(rig.find<QAction>(name)->isEnabled(), name);
 
     rig.stub(ChildKind::Statistics, "Form4");
-    bool helped = false;
-    rig.form->setHelpHandler([&] { helped = true; });
+    int helped = 0;
+    rig.form->setHelpHandler([&] { ++helped; });
     rig.trigger("mnuHelp");
-    QVERIFY(helped);
+    QCOMPARE(helped, 1);
+    // F1 asks for help as well.
+    rig.form->show();
+    rig.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.form.get()));
+    QTest::keyClick(rig.list("List1"), Qt::Key_F1);
+    QCOMPARE(helped, 2);
     rig.find<QToolButton>("Image4")->click();
     QCOMPARE(Rig::window("Form4")->windowTitle(), QStringLiteral("Draw Statistics for Lotto"));
     Rig::window("Form4")->close();

@@ -31,6 +31,7 @@ class WindowsTest : public QObject
 private slots:
     void addDrawStoresSortedAndRefuses();
     void addResultRefusesBadNumbers();
+    void addResultReadsADecimalPointInADecimalCommaLocale();
     void drawHistoryListsAndPicksADate();
     void printerSelectionEnablesPrinting();
     void ballPicturesFollowThePixelRatio();
@@ -131,6 +132,29 @@ void WindowsTest::addResultRefusesBadNumbers()
     }
 }
 
+// The window system sets the C library's locale from the environment; a German
+// desktop must not turn "49.6" into 49 or "7.5" into 7.
+void WindowsTest::addResultReadsADecimalPointInADecimalCommaLocale()
+{
+    ScopedLocale german(decimalCommaLocale);
+    QVERIFY2(german.ok(), "de_DE.UTF-8 is not installed: run scripts/install-deps.sh");
+    Rig rig;
+    writeHistory(rig.file("sa.rtl"), makeHistory(3));
+    rig.start();
+    const auto before = readBytes(rig.file("sa.rtl"));
+    rig.click("Command1");
+    QWidget *form2 = Rig::window("Form2");
+    typeDraw(form2, {"7", "3", "49.6", "1", "20", "11", "5"});
+    clickIn(form2, "Command1");
+    QCOMPARE(rig.said(), Texts({"One or more of your main numbers is not in the correct range"}));
+    QCOMPARE(readBytes(rig.file("sa.rtl")), before);
+
+    typeDraw(form2, {"7.5", "3", "49.4", "1", "20", "11", "5"});
+    clickIn(form2, "Command1");
+    QVERIFY(!Rig::window("Form2"));
+    QCOMPARE(recordsOf(readBytes(rig.file("sa.rtl"))).back().ball, (Draw {1, 3, 8, 11, 20, 49, 5}));
+}
+
 void WindowsTest::drawHistoryListsAndPicksADate()
 {
     Rig rig;
@@ -155,8 +179,10 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     auto *list = form3->findChild<QListWidget *>(QStringLiteral("List1"));
     QCOMPARE(list->count(), 17);
     QCOMPARE(list->item(16)->text(), QStringLiteral("00017 05 03 2003: 01 05 12 23 34 45 B 07"));
+    clickIn(form3, "Command2");
+    QCOMPARE(rig.printer.documents, Texts({"Pickwise draw history 2026-12-05 10-00-00"}));
 
-    // A double-click picks the date; the draw is shown once the list closes.
+    // A double-click picks the date and shows its draw at once.
     QVERIFY(QTest::qWaitForWindowExposed(form3));
     list->scrollToItem(list->item(16));
     const QPoint at = list->visualItemRect(list->item(16)).center();
@@ -165,7 +191,9 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(rig.find<QDateEdit>("DTPicker1")->date(), QDate(2003, 3, 5));
     QVERIFY(Rig::window("Form3"));
-    QVERIFY(!rig.ballsShown());
+    QVERIFY(rig.ballsShown());
+    QCOMPARE(rig.state.drawpos, int16_t(17));
+    QCOMPARE(rig.state.winballs, (Draw {1, 5, 12, 23, 34, 45, 7}));
 
     clickIn(form3, "Command1");
     QVERIFY(!Rig::window("Form3"));
@@ -221,6 +249,19 @@ void WindowsTest::printerSelectionEnablesPrinting()
     rig.click("Command9");
     QCOMPARE(
         rig.printer.ops.at(rig.printer.ops.size() - 2), "text " + indent + "01 02 04 05 06 08");
+    // Each job says what it is and when it was printed.
+    QCOMPARE(rig.printer.documents,
+        Texts({"Pickwise winning lines 05DEC2026 2026-12-05 10-00-00",
+            "Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00"}));
+
+    // A printer that does not take the job: one message, nothing else.
+    rig.printer.refuses = true;
+    rig.dialogs.clear();
+    rig.click("Command9");
+    QCOMPARE(rig.said(),
+        Texts({"The printer Label Writer did not take the print job, so nothing was printed. "
+               "Check that it is ready, or choose another printer under File > Select Printer."}));
+    rig.printer.refuses = false;
 
     // Next time the saved printer is the one offered.
     rig.trigger("mnuselprinter");

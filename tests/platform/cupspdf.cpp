@@ -91,6 +91,39 @@ QList<PdfWord> pdfWords(const QString &pdf)
     return words;
 }
 
+QString pdfTitle(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(30000);
+    const QRegularExpression re(QStringLiteral("(?m)^Title:\\s+(.*)$"));
+    const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
+    QString title = m.hasMatch() ? m.captured(1).trimmed() : QString();
+    // The queue's converter hands the title on as a string literal, brackets
+    // included.
+    if (title.startsWith(QLatin1Char('(')) && title.endsWith(QLatin1Char(')')))
+        title = title.mid(1, title.size() - 2);
+    return title;
+}
+
+QString waitForPdfTitled(const QDateTime &since, const QString &title, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const QString dir = cupsPdfOutputDir();
+    while (timer.elapsed() < timeoutMs) {
+        const QFileInfoList files
+            = QDir(dir).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+        for (const QFileInfo &f : files) {
+            if (f.lastModified() >= since && f.size() > 0 && isComplete(f.absoluteFilePath())
+                && pdfTitle(f.absoluteFilePath()) == title)
+                return f.absoluteFilePath();
+        }
+        QThread::msleep(200);
+    }
+    return {};
+}
+
 int pdfPages(const QString &pdf)
 {
     QProcess p;

@@ -30,4 +30,12 @@ QList<PdfWord> pdfWords(const QString &pdf);
 // Number of pages (pdfinfo).
 int pdfPages(const QString &pdf);
 
+// The document title a PDF carries (pdfinfo, without the brackets the queue
+// adds), "" when none.
+QString pdfTitle(const QString &pdf);
+
+// Waits for a PDF the queue wrote after `since` whose title is `title`; "" after
+// the timeout.
+QString waitForPdfTitled(const QDateTime &since, const QString &title, int timeoutMs = 60000);
+
 } // namespace pickwise::testing

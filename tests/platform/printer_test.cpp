@@ -2,6 +2,7 @@
 
 #include "core/printing.h"
 #include "platform/qtports.h"
+#include "platform/testing/fakes.h"
 
 #include <QDir>
 #include <QPageLayout>
@@ -19,6 +20,8 @@ class PrinterTest : public QObject
 private slots:
     void loadprinterFindsTheQueue();
     void printlistPrintsIndentedLinesAfterThreeEmptyOnes();
+    void jobsCarryTheirNamesAndAreKeptApart();
+    void aJobThePrinterCannotStartIsReported();
     void noPrinterInstalled();
 
 private:
@@ -84,6 +87,51 @@ void PrinterTest::printlistPrintsIndentedLinesAfterThreeEmptyOnes()
     const double linesAbove = (line1.yMin - area.top()) / lineSpacing;
     QVERIFY2(linesAbove > 2.5 && linesAbove < 3.6, qPrintable(QString::number(linesAbove)));
     QFile::remove(pdf);
+}
+
+void PrinterTest::jobsCarryTheirNamesAndAreKeptApart()
+{
+    if (expectNoPrinter())
+        return;
+    QtPrinter printer;
+    QVERIFY(loadprinter(printer, PICKWISE_TEST_QUEUE));
+    FakeDialogs dialogs;
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
+    const QDate today = QDate::currentDate();
+    const double now = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    // Two jobs one second apart, as a user printing one list after another.
+    const std::string names[]
+        = {documentName("printer test", {today.year(), today.month(), today.day()}, now),
+            documentName("printer test", {today.year(), today.month(), today.day()}, now + 1)};
+    for (const std::string &name : names) {
+        printer.setDocumentName(name);
+        printlist({"01 02 03 04 05 06"}, printer, dialogs, true);
+    }
+    QVERIFY(dialogs.shown.empty());
+    const QString first = testing::waitForPdfTitled(since, QString::fromStdString(names[0]));
+    const QString second = testing::waitForPdfTitled(since, QString::fromStdString(names[1]));
+    QVERIFY2(!first.isEmpty() && !second.isEmpty(), "the queue kept no PDF with the job's name");
+    QVERIFY(first != second);
+    QVERIFY(QFile::exists(first)); // the second did not take the first one's place
+    QFile::remove(first);
+    QFile::remove(second);
+}
+
+void PrinterTest::aJobThePrinterCannotStartIsReported()
+{
+    QtPrinter printer;
+    printer.setOutputFile(QStringLiteral("/nonexistent/folder/list.pdf"));
+    FakeDialogs dialogs;
+    printlist({"01 02 03 04 05 06"}, printer, dialogs, true);
+    QCOMPARE(
+        dialogs.texts(), std::vector<std::string> {printRefusedMessage(printer.currentPrinter())});
+    // The next job starts afresh.
+    QTemporaryDir dir;
+    printer.setOutputFile(dir.filePath(QStringLiteral("list.pdf")));
+    dialogs.clear();
+    printlist({"01 02 03 04 05 06"}, printer, dialogs, true);
+    QVERIFY(dialogs.shown.empty());
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("list.pdf"))).size() > 0);
 }
 
 void PrinterTest::noPrinterInstalled()

@@ -105,6 +105,7 @@ private slots:
     void togglingSortedRedisplays();
     void barClickFollowsTheRanking();
     void infoChecksTheBallNumber();
+    void infoReadsADecimalPointInADecimalCommaLocale();
     void quickInfoAndAnUnreadableHistory();
 };
 
@@ -195,7 +196,7 @@ void Form4Test::barClickFollowsTheRanking()
 void Form4Test::infoChecksTheBallNumber()
 {
     Window w(100);
-    for (const char *t : {"0", "50", "-3", ""}) {
+    for (const char *t : {"0", "0.6", "49.6", "50", "-3", ""}) {
         w.dialogs.clear();
         w.type("Text1", t);
         click(w.form.get(), "Command4");
@@ -213,11 +214,29 @@ void Form4Test::infoChecksTheBallNumber()
     QCOMPARE(w.state.infoball, int16_t(7));
     QCOMPARE(text(info, "Text2")->text(), QString::number(w.values().value(6)));
     QCOMPARE(text(info, "Text1")->text(), QString("2")); // 100 / 49 rounded
+    for (const char *fact : {"Text1", "Text2", "Text3", "Text4"})
+        QVERIFY(text(info, fact)->isReadOnly());
     QVERIFY(!w.form->isEnabled());
 
     info->close(); // the title bar's way
     QVERIFY(w.form->isEnabled());
     QTRY_VERIFY(info.isNull());
+}
+
+// The window system sets the C library's locale from the environment; "7.5"
+// must still be ball 8, and be written back as typed.
+void Form4Test::infoReadsADecimalPointInADecimalCommaLocale()
+{
+    testing::ScopedLocale german(testing::decimalCommaLocale);
+    QVERIFY2(german.ok(), "de_DE.UTF-8 is not installed: run scripts/install-deps.sh");
+    Window w(100);
+    w.type("Text1", "7.5");
+    click(w.form.get(), "Command4");
+    QVERIFY(w.dialogs.shown.empty());
+    Form26 *info = Window::ballWindow();
+    QVERIFY(info);
+    QCOMPARE(w.state.infoball, int16_t(8));
+    QCOMPARE(info->windowTitle(), QString("Draw Statistics for Lotto <Ball 7.5>"));
 }
 
 void Form4Test::quickInfoAndAnUnreadableHistory()

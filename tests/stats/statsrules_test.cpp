@@ -194,8 +194,9 @@ TEST(BallInfo, CountLastDateAndDrawsSinceByView)
 TEST(BallInfo, InfoRangeTestOnTheRoundedLeadingNumber)
 {
     // The text, the ball (0: rejected) and the number the caption shows.
-    const std::tuple<const char *, int, const char *> cases[] = {{"1.4", 1, "1.4"},
-        {"2.5", 2, "2.5"}, {"49.4", 49, "49.4"}, {"7a", 7, "7"}, {"49.6", 0, ""}, {"0.5", 0, ""}};
+    const std::tuple<const char *, int, const char *> cases[]
+        = {{"1.4", 1, "1.4"}, {"2.5", 2, "2.5"}, {"49.4", 49, "49.4"}, {"7a", 7, "7"},
+            {"49.6", 0, ""}, {"0.5", 0, ""}, {"0.6", 0, ""}, {"1", 1, "1"}, {"49.5", 0, ""}};
     for (auto [text, ball, number] : cases) {
         const InfoBall info = readInfoBall(text);
         EXPECT_EQ(info.valid ? info.ball : 0, ball) << text;

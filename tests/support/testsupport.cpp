@@ -1,6 +1,7 @@
 #include "tests/support/testsupport.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -146,6 +147,18 @@ std::string slurp(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+ScopedLocale::ScopedLocale(const char *name)
+{
+    if (const char *old = std::setlocale(LC_ALL, nullptr))
+        m_old = old;
+    m_ok = std::setlocale(LC_ALL, name) != nullptr;
+}
+
+ScopedLocale::~ScopedLocale()
+{
+    std::setlocale(LC_ALL, m_old.empty() ? "C" : m_old.c_str());
 }
 
 } // namespace pickwise::testing

@@ -48,4 +48,24 @@ void writeEntries(const std::string &path, const std::vector<Entry> &entries);
 
 std::string slurp(const std::string &path);
 
+// Switches the C library's locale for its lifetime, as the window system does
+// from the environment at start-up. ok() is false when the locale is not
+// installed (scripts/install-deps.sh installs de_DE.UTF-8 for these tests).
+class ScopedLocale
+{
+public:
+    explicit ScopedLocale(const char *name);
+    ~ScopedLocale();
+    ScopedLocale(const ScopedLocale &) = delete;
+    ScopedLocale &operator=(const ScopedLocale &) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    std::string m_old;
+    bool m_ok = false;
+};
+
+// A locale whose decimal separator is a comma.
+constexpr const char *decimalCommaLocale = "de_DE.UTF-8";
+
 } // namespace pickwise::testing

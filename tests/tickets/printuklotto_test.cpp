@@ -93,6 +93,8 @@ private slots:
             "line 2610.000 4380.704 2760.000 4380.704", "line 1890.000 4797.408 2040.000 4797.408",
             "line 810.000 4172.352 960.000 4172.352", "end"};
         QCOMPARE(r.printer.ops, plain);
+        QCOMPARE(r.printer.documents,
+            std::vector<std::string> {"Pickwise test print 2026-12-05 10-00-00"});
 
         // Unsaved edits count: 10 units Up and the thin pen, fractions kept.
         r.type("Text2", QStringLiteral("10"));
@@ -128,6 +130,8 @@ private slots:
         QCOMPARE(r.printer.ops[2], std::string("width 25"));
         QCOMPARE(r.printer.ops[3], std::string("line 3634.000 715.000 3784.000 715.000"));
         QCOMPARE(r.printer.ops[8], std::string("line 394.000 1132.000 544.000 1132.000"));
+        QCOMPARE(r.printer.documents,
+            std::vector<std::string> {"Pickwise play slips Lotto05DEC2026 2026-12-05 10-00-00"});
     }
 
     void outOfRangeSaveIsRefusedAndGetSettingsDiscardsEdits()

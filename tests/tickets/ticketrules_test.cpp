@@ -1,5 +1,6 @@
 #include "tickets/ticketrules.h"
 
+#include "core/printing.h"
 #include "platform/testing/fakes.h"
 #include "tests/support/testsupport.h"
 
@@ -129,6 +130,16 @@ TEST(TicketPlans, MarksOffThePageCancelThePrintBeforeDrawing)
             EXPECT_EQ(printer.ops, std::vector<std::string> {"end"});
         }
     }
+}
+
+TEST(TicketPrint, ARefusedJobIsSaidAndNotCountedAsPrinted)
+{
+    FakePrinter printer;
+    printer.current = "Slips";
+    printer.refuses = true;
+    FakeDialogs dialogs;
+    EXPECT_FALSE(printPlan(ticketPlan(entriesCounting(2), {}, 25), printer, dialogs));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string> {printRefusedMessage("Slips")});
 }
 
 TEST(TicketFiles, SavingRoundsHalvesToEven)

@@ -26,16 +26,19 @@ const QStringList drawnOrder {"3", "7", "20", "21", "22", "23", "30", "31", "32"
 
 struct Setup
 {
-    explicit Setup(bool printerok = true)
+    explicit Setup(bool printerok = true, bool readableHistory = true)
     {
         state.apppath = dir.path();
         state.wheelresults = "sa.rtl";
         state.wheelgame = state.wheeltitle = "Lotto";
         state.maxball = 49;
         state.printerok = printerok;
-        writeHistory(dir.file("sa.rtl"),
-            {drawRecord(2, 1, {2003, 1, 4}, {7, 3, 20, 21, 22, 23, 1}),
-                drawRecord(0, 2, {2003, 1, 8}, {3, 7, 33, 32, 31, 30, 2})});
+        if (readableHistory)
+            writeHistory(dir.file("sa.rtl"),
+                {drawRecord(2, 1, {2003, 1, 4}, {7, 3, 20, 21, 22, 23, 1}),
+                    drawRecord(0, 2, {2003, 1, 8}, {3, 7, 33, 32, 31, 30, 2})});
+        else // a folder in its place: opened, never read
+            std::filesystem::create_directory(dir.file("sa.rtl"));
         std::filesystem::create_directory(dir.file("wheels"));
         window = std::make_unique<wheel6>(state, platform, main);
     }
@@ -116,6 +119,24 @@ private slots:
         }
     }
 
+    void unreadableHistoryIsSaid()
+    {
+        Setup s(true, false);
+        QCOMPARE(s.dialogs.shown.size(), size_t(1));
+        const std::string said = s.dialogs.lastText();
+        QVERIFY2(said.rfind("The draw history could not be read, so the suggested balls are "
+                            "chosen at random, not from the draw history. You may change any "
+                            "or all of them.\nCannot read \""
+                         + s.dir.file("sa.rtl"),
+                     0)
+                == 0,
+            said.c_str());
+        QCOMPARE(s.shownTexts().size(), 7);
+
+        Setup readable;
+        QVERIFY(readable.dialogs.shown.empty());
+    }
+
     void sizeChangeRestoresTheSuggestion()
     {
         Setup s;
@@ -186,6 +207,14 @@ private slots:
             "text File Maintenance Name: Lotto-6-6-5.lot", "end"};
         QCOMPARE(s.printer.ops, expected);
         QVERIFY(s.dialogs.shown.empty());
+        QCOMPARE(s.printer.documents,
+            std::vector<std::string> {"Pickwise wheel cover Lotto-6-6-5 2026-12-05 10-00-00"});
+
+        // A printer that does not take it: said once.
+        s.printer.refuses = true;
+        s.click("Command2");
+        QCOMPARE(s.dialogs.texts().size(), size_t(1));
+        QCOMPARE(s.dialogs.lastText().rfind("The printer", 0), size_t(0));
 
         QVERIFY(!Setup(false).get<QPushButton>(QStringLiteral("Command2"))->isEnabled());
     }

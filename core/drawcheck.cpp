@@ -1,0 +1,91 @@
+#include "core/drawcheck.h"
+
+#include "core/dates.h"
+
+namespace pickwise {
+
+DrawProblem validateBalls(const Draw &balls, int highestBall)
+{
+    for (const int16_t n : balls)
+        if (n < 1 || n > highestBall)
+            return {DrawFault::OutOfRange, n};
+    for (size_t i = 0; i < balls.size(); ++i)
+        for (size_t j = 0; j < i; ++j)
+            if (balls[i] == balls[j])
+                return {DrawFault::Repeated, balls[i]};
+    return {};
+}
+
+DrawProblem validateDraw(const BallRecord &draw, int highestBall)
+{
+    if (const DrawProblem problem = validateBalls(draw.ball, highestBall))
+        return problem;
+    for (size_t i = 1; i < 6; ++i)
+        if (draw.ball[i] < draw.ball[i - 1])
+            return {DrawFault::NotSorted, 0};
+    if (!isValidDate({draw.year, draw.month, draw.day}))
+        return {DrawFault::NoSuchDate, 0};
+    return {};
+}
+
+HistoryProblem firstBadDraw(const std::vector<BallRecord> &draws, int highestBall)
+{
+    long long previousKey = -1;
+    for (size_t i = 0; i < draws.size(); ++i) {
+        const BallRecord &r = draws[i];
+        DrawProblem problem = validateDraw(r, highestBall);
+        const long long key = datekey(r.year, r.month, r.day);
+        if (!problem && key <= previousKey)
+            problem = {DrawFault::NotAfter, 0};
+        if (problem)
+            return {static_cast<int>(i) + 1, problem};
+        previousKey = key;
+    }
+    return {};
+}
+
+std::string drawDateText(const BallRecord &draw)
+{
+    return std::to_string(draw.day) + "/" + std::to_string(draw.month) + "/"
+        + std::to_string(draw.year);
+}
+
+std::string badDrawText(
+    const std::vector<BallRecord> &draws, const HistoryProblem &problem, int highestBall)
+{
+    if (problem.draw < 1 || static_cast<size_t>(problem.draw) > draws.size())
+        return {};
+    const BallRecord &r = draws[static_cast<size_t>(problem.draw - 1)];
+    const std::string draw = "draw " + std::to_string(problem.draw);
+    const std::string dated = draw + ", dated " + drawDateText(r) + ",";
+    const std::string number = std::to_string(problem.problem.number);
+    switch (problem.problem.fault) {
+    case DrawFault::OutOfRange:
+        return dated + " has the number " + number + ", which is not between 1 and "
+            + std::to_string(highestBall);
+    case DrawFault::Repeated:
+        return dated + " has the number " + number + " twice";
+    case DrawFault::NotSorted:
+        return dated + " has its main numbers out of order";
+    case DrawFault::NoSuchDate:
+        return draw + " is dated " + drawDateText(r) + ", which is not a date";
+    case DrawFault::NotAfter:
+        return dated + " is not later than the draw before it, dated "
+            + drawDateText(draws[static_cast<size_t>(problem.draw - 2)]);
+    case DrawFault::None:
+        break;
+    }
+    return {};
+}
+
+std::string damagedResultsMessage(const std::vector<BallRecord> &draws, int highestBall)
+{
+    const HistoryProblem problem = firstBadDraw(draws, highestBall);
+    if (problem.draw == 0)
+        return {};
+    return "The results file looks damaged: " + badDrawText(draws, problem, highestBall)
+        + ".\n\nYou can download the results again (File, Update Results), or show that draw "
+          "on the main window and delete it (Delete Draw).";
+}
+
+} // namespace pickwise

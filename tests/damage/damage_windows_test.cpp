@@ -1,0 +1,296 @@
+// Files whose count is damaged, as the windows meet them: the user is told and
+// asked once per run; Yes recovers the records present, No leaves every byte as
+// it is and nothing is written to that file for the rest of the run.
+#include "core/damage.h"
+#include "core/drawcheck.h"
+#include "entries/linkprocess.h"
+#include "fileops/form30.h"
+#include "wheels/wheel6.h"
+
+#include "platform/damagecheck.h"
+#include "platform/testing/fakelink.h"
+#include "tests/mainwindow/rig.h"
+#include "tests/support/installation.h"
+
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+using namespace pickwise;
+using namespace pickwise::testing;
+
+namespace {
+
+const Date today {2026, 12, 5};
+const Draw todaysDraw {3, 9, 14, 27, 33, 41, 7};
+
+std::vector<Entry> nineteenEntries()
+{
+    std::vector<Entry> e;
+    for (int i = 1; i <= 19; ++i)
+        e.push_back({int16_t(i), int16_t(i + 20), 42, 43, 44, 45});
+    return e;
+}
+
+// An entry file of nineteen entries whose record 1 says `count`.
+std::vector<uint8_t> entryFile(int32_t count)
+{
+    std::vector<BallRecord> records;
+    for (const Entry &e : nineteenEntries())
+        records.push_back(entryRecord(0, e));
+    records[0].count = count;
+    return bytesOf(records);
+}
+
+// 225 draws, the last one today's, whose record 1 says `count`.
+std::vector<uint8_t> resultsFile(int32_t count)
+{
+    auto draws = makeHistory(224);
+    draws.push_back(drawRecord(0, 225, today, todaysDraw));
+    draws[0].count = count;
+    return bytesOf(draws);
+}
+
+std::vector<uint8_t> withCount(std::vector<uint8_t> bytes, int32_t count)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[size_t(i)] = uint8_t(uint32_t(count) >> (8 * i));
+    return bytes;
+}
+
+bool startsWith(const std::string &text, const std::string &prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+std::string question(const std::string &path, RecordKind kind, const std::vector<uint8_t> &bytes)
+{
+    CountDamage damage;
+    findCountDamage(bytes, kind, lottoHighestBall, damage);
+    return recoveryQuestion(path, kind, damage);
+}
+
+} // namespace
+
+class DamageWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void entryFileWithANegativeCount_data();
+    void entryFileWithANegativeCount();
+    void resultsFileWithANegativeCount_data();
+    void resultsFileWithANegativeCount();
+    void countAboveTheRecordsRefusesEveryWriteAfterNo();
+    void randomBytesAsTheResultsFile();
+    void outOfRangeBallsAreToldOnceAtStartUp();
+    void otherWindowsWriteNothingToADeclinedFile();
+};
+
+void DamageWindowsTest::entryFileWithANegativeCount_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes") << true;
+    QTest::newRow("No") << false;
+}
+
+void DamageWindowsTest::entryFileWithANegativeCount()
+{
+    QFETCH(bool, yes);
+    Rig rig;
+    int made = 0;
+    rig.stub(ChildKind::Entry, "Form5", &made);
+    const auto damaged = entryFile(-3);
+    writeBytes(rig.todayFile(), damaged);
+    rig.dialogs.answer(yes);
+    rig.start();
+
+    QCOMPARE(rig.said(), Texts({question(rig.todayFile(), RecordKind::Entries, damaged)}));
+    QCOMPARE(rig.box("Text2"), yes ? QStringLiteral("19") : QStringLiteral("0"));
+    QCOMPARE(readBytes(rig.todayFile()), yes ? withCount(damaged, 19) : damaged);
+
+    // Leaving the date and coming back asks nothing more.
+    rig.setDate("DTPicker2", 2026, 12, 2);
+    rig.setDate("DTPicker2", 2026, 12, 5);
+    QCOMPARE(rig.said().size(), size_t(1));
+    QVERIFY(exists(rig.todayFile()));
+
+    // Add: the entry window opens over a recovered file; after No it is refused.
+    rig.dialogs.clear();
+    rig.click("Command4");
+    QCOMPARE(made, yes ? 1 : 0);
+    QCOMPARE(rig.said(), yes ? Texts {} : Texts {declinedMessage(rig.todayFile())});
+    QCOMPARE(readBytes(rig.todayFile()), yes ? withCount(damaged, 19) : damaged);
+}
+
+void DamageWindowsTest::resultsFileWithANegativeCount_data()
+{
+    entryFileWithANegativeCount_data();
+}
+
+void DamageWindowsTest::resultsFileWithANegativeCount()
+{
+    QFETCH(bool, yes);
+    Rig rig;
+    const std::string history = rig.file("sa.rtl");
+    const auto damaged = resultsFile(-1);
+    writeBytes(history, damaged);
+    rig.dialogs.answer(yes);
+    rig.start();
+
+    QCOMPARE(rig.said(), Texts({question(history, RecordKind::Results, damaged)}));
+    QCOMPARE(rig.ballsShown(), yes);
+    QCOMPARE(readBytes(history), yes ? withCount(damaged, 225) : damaged);
+
+    // Adding a draw for another date: after No nothing may be written.
+    rig.dialogs.clear();
+    rig.setDate("DTPicker1", 2026, 12, 9);
+    rig.click("Command1");
+    QCOMPARE(Rig::window("Form2") != nullptr, yes);
+    QCOMPARE(rig.said(), yes ? Texts {} : Texts {declinedMessage(history)});
+    if (QWidget *form2 = Rig::window("Form2"))
+        form2->close();
+    QCOMPARE(readBytes(history), yes ? withCount(damaged, 225) : damaged);
+}
+
+void DamageWindowsTest::countAboveTheRecordsRefusesEveryWriteAfterNo()
+{
+    Rig rig;
+    int made = 0;
+    rig.stub(ChildKind::Entry, "Form5", &made);
+    rig.stub(ChildKind::EditEntry, "editEntry", &made);
+    rig.stub(ChildKind::Filter, "Form10", &made);
+    const auto damaged = entryFile(30);
+    writeBytes(rig.todayFile(), damaged);
+    // The results file: 225 records, count 300; the whole history is valid.
+    writeBytes(rig.file("sa.rtl"), resultsFile(300));
+    rig.dialogs.answer(false);
+    rig.dialogs.answer(false);
+    rig.start();
+    QCOMPARE(rig.said(),
+        Texts({question(rig.todayFile(), RecordKind::Entries, damaged),
+            question(rig.file("sa.rtl"), RecordKind::Results, resultsFile(300)),
+            "No wins this time!"})); // the start-up check of today's entries
+
+    // Read as before: only the records present are listed, the draw is shown.
+    QCOMPARE(rig.list("List1")->count(), 19);
+    QVERIFY(rig.ballsShown());
+
+    const std::string refused = declinedMessage(rig.todayFile());
+    rig.select({0});
+    for (const char *action : {"Command4", "Command6", "Command5", "mnufilter"}) {
+        rig.dialogs.clear();
+        if (std::string(action) == "mnufilter")
+            rig.trigger(action);
+        else
+            rig.click(action);
+        QCOMPARE(rig.said(), Texts({refused}));
+    }
+    rig.dialogs.clear();
+    rig.click("Command2"); // Delete Draw
+    QCOMPARE(rig.said(), Texts({declinedMessage(rig.file("sa.rtl"))}));
+    QCOMPARE(made, 0);
+    QCOMPARE(readBytes(rig.todayFile()), damaged);
+    QCOMPARE(readBytes(rig.file("sa.rtl")), resultsFile(300));
+    QCOMPARE(rig.list("List1")->count(), 19);
+}
+
+void DamageWindowsTest::randomBytesAsTheResultsFile()
+{
+    std::mt19937 engine(225);
+    std::vector<uint8_t> noise(225 * 26);
+    for (uint8_t &b : noise)
+        b = uint8_t(engine());
+    noise = withCount(noise, 0x6A09E667); // a count no file of 225 records can have
+    Rig rig;
+    const std::string history = rig.file("sa.rtl");
+    writeBytes(history, noise);
+    rig.start();
+
+    // One question (answered Yes): no record holds a valid draw, so none is
+    // kept and every record stays in the file, behind a count of 0.
+    QCOMPARE(rig.said(), Texts({question(history, RecordKind::Results, noise)}));
+    QVERIFY(rig.said()[0].find("recover the 0 draws") != std::string::npos);
+    QCOMPARE(readBytes(history), withCount(noise, 0));
+    QVERIFY(!rig.ballsShown());
+}
+
+void DamageWindowsTest::outOfRangeBallsAreToldOnceAtStartUp()
+{
+    Rig rig;
+    auto draws = recordsOf(resultsFile(225));
+    draws[16].ball[2] = 300;
+    draws[16].ball[5] = -7;
+    writeHistory(rig.file("sa.rtl"), draws);
+    const auto before = readBytes(rig.file("sa.rtl"));
+    rig.start();
+
+    QCOMPARE(rig.said().size(), size_t(1));
+    QVERIFY(startsWith(rig.said()[0],
+        "The results file looks damaged: draw 17, dated " + drawDateText(draws[16])
+            + ", has the number 300, which is not between 1 and 49."));
+    QVERIFY(rig.ballsShown()); // today's draw is good
+    rig.setDate("DTPicker1", draws[16].year, draws[16].month, draws[16].day);
+    rig.setDate("DTPicker1", 2026, 12, 5);
+    QCOMPARE(rig.said().size(), size_t(1));
+    QCOMPARE(readBytes(rig.file("sa.rtl")), before);
+}
+
+// Import, the optimiser and Save Wheel consult the same register.
+void DamageWindowsTest::otherWindowsWriteNothingToADeclinedFile()
+{
+    Installation inst;
+    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
+    writeHistory(dir.file("sa.rtl"), makeHistory(30));
+    const std::string dated = dir.file("Lotto05DEC2026.lot");
+    const std::string wheel = dir.file("Lotto-6-6-6.lot");
+    const auto damaged = entryFile(-3);
+    for (const std::string &path : {dated, wheel}) {
+        writeBytes(path, damaged);
+        dialogs.answer(false);
+        QCOMPARE(reviewFile(state, dialogs, path, RecordKind::Entries),
+            DamageRegister::Outcome::Declined);
+    }
+
+    {
+        std::ofstream text(dir.file("mine.txt"));
+        text << "01 02 03 04 05 06\n";
+    }
+    Form30 import(state, platform, main);
+    auto *files = import.findChild<QListWidget *>(QStringLiteral("File1"));
+    files->setCurrentRow(0);
+    emit files->itemClicked(files->currentItem());
+    dialogs.clear();
+    import.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    QCOMPARE(dialogs.texts(), Texts({declinedMessage(dated)}));
+    QVERIFY(import.findChild<QPushButton *>(QStringLiteral("Command3"))->isHidden());
+
+    LinkProcess optimiser(state, platform, main);
+    optimiser.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("30"));
+    optimiser.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    optimiser.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 5));
+    dialogs.clear();
+    optimiser.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    QCOMPARE(dialogs.texts(), Texts({declinedMessage(dated)}));
+
+    std::filesystem::create_directory(dir.file("wheels"));
+    const std::string lines = "01 02 03 04 05 06\n01 02 03 04 05 07\n01 02 03 04 06 07\n"
+                              "01 02 03 05 06 07\n01 02 04 05 06 07\n01 03 04 05 06 07\n"
+                              "02 03 04 05 06 07\n";
+    writeBytes(dir.file("wheels/6-6-6-7.whl"), {lines.begin(), lines.end()});
+    state.wheelgame = state.wheeltitle = "Lotto";
+    state.wheelresults = "sa.rtl";
+    state.drawfile = dir.file("sa.rtl");
+    wheel6 wheels(state, platform, main);
+    dialogs.clear();
+    wheels.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    QCOMPARE(dialogs.texts(), Texts({declinedMessage(wheel)}));
+
+    QCOMPARE(readBytes(dated), damaged);
+    QCOMPARE(readBytes(wheel), damaged);
+}
+
+QTEST_MAIN(DamageWindowsTest)
+#include "damage_windows_test.moc"
