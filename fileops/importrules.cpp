@@ -1,6 +1,7 @@
 #include "fileops/importrules.h"
 
 #include "core/numbers.h"
+#include "core/textfile.h"
 
 #include <algorithm>
 
@@ -8,34 +9,14 @@ namespace pickwise::importtxt {
 
 std::string readField(const std::string &line)
 {
-    size_t i = 0;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
-    if (i < line.size() && line[i] == '"') {
-        const size_t close = line.find('"', i + 1);
-        return line.substr(i + 1, close == std::string::npos ? std::string::npos : close - i - 1);
-    }
-    const size_t comma = line.find(',', i);
-    std::string field = line.substr(i, comma == std::string::npos ? std::string::npos : comma - i);
-    while (!field.empty() && (field.back() == ' ' || field.back() == '\t'))
-        field.pop_back();
-    return field;
+    return textfile::firstField(line);
 }
 
 std::vector<std::string> readFields(const std::string &content)
 {
     std::vector<std::string> fields;
-    size_t start = 0;
-    while (start < content.size()) {
-        size_t end = content.find('\n', start);
-        if (end == std::string::npos)
-            end = content.size();
-        std::string line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (const std::string &line : textfile::lines(content))
         fields.push_back(readField(line));
-        start = end + 1;
-    }
     return fields;
 }
 

@@ -15,8 +15,9 @@ namespace pickwise::importtxt {
 // without them.
 std::string readField(const std::string &line);
 
-// The fields of every line of a text file's content ("\n" or "\r\n" line ends;
-// a final line end does not start another line).
+// The fields of every line of a text file's content, its lines as the one text
+// reader gives them (CR, LF or CR LF line ends, a byte order mark dropped; a
+// final line end does not start another line).
 std::vector<std::string> readFields(const std::string &content);
 
 // The six numbers of a field, from the two-character columns 1-2, 4-5, 7-8,

@@ -2,6 +2,7 @@
 
 #include "core/fileio.h"
 #include "core/numbers.h"
+#include "core/textfile.h"
 #include "wheels/catalogue.h"
 
 #include <algorithm>
@@ -25,27 +26,6 @@ std::string trimmed(const std::string &text)
     while (last > first && isBlank(text[last - 1]))
         --last;
     return text.substr(first, last - first);
-}
-
-// Lines end at CR, LF or CR LF; a final terminator starts no further line.
-std::vector<std::string> splitLines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::string current;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(current);
-            current.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty())
-        lines.push_back(current);
-    return lines;
 }
 
 int positionOf(const std::string &field)
@@ -80,15 +60,7 @@ GroupProblem readGroup(const std::array<std::string, ballBoxes> &boxes, int n, i
 
 Positions definitionLinePositions(const std::string &line)
 {
-    std::string field;
-    const std::string start = trimmed(line);
-    if (!start.empty() && start[0] == '"') {
-        const size_t close = start.find('"', 1);
-        field = start.substr(1, close == std::string::npos ? std::string::npos : close - 1);
-    } else {
-        field = start.substr(0, start.find(','));
-    }
-    field = trimmed(field);
+    const std::string field = trimmed(textfile::firstField(line));
 
     Positions positions {};
     for (size_t m = 0; m < positions.size(); ++m) {
@@ -102,7 +74,7 @@ DefinitionStatus readDefinition(
     const std::string &text, int entries, int n, std::vector<Positions> &lines)
 {
     lines.clear();
-    const std::vector<std::string> raw = splitLines(text);
+    const std::vector<std::string> raw = textfile::lines(text);
     for (int k = 0; k < entries; ++k) {
         if (k >= static_cast<int>(raw.size()))
             return DefinitionStatus::NotFound;
