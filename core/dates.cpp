@@ -63,4 +63,52 @@ long long datekey(int year, int month, int day)
     return std::strtoll(getstringdate(year, month, day).c_str(), nullptr, 10);
 }
 
+namespace {
+
+// A whole number of minDigits..maxDigits digits and nothing else.
+bool readDigits(std::string_view text, size_t minDigits, size_t maxDigits, int &value)
+{
+    if (text.size() < minDigits || text.size() > maxDigits)
+        return false;
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+} // namespace
+
+bool readDate(std::string_view text, Date &date)
+{
+    const bool iso = text.find('-') != std::string_view::npos;
+    const char separator = iso ? '-' : '/';
+    const size_t first = text.find(separator);
+    const size_t second = first == std::string_view::npos ? first : text.find(separator, first + 1);
+    if (second == std::string_view::npos)
+        return false;
+    const std::string_view a = text.substr(0, first);
+    const std::string_view b = text.substr(first + 1, second - first - 1);
+    const std::string_view c = text.substr(second + 1);
+    Date read;
+    const bool ok = iso ? readDigits(a, 4, 4, read.year) && readDigits(b, 1, 2, read.month)
+            && readDigits(c, 1, 2, read.day)
+                        : readDigits(a, 1, 2, read.day) && readDigits(b, 1, 2, read.month)
+            && readDigits(c, 4, 4, read.year);
+    if (!ok || !isValidDate(read))
+        return false;
+    date = read;
+    return true;
+}
+
+std::string isoDateText(const Date &date)
+{
+    std::string year = std::to_string(date.year);
+    if (date.year >= 0 && year.size() < 4)
+        year.insert(0, 4 - year.size(), '0');
+    return year + "-" + twoDigitText(date.month) + "-" + twoDigitText(date.day);
+}
+
 } // namespace pickwise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace pickwise {
 
@@ -36,5 +37,13 @@ inline long long datekey(const Date &d)
 {
     return datekey(d.year, d.month, d.day);
 }
+
+// Reads a date as result and prize files write it: ISO ("2024-11-13") or day
+// first ("13/11/2024"), day and month of one or two digits, a four-digit year.
+// False when the text is neither or names no day of the calendar (31/02/2020).
+bool readDate(std::string_view text, Date &date);
+
+// "2024-11-13"
+std::string isoDateText(const Date &date);
 
 } // namespace pickwise

@@ -103,7 +103,13 @@ std::string readFileHead(
     return {};
 }
 
-std::string writeFileAtomic(const std::string &path, const std::vector<uint8_t> &bytes)
+namespace {
+
+// Writes bytes to a new temporary file in path's folder, with the permissions
+// path has (a new file gets the usual umask), and flushes it to disk. On
+// failure nothing is left behind.
+std::string writeTemporary(
+    const std::string &path, const std::vector<uint8_t> &bytes, std::string &tmpPath)
 {
     std::string tmpl = folderOf(path) + "/.pickwise-XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
@@ -111,9 +117,8 @@ std::string writeFileAtomic(const std::string &path, const std::vector<uint8_t> 
     const int fd = ::mkstemp(name.data());
     if (fd < 0)
         return describe("Cannot create a temporary file for", path, errno);
-    const std::string tmpPath(name.data());
+    tmpPath = name.data();
 
-    // Keep the permissions the old file had; a new file gets the usual umask.
     struct stat st
     {
     };
@@ -151,10 +156,52 @@ std::string writeFileAtomic(const std::string &path, const std::vector<uint8_t> 
         ::unlink(tmpPath.c_str());
         return describe("Cannot write", path, err);
     }
+    return {};
+}
+
+std::string renameIntoPlace(const std::string &tmpPath, const std::string &path)
+{
     if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmpPath.c_str());
         return describe("Cannot replace", path, err);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string writeFileAtomic(const std::string &path, const std::vector<uint8_t> &bytes)
+{
+    std::string tmpPath;
+    std::string error = writeTemporary(path, bytes, tmpPath);
+    if (!error.empty())
+        return error;
+    return renameIntoPlace(tmpPath, path);
+}
+
+std::string writeFilesAtomic(const std::vector<FileContent> &files)
+{
+    std::vector<std::string> written;
+    for (const FileContent &file : files) {
+        std::string tmpPath;
+        const std::string error = writeTemporary(file.path, file.bytes, tmpPath);
+        if (!error.empty()) {
+            for (const std::string &tmp : written)
+                ::unlink(tmp.c_str());
+            return error;
+        }
+        written.push_back(tmpPath);
+    }
+    // A rename within one folder does not fail for want of space; should one
+    // fail all the same, the files not yet renamed keep their old content.
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::string error = renameIntoPlace(written[i], files[i].path);
+        if (!error.empty()) {
+            for (size_t k = i + 1; k < files.size(); ++k)
+                ::unlink(written[k].c_str());
+            return error;
+        }
     }
     return {};
 }

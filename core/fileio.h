@@ -24,6 +24,20 @@ std::string readFileHead(
 // renames it over path, so a failure part way leaves the old file whole.
 std::string writeFileAtomic(const std::string &path, const std::vector<uint8_t> &bytes);
 
+// The new content of one file, for writing several files as one change.
+struct FileContent
+{
+    std::string path;
+    std::vector<uint8_t> bytes;
+};
+
+// Writes every file's content to a temporary file beside it, and renames them
+// into place, in the order given, only once all are written and flushed: a
+// failure while writing (a full disk) leaves every file as it was. Files whose
+// content must agree, such as the results history and its prize money, are
+// replaced together this way.
+std::string writeFilesAtomic(const std::vector<FileContent> &files);
+
 // Overwrites bytes at offset in an existing file (extending it when needed).
 std::string writeFileAt(const std::string &path, long offset, const uint8_t *data, size_t size);
 

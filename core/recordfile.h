@@ -68,6 +68,10 @@ public:
     // keeps the file consistent at every step.
     std::string writeInPlace(int record, const BallRecord &value);
 
+    // Why save() would refuse to write this file, "" when it would not; for
+    // writers that replace the file together with another.
+    std::string writeRefusal() const { return m_loaded.damaged() ? refusal() : std::string(); }
+
     const std::vector<uint8_t> &bytes() const { return m_bytes; }
     void setBytes(std::vector<uint8_t> bytes) { m_bytes = std::move(bytes); }
 

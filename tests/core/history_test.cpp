@@ -1,0 +1,212 @@
+#include "core/history.h"
+#include "core/results.h"
+
+#include "tests/support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace pickwise;
+using namespace pickwise::testing;
+
+namespace {
+
+Date dayAfter(Date d, int days)
+{
+    static const int len[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    while (days-- > 0) {
+        const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+        if (++d.day > len[d.month - 1] + (d.month == 2 && leap ? 1 : 0)) {
+            d.day = 1;
+            if (++d.month > 12) {
+                d.month = 1;
+                ++d.year;
+            }
+        }
+    }
+    return d;
+}
+
+Draw ballsFor(std::mt19937 &random)
+{
+    Draw balls {};
+    std::vector<int16_t> pool;
+    for (int16_t n = 1; n <= 49; ++n)
+        pool.push_back(n);
+    std::shuffle(pool.begin(), pool.end(), random);
+    std::copy_n(pool.begin(), 7, balls.begin());
+    std::sort(balls.begin(), balls.begin() + 6);
+    return balls;
+}
+
+std::vector<uint8_t> insertedOneByOne(
+    const std::vector<uint8_t> &bytes, std::vector<DatedDraw> draws)
+{
+    std::stable_sort(draws.begin(), draws.end(),
+        [](const DatedDraw &a, const DatedDraw &b) { return datekey(a.date) < datekey(b.date); });
+    RecordFile file;
+    file.setBytes(bytes);
+    for (const DatedDraw &d : draws)
+        results::insertDraw(file, d.date, d.balls);
+    return file.bytes();
+}
+
+} // namespace
+
+// Adding many draws in one pass must leave exactly what Add Result leaves
+// adding them one by one: the count fields each insert copies or sets, the
+// drawno of every moved draw, the stale records beyond the count. Histories
+// with stale fields, stale records behind the count, a partial record at the
+// end, and one out of date order (damage), against new draws before, among,
+// on the dates of and after the held ones.
+TEST(ResultsHistoryInsertMany, LeavesTheBytesOfInsertingOneAtATime)
+{
+    std::mt19937 random(20241113);
+    TempDir dir;
+    const std::string path = dir.file("sa.rtl");
+    for (int trial = 0; trial < 400; ++trial) {
+        const int held = static_cast<int>(random() % 9);
+        std::vector<BallRecord> records;
+        Date date {2017, 7, 1};
+        for (int i = 1; i <= held; ++i) {
+            date = dayAfter(date, 1 + static_cast<int>(random() % 6));
+            BallRecord r = drawRecord(0, static_cast<int16_t>(i), date, ballsFor(random));
+            r.count = static_cast<int32_t>(random() % 50); // stale
+            if (random() % 5 == 0)
+                r.drawno = static_cast<int16_t>(random() % 100); // off
+            records.push_back(r);
+        }
+        const int stale = static_cast<int>(random() % 3);
+        for (int i = 0; i < stale; ++i)
+            records.push_back(drawRecord(77, 99, {2030, 1, 1}, ballsFor(random)));
+        if (!records.empty())
+            records[0].count = held;
+        if (held > 2 && trial % 10 == 0)
+            std::swap(records[0], records[held - 1]); // out of date order
+        if (!records.empty() && trial % 10 == 0)
+            records[0].count = held;
+        std::vector<uint8_t> bytes = bytesOf(records);
+        if (trial % 7 == 0)
+            bytes.insert(bytes.end(), {1, 2, 3}); // a partial record at the end
+
+        std::vector<DatedDraw> draws;
+        const int added = 1 + static_cast<int>(random() % 6);
+        for (int i = 0; i < added; ++i) {
+            const BallRecord &same
+                = records.empty() ? BallRecord() : records[random() % records.size()];
+            const Date d = held > 0 && random() % 4 == 0
+                ? Date {same.year, same.month, same.day}
+                : dayAfter({2017, 6, 25}, static_cast<int>(random() % 60));
+            draws.push_back({d, ballsFor(random)});
+        }
+
+        writeBytes(path, bytes);
+        ResultsHistory history(path);
+        ASSERT_EQ(history.load(), "");
+        const std::vector<uint8_t> expected = insertedOneByOne(bytes, draws);
+        ASSERT_EQ(history.bytesAfterInserting(draws), expected) << "trial " << trial;
+        if (trial % 20 == 0) { // and on disk, with what is read back
+            ASSERT_EQ(history.insertMany(draws), "") << "trial " << trial;
+            ASSERT_EQ(readBytes(path), expected) << "trial " << trial;
+            EXPECT_EQ(history.size(), held + added);
+        }
+    }
+}
+
+TEST(ResultsHistory, ReadsDrawsWithTheirGameAndFindsThemByDate)
+{
+    TempDir dir;
+    const std::string path = dir.file("sa.rtl");
+    ResultsHistory missing(path);
+    EXPECT_EQ(missing.load(), "");
+    EXPECT_TRUE(missing.empty());
+    EXPECT_FALSE(exists(path)); // reading makes no file
+
+    const std::vector<BallRecord> records {
+        drawRecord(4, 1, {2017, 7, 29}, {16, 19, 25, 26, 35, 49, 48}),
+        drawRecord(0, 2, {2017, 8, 2}, {8, 12, 29, 31, 39, 49, 17}),
+        drawRecord(0, 3, {2017, 8, 2}, {1, 2, 3, 4, 5, 6, 7}), // a date twice: damage
+        drawRecord(0, 4, {2017, 8, 5}, {1, 2, 3, 4, 5, 52, 7}),
+    };
+    writeHistory(path, records);
+    ResultsHistory history(path);
+    ASSERT_EQ(history.load(), "");
+    ASSERT_EQ(history.size(), 4);
+    EXPECT_EQ(history.records(), records);
+    EXPECT_EQ(history.draws()[0].matrix, &sixOf49());
+    EXPECT_EQ(history.draws()[1].matrix, &sixOf52());
+
+    ASSERT_NE(history.find({2017, 8, 2}), nullptr);
+    EXPECT_EQ(history.find({2017, 8, 2})->record, 2); // the first in file order
+    EXPECT_EQ(history.find({2017, 8, 3}), nullptr);
+
+    const auto range = history.between({2017, 7, 30}, {2017, 8, 5});
+    ASSERT_EQ(range.size(), 3u);
+    EXPECT_EQ(range.front().record, 2);
+    EXPECT_EQ(range.back().record, 4);
+    EXPECT_TRUE(history.between({2017, 8, 6}, {2030, 1, 1}).empty());
+}
+
+// Each draw is checked by the game of its date, and a refused change writes
+// nothing at all.
+TEST(ResultsHistory, RefusesWhatTheFileMustNotHold)
+{
+    TempDir dir;
+    const std::string path = dir.file("sa.rtl");
+    writeHistory(path, makeHistory(3));
+    const auto before = readBytes(path);
+    ResultsHistory history(path);
+    ASSERT_EQ(history.load(), "");
+
+    const std::pair<DatedDraw, std::string> refused[] = {
+        {{{2017, 7, 29}, {1, 2, 3, 4, 5, 50, 7}},
+            "Nothing was added: the draw dated 29/7/2017 has the number 50, which is not between "
+            "1 and 49."},
+        {{{2024, 11, 13}, {1, 2, 3, 4, 5, 53, 7}},
+            "Nothing was added: the draw dated 13/11/2024 has the number 53, which is not "
+            "between 1 and 52."},
+        {{{2024, 11, 13}, {1, 2, 3, 4, 5, 6, 6}},
+            "Nothing was added: the draw dated 13/11/2024 has the number 6 twice."},
+        {{{2020, 2, 31}, {1, 2, 3, 4, 5, 6, 7}}, "Nothing was added: 31/2/2020 is not a date."},
+    };
+    for (const auto &[draw, message] : refused) {
+        // One good draw beside the bad one: nothing of either is written.
+        EXPECT_EQ(history.insertMany({{{2017, 8, 2}, {1, 2, 3, 4, 5, 52, 7}}, draw}), message);
+        EXPECT_EQ(readBytes(path), before);
+        EXPECT_EQ(history.size(), 3);
+    }
+
+    auto damaged = makeHistory(3);
+    damaged[0].count = 9;
+    writeHistory(path, damaged);
+    const auto damagedBytes = readBytes(path);
+    ASSERT_EQ(history.load(), "");
+    EXPECT_NE(history.insert({2024, 11, 13}, {1, 2, 3, 4, 5, 6, 7}), "");
+    EXPECT_NE(history.remove(1), "");
+    EXPECT_EQ(readBytes(path), damagedBytes);
+}
+
+TEST(ResultsHistory, RemoveLeavesWhatDeleteDrawLeaves)
+{
+    TempDir dir;
+    const std::string path = dir.file("sa.rtl");
+    writeHistory(path, makeHistory(4));
+    RecordFile expected(path);
+    ASSERT_EQ(expected.load(), "");
+    results::deleteDraw(expected, 2);
+
+    ResultsHistory history(path);
+    ASSERT_EQ(history.load(), "");
+    ASSERT_EQ(history.remove(2), "");
+    EXPECT_EQ(readBytes(path), expected.bytes());
+    EXPECT_EQ(history.size(), 3);
+    EXPECT_EQ(history.draws()[1].date, (Date {2003, 1, 11}));
+    EXPECT_EQ(history.remove(4), "There is no draw at that position.");
+
+    writeHistory(path, makeHistory(1));
+    ASSERT_EQ(history.load(), "");
+    ASSERT_EQ(history.remove(1), "");
+    EXPECT_FALSE(exists(path));
+    EXPECT_TRUE(history.empty());
+}
