@@ -1,0 +1,141 @@
+#include "ledger/ledger.h"
+
+#include "core/fileio.h"
+#include "core/lines.h"
+#include "core/recordfile.h"
+
+#include <set>
+
+namespace pickwise::ledger {
+
+namespace {
+
+// The entries of an existing entry file; false with why when it cannot be read.
+bool readEntries(const std::string &path, std::vector<Entry> &entries, std::string &error)
+{
+    std::vector<uint8_t> bytes;
+    error = readFileBytes(path, bytes, false);
+    if (!error.empty())
+        return false;
+    RecordFile file;
+    file.setBytes(std::move(bytes));
+    const int n = file.count();
+    entries.clear();
+    entries.reserve(static_cast<size_t>(n));
+    for (int r = 1; r <= n; ++r) {
+        const BallRecord record = file.read(r);
+        Entry e {};
+        std::copy(record.ball.begin(), record.ball.begin() + 6, e.begin());
+        entries.push_back(e);
+    }
+    return true;
+}
+
+std::string linesColumns(const Winnings &won)
+{
+    std::string text;
+    for (const int n : won.lines)
+        text += "," + std::to_string(n);
+    return text;
+}
+
+std::string unknownNote(int lines)
+{
+    if (lines == 0)
+        return {};
+    return "prizes not known for " + std::to_string(lines)
+        + (lines == 1 ? " winning line" : " winning lines");
+}
+
+} // namespace
+
+Ledger build(const ResultsHistory &history, const PrizeStore &prizes, const std::string &dataFolder,
+    const Date &from, const Date &to, Cents boardPrice, const Progress &progress)
+{
+    Ledger ledger;
+    const std::vector<HistoryDraw> draws = history.between(from, to);
+    const long long total = static_cast<long long>(draws.size());
+    std::set<long long> dates;
+    std::vector<Entry> entries;
+    Totals &t = ledger.totals;
+    for (size_t i = 0; i < draws.size(); ++i) {
+        if (i % 64 == 0) {
+            if (progress.cancelled()) {
+                ledger.outcome = Ledger::Outcome::Cancelled;
+                return ledger;
+            }
+            progress.tell(static_cast<long long>(i), total);
+        }
+        const HistoryDraw &draw = draws[i];
+        // A damaged history may hold a date twice; its entries were played once.
+        if (!dates.insert(datekey(draw.date)).second)
+            continue;
+        const std::string path = joinPath(
+            dataFolder, datedEntryFileName(draw.date.day, draw.date.month, draw.date.year));
+        if (!fileExists(path))
+            continue;
+        std::string error;
+        if (!readEntries(path, entries, error)) {
+            ledger.unreadFiles.push_back(error);
+            continue;
+        }
+        if (entries.empty())
+            continue;
+        Row row;
+        row.date = draw.date;
+        row.boards = static_cast<int>(entries.size());
+        row.cost = row.boards * boardPrice;
+        row.won = winningsOf(draw.date, draw.balls, entries, prizes.find(draw.date));
+        t.balance += row.won.total - row.cost;
+        row.balance = t.balance;
+        ++t.draws;
+        t.boards += row.boards;
+        t.cost += row.cost;
+        t.won += row.won;
+        if (row.prizesUnknown())
+            ++t.unknownDraws;
+        ledger.rows.push_back(row);
+    }
+    progress.tell(total, total);
+    return ledger;
+}
+
+Ledger build(const std::string &dataFolder, const Date &from, const Date &to, Cents boardPrice,
+    const Progress &progress)
+{
+    ResultsHistory history(joinPath(dataFolder, resultsFileName));
+    std::string error = history.load();
+    if (!error.empty()) {
+        Ledger ledger;
+        ledger.outcome = Ledger::Outcome::Failed;
+        ledger.error = std::move(error);
+        return ledger;
+    }
+    PrizeStore prizes(joinPath(dataFolder, prizesFileName));
+    prizes.load(); // missing or damaged: those prizes are not known
+    return build(history, prizes, dataFolder, from, to, boardPrice, progress);
+}
+
+std::string csvText(const Ledger &ledger)
+{
+    std::string text = "date,boards,cost,won,balance";
+    for (int d = 1; d <= prizeDivisions; ++d)
+        text += ",div" + std::to_string(d) + "_lines";
+    text += ",note\n";
+    for (const Row &row : ledger.rows)
+        text += isoDateText(row.date) + "," + std::to_string(row.boards) + ","
+            + decimalText(row.cost) + "," + decimalText(row.won.total) + ","
+            + decimalText(row.balance) + linesColumns(row.won) + ","
+            + unknownNote(row.won.unknownLines) + "\n";
+    const Totals &t = ledger.totals;
+    std::string note = unknownNote(t.won.unknownLines);
+    if (t.unknownDraws > 0)
+        note += " on " + std::to_string(t.unknownDraws)
+            + (t.unknownDraws == 1 ? " draw: not counted" : " draws: not counted");
+    text += "total," + std::to_string(t.boards) + "," + decimalText(t.cost) + ","
+        + decimalText(t.won.total) + "," + decimalText(t.balance) + linesColumns(t.won) + "," + note
+        + "\n";
+    return text;
+}
+
+} // namespace pickwise::ledger

@@ -1,0 +1,134 @@
+#include "ledger/ledger.h"
+
+#include "core/resultsimport.h"
+
+#include "tests/support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace pickwise;
+using namespace pickwise::testing;
+
+namespace {
+
+// Three real draws of November 2024 and one of October; the prizes of 9
+// November are not known (it comes in the plain layout).
+const char *const draws
+    = "draw,date,ball1,ball2,ball3,ball4,ball5,ball6,bonus,div1_winners,div1_prize,div2_winners,"
+      "div2_prize,div3_winners,div3_prize,div4_winners,div4_prize,div5_winners,div5_prize,"
+      "div6_winners,div6_prize,div7_winners,div7_prize,div8_winners,div8_prize\n"
+      "2487,2024-11-02,1,2,3,4,5,6,7,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00\n"
+      "2488,2024-11-06,43,32,13,42,18,50,16,0,0.00,1,103463.40,29,6204.70,96,2342.90,2056,183.80,"
+      "2707,121.20,40144,50.00,31995,20.00\n"
+      "2490,2024-11-13,3,33,42,25,45,35,9,0,0.00,1,88741.00,32,4822.90,103,1873.00,2015,160.90,"
+      "3014,93.40,38537,50.00,31469,20.00\n"
+      "2024-11-09,29,49,46,20,6,7,31\n"
+      "2024-10-30,1,2,3,4,5,6,7\n";
+
+struct Folder
+{
+    TempDir dir;
+
+    Folder()
+    {
+        ResultsHistory history(dir.file(resultsFileName));
+        PrizeStore prizes(dir.file(prizesFileName));
+        history.load();
+        resultsimport::importText(history, prizes, draws);
+        entries({2024, 11, 6}, {{13, 18, 32, 42, 43, 16}, {1, 2, 3, 4, 5, 6}});
+        entries({2024, 11, 9}, {{6, 7, 20, 1, 2, 3}, {8, 9, 10, 11, 12, 13}, {1, 2, 3, 4, 5, 8}});
+        entries({2024, 11, 13}, {{3, 25, 33, 42, 9, 1}});
+        entries({2024, 10, 30}, {{1, 2, 3, 4, 5, 6}}); // before the range
+        entries({2024, 11, 20}, {{1, 2, 3, 4, 5, 6}}); // no draw yet
+        entries({2024, 11, 2}, {}); // an empty file: nothing played
+    }
+    void entries(const Date &date, const std::vector<Entry> &lines) const
+    {
+        writeEntries(dir.file(datedEntryFileName(date.day, date.month, date.year)), lines);
+    }
+};
+
+} // namespace
+
+TEST(Ledger, SpentAndWonPerDrawWithUnknownPrizesCountedApart)
+{
+    Folder f;
+    const auto before = std::distance(
+        std::filesystem::directory_iterator(f.dir.path()), std::filesystem::directory_iterator());
+    const ledger::Ledger l
+        = ledger::build(f.dir.path(), {2024, 11, 1}, {2024, 11, 30}, ledger::defaultBoardPrice);
+    ASSERT_EQ(l.outcome, ledger::Ledger::Outcome::Done);
+    ASSERT_EQ(l.rows.size(), 3u);
+
+    struct Expected
+    {
+        Date date;
+        int boards;
+        Cents cost, won, balance;
+        int unknown;
+    };
+    const Expected expected[] = {
+        {{2024, 11, 6}, 2, 1000, 10346340, 10345340, 0},
+        {{2024, 11, 9}, 3, 1500, 0, 10343840, 1}, // a (3) line at a draw of unknown prizes
+        {{2024, 11, 13}, 1, 500, 187300, 10530640, 0},
+    };
+    for (size_t i = 0; i < 3; ++i) {
+        const ledger::Row &row = l.rows[i];
+        EXPECT_EQ(row.date, expected[i].date);
+        EXPECT_EQ(row.boards, expected[i].boards);
+        EXPECT_EQ(row.cost, expected[i].cost);
+        EXPECT_EQ(row.won.total, expected[i].won);
+        EXPECT_EQ(row.balance, expected[i].balance);
+        EXPECT_EQ(row.won.unknownLines, expected[i].unknown);
+        EXPECT_EQ(row.prizesUnknown(), expected[i].unknown > 0);
+    }
+    EXPECT_EQ(l.rows[1].won.lines[6], 1);
+
+    const ledger::Totals &t = l.totals;
+    EXPECT_EQ(t.draws, 3);
+    EXPECT_EQ(t.boards, 6);
+    EXPECT_EQ(t.cost, 3000);
+    EXPECT_EQ(t.won.total, 10533640);
+    EXPECT_EQ(t.balance, 10530640);
+    EXPECT_EQ(t.unknownDraws, 1);
+    EXPECT_EQ(t.won.lines, (std::array<int, 8> {0, 1, 0, 1, 0, 0, 1, 0}));
+
+    EXPECT_EQ(ledger::csvText(l),
+        "date,boards,cost,won,balance,div1_lines,div2_lines,div3_lines,div4_lines,div5_lines,"
+        "div6_lines,div7_lines,div8_lines,note\n"
+        "2024-11-06,2,10.00,103463.40,103453.40,0,1,0,0,0,0,0,0,\n"
+        "2024-11-09,3,15.00,0.00,103438.40,0,0,0,0,0,0,1,0,prizes not known for 1 winning line\n"
+        "2024-11-13,1,5.00,1873.00,105306.40,0,0,0,1,0,0,0,0,\n"
+        "total,6,30.00,105336.40,105306.40,0,1,0,1,0,0,1,0,prizes not known for 1 winning line "
+        "on 1 draw: not counted\n");
+
+    // Only read: no entry file was made for a draw without one.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.path()),
+                  std::filesystem::directory_iterator()),
+        before);
+}
+
+TEST(Ledger, RangeAndPriceAndAMissingPrizeFile)
+{
+    Folder f;
+    std::filesystem::remove(f.dir.file(prizesFileName));
+    const ledger::Ledger l = ledger::build(f.dir.path(), {2024, 10, 30}, {2024, 11, 6}, 300);
+    ASSERT_EQ(l.rows.size(), 2u);
+    EXPECT_EQ(l.rows[0].date, (Date {2024, 10, 30}));
+    EXPECT_EQ(l.rows[0].won.unknownLines, 1); // six numbers, no prizes at all
+    EXPECT_EQ(l.rows[1].cost, 600);
+    EXPECT_EQ(l.totals.won.total, 0);
+    EXPECT_EQ(l.totals.balance, -900);
+    EXPECT_EQ(l.totals.unknownDraws, 2);
+
+    EXPECT_TRUE(ledger::build(f.dir.path(), {2025, 1, 1}, {2025, 12, 31}, ledger::defaultBoardPrice)
+                    .rows.empty());
+
+    std::atomic<bool> cancel {true};
+    Progress progress;
+    progress.cancel = &cancel;
+    EXPECT_EQ(ledger::build(f.dir.path(), {2024, 1, 1}, {2024, 12, 31}, 500, progress).outcome,
+        ledger::Ledger::Outcome::Cancelled);
+}
