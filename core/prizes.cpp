@@ -31,6 +31,13 @@ PrizeStore::LoadReport PrizeStore::load()
     report.error = textfile::read(m_path, content);
     if (!report.error.empty())
         return report;
+    return read(content);
+}
+
+PrizeStore::LoadReport PrizeStore::read(std::string_view content)
+{
+    LoadReport report;
+    m_byDate.clear();
     const std::vector<std::string> lines = textfile::lines(content);
     for (size_t i = 0; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;

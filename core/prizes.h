@@ -68,6 +68,8 @@ public:
         std::vector<int> unreadLines;
     };
     LoadReport load();
+    // The same for a file's content already read.
+    LoadReport read(std::string_view content);
 
     // The prizes of a draw date, nullptr when none are known.
     const DrawPrizes *find(const Date &date) const;

@@ -6,6 +6,7 @@
 // write past the limit fails with EFBIG, whatever file it goes to. The limit is
 // chosen below the size of the new content, so the temporary file cannot be
 // completed, while the old file (already on disk) is left alone by it.
+#include "core/resultsimport.h"
 #include "download/downloadjob.h"
 #include "entries/form10.h"
 #include "entries/linkprocess.h"
@@ -103,6 +104,7 @@ private slots:
     void downloadInstall();
     void calibrationSave();
     void countRecovery();
+    void resultsImport();
 };
 
 // Add Result and Delete Draw on the main window, over a ten-draw history.
@@ -408,6 +410,47 @@ void CrashSafetyTest::countRecovery()
         // Start-up makes the missing files empty, as always; no temporary file is left.
         for (const QString &name : namesIn(rig.dir.path()))
             QVERIFY2(!name.startsWith(QLatin1String(".pickwise")), qPrintable(name));
+    }
+}
+
+// A results import with prize money over a history and a prize file: the
+// write fails in the history's temporary file, or only in the prize file's
+// after the history's was written whole. Both files stay as they were.
+void CrashSafetyTest::resultsImport()
+{
+    const std::string shipped = SHIPPED_DRAWS;
+    for (const rlim_t failAt : {limit, rlim_t(30000)}) { // the new history takes 25,688 bytes
+        TempDir dir;
+        writeHistory(dir.file("sa.rtl"), makeHistory(3));
+        const std::string oldPrizes = "date,div1,div2,div3,div4,div5,div6,div7,div8\n"
+                                      "2003-01-04,,100.00,,,,,,\n";
+        writeBytes(dir.file(prizesFileName), {oldPrizes.begin(), oldPrizes.end()});
+        const auto historyBefore = readBytes(dir.file("sa.rtl"));
+        ResultsHistory history(dir.file("sa.rtl"));
+        PrizeStore prizes(dir.file(prizesFileName));
+        QCOMPARE(history.load(), std::string());
+        prizes.load();
+
+        const QStringList files = namesIn(dir.path());
+        resultsimport::Summary summary;
+        {
+            FileSizeLimit full(failAt);
+            QVERIFY(full.ok());
+            summary = resultsimport::importFile(history, prizes, shipped);
+        }
+        QCOMPARE(int(summary.outcome), int(resultsimport::Summary::Outcome::Failed));
+        QVERIFY(startsWith(resultsimport::summaryText(summary),
+            "The results could not be imported, nothing was changed (Cannot write"));
+        QCOMPARE(readBytes(dir.file("sa.rtl")), historyBefore);
+        QCOMPARE(slurp(dir.file(prizesFileName)), oldPrizes);
+        QCOMPARE(namesIn(dir.path()), files);
+        QCOMPARE(history.size(), 3);
+        QVERIFY(prizes.find({2024, 11, 13}) == nullptr);
+
+        // Without the limit the same import goes through.
+        summary = resultsimport::importFile(history, prizes, shipped);
+        QCOMPARE(summary.added, 985);
+        QCOMPARE(history.size(), 988);
     }
 }
 
