@@ -96,7 +96,9 @@ check_installed() {
 check_deb() {
     (cd "$PICKWISE_BUILD" && "$CPACK" -G DEB -B "$work" --config CPackConfig.cmake) \
         >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack failed"; return; }
-    local deb="$work/pickwise_${PICKWISE_VERSION}-1_$(dpkg --print-architecture).deb"
+    local arch deb
+    arch="$(dpkg --print-architecture)"
+    deb="$work/pickwise_${PICKWISE_VERSION}-1_$arch.deb"
     if [ ! -f "$deb" ]; then
         fail "no $(basename "$deb"); cpack made: $(cd "$work" && echo *.deb)"
         return
