@@ -19,12 +19,20 @@
 #include "wheels/wheel6.h"
 
 #include <QApplication>
+#include <QIcon>
 
 using namespace pickwise;
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The installed menu entry's icon, on every window; the desktop file name
+    // lets a Wayland desktop match the windows to that menu entry.
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1x%1/apps/" PICKWISE_APP_ID ".png").arg(size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral(PICKWISE_APP_ID));
 
     SharedState state;
     state.apppath = apppathFrom(QCoreApplication::applicationDirPath().toStdString());

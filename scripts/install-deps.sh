@@ -10,6 +10,7 @@ packages=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
     locales
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
