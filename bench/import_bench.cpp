@@ -79,6 +79,7 @@ void import(benchmark::State &state)
         ResultsHistory history(dir.file("sa.rtl"));
         PrizeStore prizes(dir.file("prizes.csv"));
         history.load();
+        prizes.load();
         state.ResumeTiming();
         const auto summary = resultsimport::importFile(history, prizes, dir.file("draws.csv"));
         if (summary.added != (halfHeld ? rows / 2 : rows))

@@ -73,7 +73,13 @@ std::string ResultsHistory::load()
         error = file.load();
     m_file = std::move(file);
     index();
-    return error.empty() ? std::string() : historyReadError(error);
+    m_readError = error.empty() ? std::string() : historyReadError(error);
+    return m_readError;
+}
+
+std::string ResultsHistory::writeRefusal() const
+{
+    return m_readError.empty() ? m_file.writeRefusal() : m_readError;
 }
 
 void ResultsHistory::index()
@@ -190,7 +196,7 @@ std::string ResultsHistory::insert(const Date &date, const Draw &balls)
 std::string ResultsHistory::insertMany(
     std::vector<DatedDraw> draws, const std::vector<FileContent> &alongside)
 {
-    std::string refusal = m_file.writeRefusal();
+    std::string refusal = writeRefusal();
     if (!refusal.empty())
         return refusal;
     if (size() + static_cast<long long>(draws.size()) > RecordFile::maxRecords)
@@ -222,7 +228,7 @@ std::string ResultsHistory::remove(int record)
 {
     if (record < 1 || record > size())
         return "There is no draw at that position.";
-    std::string refusal = m_file.writeRefusal();
+    std::string refusal = writeRefusal();
     if (!refusal.empty())
         return refusal;
     RecordFile changed = m_file;

@@ -51,6 +51,10 @@ public:
     // a damaged count is read within the records present and never written.
     const CountCheck &loadedCount() const { return m_file.loadedCount(); }
 
+    // Why a change would be refused, "" when it would not: a history not read
+    // (or not read whole) is never written over, nor one whose count is damaged.
+    std::string writeRefusal() const;
+
     const std::vector<HistoryDraw> &draws() const { return m_draws; }
     int size() const { return static_cast<int>(m_draws.size()); }
     bool empty() const { return m_draws.empty(); }
@@ -89,6 +93,7 @@ private:
     void index();
 
     RecordFile m_file;
+    std::string m_readError = "The results history has not been read.";
     std::vector<HistoryDraw> m_draws;
     std::vector<std::pair<long long, int>> m_byDate; // (date key, index), sorted
 };

@@ -23,14 +23,18 @@ PrizeStore::LoadReport PrizeStore::load()
 {
     LoadReport report;
     m_byDate.clear();
+    m_unread.clear();
+    m_readError.clear();
     if (!fileExists(m_path)) {
         report.missing = true;
         return report;
     }
     std::string content;
     report.error = textfile::read(m_path, content);
-    if (!report.error.empty())
+    if (!report.error.empty()) {
+        m_readError = "The prize file could not be read (" + report.error + ").";
         return report;
+    }
     return read(content);
 }
 
@@ -38,6 +42,8 @@ PrizeStore::LoadReport PrizeStore::read(std::string_view content)
 {
     LoadReport report;
     m_byDate.clear();
+    m_unread.clear();
+    m_readError.clear();
     const std::vector<std::string> lines = textfile::lines(content);
     for (size_t i = 0; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
@@ -53,8 +59,10 @@ PrizeStore::LoadReport PrizeStore::read(std::string_view content)
             ok = field.empty()
                 || readRand(field, dated.prizes.perBoard[static_cast<size_t>(d - 1)]);
         }
-        if (!ok || !m_byDate.emplace(datekey(dated.date), dated).second)
+        if (!ok || !m_byDate.emplace(datekey(dated.date), dated).second) {
             report.unreadLines.push_back(lineNumber);
+            m_unread.push_back(lines[i]);
+        }
     }
     return report;
 }
@@ -109,11 +117,15 @@ std::vector<uint8_t> PrizeStore::fileBytes() const
         }
         text += '\n';
     }
+    for (const std::string &line : m_unread)
+        text += line + '\n';
     return {text.begin(), text.end()};
 }
 
 std::string PrizeStore::save() const
 {
+    if (!m_readError.empty())
+        return m_readError;
     return writeFileAtomic(m_path, fileBytes());
 }
 

@@ -59,8 +59,9 @@ public:
 
     // Reads the file. A missing file is no prizes; a line that cannot be read
     // (damage, a date given twice) is passed over and its number listed, so
-    // its draw's prizes are simply not known. Never an error for the caller
-    // to stop on: the program works on without prize money.
+    // its draw's prizes are simply not known, and is written back as it was
+    // after the others: nothing a person wrote there is lost. Never an error
+    // for the caller to stop on: the program works on without prize money.
     struct LoadReport
     {
         bool missing = false;
@@ -93,6 +94,10 @@ public:
     // Replaces the file atomically.
     std::string save() const;
 
+    // Why the file must not be written, "" when it may: it was not read, or
+    // not read whole.
+    const std::string &writeRefusal() const { return m_readError; }
+
 private:
     struct Dated
     {
@@ -101,6 +106,8 @@ private:
     };
     std::string m_path;
     std::map<long long, Dated> m_byDate;
+    std::vector<std::string> m_unread; // lines not understood, as they were
+    std::string m_readError = "The prize file has not been read.";
 };
 
 // What the winning lines of some entries won at one draw.

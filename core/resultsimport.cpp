@@ -127,6 +127,11 @@ Summary importText(
         summary.outcome = Summary::Outcome::Cancelled;
         return summary;
     }
+    if (summary.prizesTaken > 0 && !prizes.writeRefusal().empty()) {
+        summary.outcome = Summary::Outcome::Failed;
+        summary.error = prizes.writeRefusal();
+        return summary;
+    }
     if (summary.added > 0 || summary.prizesTaken > 0) {
         std::vector<FileContent> alongside;
         if (summary.prizesTaken > 0)

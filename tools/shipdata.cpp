@@ -21,6 +21,7 @@ std::string build(const std::string &csvPath, const std::string &resultsPath,
     if (!error.empty())
         return error;
     PrizeStore prizes(prizesPath);
+    prizes.load(); // missing: none
     const resultsimport::Summary result = resultsimport::importFile(history, prizes, csvPath);
     summary = resultsimport::summaryText(result);
     if (result.outcome != resultsimport::Summary::Outcome::Done || result.added == 0

@@ -177,6 +177,12 @@ TEST(ResultsHistory, RefusesWhatTheFileMustNotHold)
         EXPECT_EQ(history.size(), 3);
     }
 
+    // A history never read is never written over.
+    ResultsHistory unread(path);
+    EXPECT_EQ(unread.insert({2024, 11, 13}, {1, 2, 3, 4, 5, 6, 7}),
+        "The results history has not been read.");
+    EXPECT_EQ(readBytes(path), before);
+
     auto damaged = makeHistory(3);
     damaged[0].count = 9;
     writeHistory(path, damaged);

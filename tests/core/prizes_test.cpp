@@ -65,6 +65,20 @@ TEST(PrizeFile, DamageLeavesPrizesUnknownLineByLine)
     EXPECT_EQ(store.find({2024, 11, 13}), nullptr);
     ASSERT_NE(store.find({2024, 11, 16}), nullptr);
     EXPECT_EQ(store.size(), 2);
+    // Written back, the lines not understood follow the others as they were.
+    DrawPrizes nov13;
+    nov13.perBoard[3] = 187300;
+    EXPECT_EQ(store.merge({2024, 11, 13}, nov13), PrizeStore::Merge::Added);
+    ASSERT_EQ(store.save(), "");
+    EXPECT_EQ(slurp(dir.file(prizesFileName)),
+        "date,div1,div2,div3,div4,div5,div6,div7,div8\n"
+        "2024-11-06,,103463.40,,,,,50.00,20.00\n"
+        "2024-11-13,,,,1873.00,,,,\n"
+        "2024-11-16,,88741.00,,,,,,\n"
+        "2024-11-09,1,2,3\n"
+        "2024-11-13,,abc,,,,,,\n"
+        "2024-11-06,,1.00,,,,,,\n"
+        "31/02/2020,,1.00,,,,,,\n");
 
     std::vector<uint8_t> binary;
     for (int i = 0; i < 5000; ++i)
@@ -82,6 +96,7 @@ TEST(Winnings, RealDrawsPayTheirDivisionsPrize)
     ResultsHistory history(dir.file("sa.rtl"));
     PrizeStore prizes(dir.file(prizesFileName));
     history.load();
+    prizes.load();
     ASSERT_EQ(resultsimport::importFile(history, prizes, SHIPPED_DRAWS).added, 985);
 
     struct Case

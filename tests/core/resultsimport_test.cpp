@@ -202,6 +202,15 @@ TEST(ResultsImport, PrizesAreAddedCompletedAndNeverOverwritten)
                   "line 2: other prize money than the history holds for 6/11/2024"),
         std::string::npos);
 
+    // A prize file not read is not written over: the whole import stops.
+    Folder unread;
+    ASSERT_EQ(unread.history.load(), "");
+    const Summary refused
+        = resultsimport::importText(unread.history, unread.prizes, std::string(fullHeader) + nov13);
+    EXPECT_EQ(refused.outcome, Summary::Outcome::Failed);
+    EXPECT_EQ(refused.error, "The prize file has not been read.");
+    EXPECT_FALSE(exists(unread.dir.file("sa.rtl")));
+
     // Only the divisions not known are filled in.
     PrizeStore again(f.dir.file(prizesFileName));
     again.load();

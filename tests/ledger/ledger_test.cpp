@@ -36,6 +36,7 @@ struct Folder
         ResultsHistory history(dir.file(resultsFileName));
         PrizeStore prizes(dir.file(prizesFileName));
         history.load();
+        prizes.load();
         resultsimport::importText(history, prizes, draws);
         entries({2024, 11, 6}, {{13, 18, 32, 42, 43, 16}, {1, 2, 3, 4, 5, 6}});
         entries({2024, 11, 9}, {{6, 7, 20, 1, 2, 3}, {8, 9, 10, 11, 12, 13}, {1, 2, 3, 4, 5, 8}});
