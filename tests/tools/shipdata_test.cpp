@@ -56,31 +56,6 @@ TEST(ShippedData, RecordsAreByteExactForRealDraws)
         (std::array<Cents, 8> {0, 9813910, 396930, 179280, 16220, 9460, 5000, 2000}));
 }
 
-TEST(ShippedData, LaidOnlyWhereNoneIs)
-{
-    TempDir dir;
-    const std::vector<uint8_t> shipped {1, 2, 3};
-    const std::vector<uint8_t> own {9, 9};
-    writeBytes(dir.file("built"), shipped);
-    bool laid = false;
-    ASSERT_EQ(shipdata::layIfMissing(dir.file("built"), dir.file("sa.rtl"), laid), "");
-    EXPECT_TRUE(laid);
-    EXPECT_EQ(readBytes(dir.file("sa.rtl")), shipped);
-
-    writeBytes(dir.file("sa.rtl"), own);
-    ASSERT_EQ(shipdata::layIfMissing(dir.file("built"), dir.file("sa.rtl"), laid), "");
-    EXPECT_FALSE(laid);
-    EXPECT_EQ(readBytes(dir.file("sa.rtl")), own);
-
-    // An empty file of the user's is the user's too.
-    writeBytes(dir.file("empty.rtl"), {});
-    ASSERT_EQ(shipdata::layIfMissing(dir.file("built"), dir.file("empty.rtl"), laid), "");
-    EXPECT_TRUE(readBytes(dir.file("empty.rtl")).empty());
-
-    EXPECT_NE(shipdata::layIfMissing(dir.file("none"), dir.file("other.rtl"), laid), "");
-    EXPECT_FALSE(exists(dir.file("other.rtl")));
-}
-
 // A CSV with a bad row must not become the shipped history.
 TEST(ShippedData, ARowThatDoesNotImportFailsTheBuild)
 {
