@@ -1,8 +1,8 @@
 #include "entries/filter.h"
 
 #include "core/fileio.h"
-#include "core/printing.h"
 #include "entries/numbermask.h"
+#include "printing/printing.h"
 
 #include <algorithm>
 

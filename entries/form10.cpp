@@ -1,10 +1,10 @@
 #include "entries/form10.h"
 
 #include "core/numbers.h"
-#include "core/printing.h"
 #include "core/recordfile.h"
 #include "entries/filter.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -4,7 +4,6 @@
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/lines.h"
-#include "core/printing.h"
 #include "core/results.h"
 #include "mainwindow/artwork.h"
 #include "mainwindow/form11.h"
@@ -13,6 +12,7 @@
 #include "mainwindow/mainrules.h"
 #include "platform/damagecheck.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

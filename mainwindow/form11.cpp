@@ -1,8 +1,8 @@
 #include "mainwindow/form11.h"
 
-#include "core/printing.h"
 #include "mainwindow/mainrules.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
 #include <QComboBox>
 #include <QGroupBox>

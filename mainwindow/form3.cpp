@@ -1,9 +1,9 @@
 #include "mainwindow/form3.h"
 
-#include "core/printing.h"
 #include "core/results.h"
 #include "mainwindow/mainrules.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "tickets/printuklotto.h"
 
 #include "core/numbers.h"
-#include "core/printing.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
 #include <QFileInfo>
 #include <QGridLayout>

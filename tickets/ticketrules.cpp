@@ -3,7 +3,7 @@
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/numbers.h"
-#include "core/printing.h"
+#include "printing/printing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "wheels/cover.h"
 
-#include "core/printing.h"
+#include "printing/printing.h"
 #include "wheels/catalogue.h"
 
 namespace pickwise::wheels {

@@ -1,8 +1,8 @@
 #include "cupspdf.h"
 
-#include "core/printing.h"
 #include "platform/qtports.h"
 #include "platform/testing/fakes.h"
+#include "printing/printing.h"
 
 #include <QDir>
 #include <QPageLayout>

@@ -2,9 +2,9 @@
 // PDF files: the marks are found again in the PDF and measured.
 #include "tests/platform/cupspdf.h"
 
-#include "core/printing.h"
 #include "platform/qtports.h"
 #include "platform/testing/fakes.h"
+#include "printing/printing.h"
 #include "tests/support/testsupport.h"
 #include "tickets/printuklotto.h"
 

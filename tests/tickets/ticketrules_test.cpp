@@ -1,7 +1,7 @@
 #include "tickets/ticketrules.h"
 
-#include "core/printing.h"
 #include "platform/testing/fakes.h"
+#include "printing/printing.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>

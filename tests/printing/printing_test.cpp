@@ -1,4 +1,4 @@
-#include "core/printing.h"
+#include "printing/printing.h"
 
 #include "platform/testing/fakes.h"
 #include "tests/support/testsupport.h"

@@ -1,4 +1,4 @@
-#include "core/printing.h"
+#include "printing/printing.h"
 
 #include "core/fileio.h"
 
