@@ -5,7 +5,7 @@ pickwise_rules(pickwise_checking_rules
     ${CMAKE_CURRENT_LIST_DIR}/filter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/optimiser.cpp
 )
-target_link_libraries(pickwise_checking_rules PUBLIC pickwise_core)
+target_link_libraries(pickwise_checking_rules PUBLIC pickwise_core pickwise_printing_rules)
 
 if(PICKWISE_BUILD_WINDOWS)
     pickwise_windows(pickwise_checking_windows

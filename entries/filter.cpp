@@ -1,8 +1,8 @@
 #include "entries/filter.h"
 
 #include "core/fileio.h"
-#include "core/printing.h"
 #include "entries/numbermask.h"
+#include "printing/printing.h"
 
 #include <algorithm>
 
@@ -165,13 +165,13 @@ std::string removeMarked(
 }
 
 void printChecked(const std::vector<std::string> &lines, const std::vector<bool> &ticked,
-    Printer &printer, Dialogs &dialogs, bool printerok)
+    const std::string &name, const PrintOutput &out)
 {
     std::vector<std::string> marked = lines;
     for (size_t i = 0; i < marked.size() && i < ticked.size(); ++i)
         if (ticked[i])
             marked[i] += " Selected for Deletion";
-    printlist(marked, printer, dialogs, printerok);
+    printlist(marked, name, out);
 }
 
 } // namespace pickwise::filter

@@ -2,8 +2,7 @@
 
 #include "core/lines.h"
 #include "core/recordfile.h"
-#include "platform/dialogs.h"
-#include "platform/printer.h"
+#include "printing/output.h"
 
 #include <functional>
 #include <string>
@@ -71,6 +70,6 @@ std::string removeMarked(
 
 // The printout of the check list: ticked lines say "Selected for Deletion".
 void printChecked(const std::vector<std::string> &lines, const std::vector<bool> &ticked,
-    Printer &printer, Dialogs &dialogs, bool printerok);
+    const std::string &name, const PrintOutput &out);
 
 } // namespace pickwise::filter

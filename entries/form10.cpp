@@ -1,10 +1,10 @@
 #include "entries/form10.h"
 
 #include "core/numbers.h"
-#include "core/printing.h"
 #include "core/recordfile.h"
 #include "entries/filter.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -290,11 +290,10 @@ void Form10::print()
     std::vector<bool> ticked;
     for (int i = 0; i < List1->count(); ++i)
         ticked.push_back(List1->item(i)->checkState() == Qt::Checked);
-    m_platform.printer.setDocumentName(
+    filter::printChecked(listLines(List1), ticked,
         documentName("filter " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
-            m_platform.clock));
-    filter::printChecked(
-        listLines(List1), ticked, m_platform.printer, m_platform.dialogs, m_state.printerok);
+            m_platform.clock),
+        printOutputOf(m_state, m_platform));
 }
 
 } // namespace pickwise

@@ -36,13 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             e[k] = static_cast<int16_t>(data[off + 2 * k] | (data[off + 2 * k + 1] << 8));
         entries.push_back(e);
     }
-    const PrintPlan plan = ticketPlan(entries, corr, dots);
+    const PrintDocument plan = ticketPlan(entries, corr, dots);
     size_t dashes = 0;
-    for (const PrintOp &op : plan) {
-        if (op.kind != PrintOp::Dash)
+    for (const PrintOp &op : plan.ops) {
+        if (op.kind != PrintOp::Line)
             continue;
         ++dashes;
-        if (op.at.x != std::round(op.at.x) || op.at.y != std::round(op.at.y))
+        if (op.x1 != std::round(op.x1) || op.y1 != std::round(op.y1) || op.y2 != op.y1
+            || op.x2 - op.x1 != dashLength)
             __builtin_trap();
     }
     if (dashes != entries.size() * 6)

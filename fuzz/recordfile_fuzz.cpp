@@ -3,7 +3,6 @@
 #include "core/damage.h"
 #include "core/drawcheck.h"
 #include "core/entryfiles.h"
-#include "core/printing.h"
 #include "core/recordfile.h"
 #include "core/results.h"
 

@@ -1,6 +1,6 @@
 // Arbitrary bytes as print.dat: the saved name is read without surprises and
 // writing it back keeps a 255-byte record that reads the same.
-#include "core/printing.h"
+#include "printing/printing.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,6 @@
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/lines.h"
-#include "core/printing.h"
 #include "core/results.h"
 #include "mainwindow/artwork.h"
 #include "mainwindow/form11.h"
@@ -13,6 +12,7 @@
 #include "mainwindow/mainrules.h"
 #include "platform/damagecheck.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -782,8 +782,8 @@ void Form1::printList(QListWidget *list)
         ? "entries " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString()
         : "winning lines " + twoDigitText(draw.day) + monthabbrev(draw.month)
             + std::to_string(draw.year);
-    m_platform.printer.setDocumentName(documentName(what, m_platform.clock));
-    printlist(listLines(list), m_platform.printer, m_platform.dialogs, m_state.printerok);
+    printlist(
+        listLines(list), documentName(what, m_platform.clock), printOutputOf(m_state, m_platform));
 }
 
 void Form1::historyCheck()

@@ -1,9 +1,10 @@
 #include "mainwindow/form11.h"
 
-#include "core/printing.h"
 #include "mainwindow/mainrules.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +27,12 @@ Form11::Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setMinimumWidth(260);
     frameLayout->addWidget(Combo1);
+    Check1 = new QCheckBox(QStringLiteral("Print directly"), Frame1);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setToolTip(
+        QStringLiteral("Sends printouts straight to the printer, without showing them first"));
+    Check1->setChecked(readPrintDirectly(m_state.apppath));
+    frameLayout->addWidget(Check1);
     layout->addWidget(Frame1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -55,6 +62,11 @@ Form11::Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWi
 
 bool Form11::aboutToClose()
 {
+    if (Check1->isChecked() != readPrintDirectly(m_state.apppath)) {
+        const std::string error = writePrintDirectly(m_state.apppath, Check1->isChecked());
+        if (!error.empty())
+            m_platform.dialogs.message(error);
+    }
     const std::string choice = Combo1->currentText().toStdString();
     std::vector<std::string> names;
     if (!m_platform.printer.installedPrinters(names))

@@ -5,13 +5,16 @@
 #include "platform/mainlink.h"
 #include "platform/platform.h"
 
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 
 namespace pickwise {
 
 // Printer Selection: choose one of the installed printers; the choice becomes
-// the current printer and is saved in print.dat for the next start.
+// the current printer and is saved in print.dat for the next start. "Print
+// directly" sends printouts to the printer without their preview; it is saved
+// beside, in printdirect.dat.
 class Form11 : public ChildWindow
 {
     Q_OBJECT
@@ -27,6 +30,7 @@ private:
     Platform &m_platform;
     MainWindowLink &m_main;
     QComboBox *Combo1 = nullptr;
+    QCheckBox *Check1 = nullptr;
     QPushButton *Command1 = nullptr;
 };
 

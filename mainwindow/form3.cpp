@@ -1,9 +1,9 @@
 #include "mainwindow/form3.h"
 
-#include "core/printing.h"
 #include "core/results.h"
 #include "mainwindow/mainrules.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -59,8 +59,8 @@ Form3::Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     connect(List1, &QListWidget::itemDoubleClicked, this,
         [this](QListWidgetItem *item) { pick(item); });
     connect(Command2, &QPushButton::clicked, this, [this] {
-        m_platform.printer.setDocumentName(documentName("draw history", m_platform.clock));
-        printlist(listLines(List1), m_platform.printer, m_platform.dialogs, m_state.printerok);
+        printlist(listLines(List1), documentName("draw history", m_platform.clock),
+            printOutputOf(m_state, m_platform));
     });
     connect(Command1, &QPushButton::clicked, this, [this] { close(); });
 }

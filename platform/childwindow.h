@@ -17,6 +17,18 @@ QRect placedFrame(const QRect &ownerFrame, const QSize &frameSize, const QRect &
 // the window manager will add is taken to be owner's own.
 void showOver(QWidget *window, const QWidget *owner);
 
+// Where a window of frameSize and its owner go to stand side by side within the
+// available area, the window on the right: the owner moved sideways as little
+// as needed, the window as high as the area allows and level with the owner
+// where it can be. false when the two are wider than the area together.
+bool placedBeside(const QRect &ownerFrame, const QSize &frameSize, const QRect &available,
+    QRect &ownerPlaced, QRect &windowPlaced);
+
+// Shows window beside owner (placedBeside), moving owner when needed, so that
+// neither hides the other; over owner (showOver) when they do not fit side by
+// side.
+void showBeside(QWidget *window, QWidget *owner);
+
 // A window opened from the main window (or from the statistics window). Closing
 // it by its title bar does exactly what its Close button does: both end in
 // close(), which asks aboutToClose() and then reports closed(), on which the

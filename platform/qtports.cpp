@@ -1,18 +1,26 @@
 #include "platform/qtports.h"
 
+#include "core/fileio.h"
 #include "core/lines.h"
+#include "platform/childwindow.h"
+#include "printing/previewdialog.h"
+#include "printing/renderer.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTime>
 #include <QUrl>
 
@@ -44,6 +52,24 @@ bool QtDialogs::askYesNo(const std::string &text, const std::string &title)
     return box.exec() == QMessageBox::Yes;
 }
 
+std::string QtDialogs::chooseFileToSave(
+    const std::string &title, const std::string &suggestedName, const std::string &filter)
+{
+    QFileDialog dialog(QApplication::activeWindow(), titleOr(title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QString::fromStdString(filter));
+    const QString suggested = QString::fromStdString(suggestedName);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    dialog.setDirectory(folder);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
 void QtDialogs::setBusy(bool busy)
 {
     if (busy) {
@@ -55,15 +81,11 @@ void QtDialogs::setBusy(bool busy)
     }
 }
 
-QtPrinter::QtPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
-{
-    m_font = QFont(QStringLiteral("Courier"), 10);
-}
+QtPrinter::QtPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) { }
 
 QtPrinter::~QtPrinter()
 {
-    if (m_painter && m_painter->isActive())
-        m_painter->end();
+    delete m_preview;
 }
 
 bool QtPrinter::installedPrinters(std::vector<std::string> &names)
@@ -76,14 +98,10 @@ bool QtPrinter::installedPrinters(std::vector<std::string> &names)
 
 bool QtPrinter::setCurrentPrinter(const std::string &name)
 {
-    if (m_painter && m_painter->isActive())
-        return false;
     const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(name));
     if (info.isNull())
         return false;
     m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!m_outputFile.isEmpty())
-        m_printer->setOutputFileName(m_outputFile);
     return true;
 }
 
@@ -92,118 +110,124 @@ std::string QtPrinter::currentPrinter() const
     return m_printer->printerName().toStdString();
 }
 
-void QtPrinter::setDocumentName(const std::string &name)
-{
-    m_documentName = QString::fromStdString(name);
-}
-
-void QtPrinter::setFont(const std::string &family, int pointSize)
-{
-    m_font = QFont(QString::fromStdString(family), pointSize);
-    m_font.setStyleHint(QFont::Monospace);
-    if (m_painter && m_painter->isActive())
-        m_painter->setFont(m_font);
-}
-
-void QtPrinter::setA4Portrait()
-{
-    if (m_painter && m_painter->isActive())
-        return;
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(QPageLayout::Portrait);
-}
-
 void QtPrinter::setOutputFile(const QString &path)
 {
     m_outputFile = path;
-    m_printer->setOutputFileName(path);
 }
 
-bool QtPrinter::ensureStarted()
+std::unique_ptr<QPrinter> QtPrinter::printerFor(const PrintDocument &doc) const
 {
-    if (m_painter && m_painter->isActive())
+    const QPrinterInfo info = QPrinterInfo::printerInfo(m_printer->printerName());
+    auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!m_outputFile.isEmpty())
+        printer->setOutputFileName(m_outputFile);
+    printing::prepare(*printer, doc);
+    return printer;
+}
+
+double QtPrinter::printableWidth(const PrintDocument &doc) const
+{
+    return printerFor(doc)->pageLayout().paintRect(QPageLayout::Inch).width() * 1440.0;
+}
+
+double QtPrinter::printableHeight(const PrintDocument &doc) const
+{
+    return printerFor(doc)->pageLayout().paintRect(QPageLayout::Inch).height() * 1440.0;
+}
+
+bool QtPrinter::print(const PrintDocument &doc)
+{
+    if (!doc.hasOutput())
         return true;
-    if (m_refused)
+    const std::unique_ptr<QPrinter> printer = printerFor(doc);
+    QPainter painter;
+    if (!painter.begin(printer.get()) || printer->printerState() == QPrinter::Error)
         return false;
-    m_printer->setDocName(m_documentName);
-    m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_printer.get()) || m_printer->printerState() == QPrinter::Error) {
-        m_painter.reset();
-        m_refused = true;
-        return false;
+    printing::render(doc, *printer, painter, false);
+    const bool ended = painter.end();
+    const QPrinter::PrinterState state = printer->printerState();
+    return ended && state != QPrinter::Error && state != QPrinter::Aborted;
+}
+
+std::string QtPrinter::savePdf(const PrintDocument &doc, const std::string &path)
+{
+    // Drawn into a file of its own first, so that a failure part way never
+    // leaves a broken file in the user's place.
+    QTemporaryFile drawn(QDir::temp().filePath(QStringLiteral("pickwise-XXXXXX.pdf")));
+    if (!drawn.open())
+        return "Cannot create a temporary file for \"" + path + "\"";
+    drawn.close();
+    const std::unique_ptr<QPrinter> printer = printerFor(doc);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(drawn.fileName());
+    QPainter painter;
+    bool written = painter.begin(printer.get()) && printer->printerState() != QPrinter::Error;
+    if (written) {
+        printing::render(doc, *printer, painter, false);
+        written = painter.end() && printer->printerState() != QPrinter::Error;
     }
-    m_painter->setFont(m_font);
-    m_textY = 0;
+    if (!written || QFileInfo(drawn.fileName()).size() == 0)
+        return "Cannot write \"" + path + "\"";
+    return copyFileAtomic(drawn.fileName().toStdString(), path);
+}
+
+printing::PreviewDialog *QtPrinter::openPreview() const
+{
+    return m_preview;
+}
+
+namespace {
+
+// The window a printout came from: the active one, or, while the activation
+// is still on its way back from a message box, the one window open for input.
+QWidget *printingWindow()
+{
+    QWidget *active = QApplication::activeWindow();
+    if (active && !qobject_cast<printing::PreviewDialog *>(active))
+        return active;
+    QWidget *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = w->windowType();
+        if (!w->isVisible() || !w->isEnabled() || (type != Qt::Window && type != Qt::Dialog)
+            || qobject_cast<printing::PreviewDialog *>(w))
+            continue;
+        if (found)
+            return nullptr;
+        found = w;
+    }
+    return found;
+}
+
+} // namespace
+
+void QtPrinter::preview(const PrintDocument &doc, std::shared_ptr<PreviewActions> actions)
+{
+    QWidget *owner = printingWindow();
+    // One preview at a time: a new printout takes the place of the one shown.
+    if (m_preview)
+        m_preview->close();
+    m_preview = new printing::PreviewDialog(printerFor(doc), doc, std::move(actions));
+    // A slip's preview follows the calibration typed in its owner: both stay
+    // in sight.
+    if (doc.underlay.empty())
+        showOver(m_preview, owner);
+    else
+        showBeside(m_preview, owner);
+}
+
+bool QtPrinter::updatePreview(const PreviewActions &actions, const PrintDocument &doc)
+{
+    if (!m_preview || m_preview->actions() != &actions)
+        return false;
+    m_preview->setDocument(doc);
     return true;
 }
 
-double QtPrinter::twipsToDevice(double twips) const
+void QtPrinter::closePreview(const PreviewActions &actions)
 {
-    return twips * m_printer->resolution() / 1440.0;
-}
-
-void QtPrinter::printLine(const std::string &text)
-{
-    if (!ensureStarted())
-        return;
-    const QFontMetricsF metrics(m_painter->font(), m_printer.get());
-    const double height = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
-    if (m_textY + metrics.lineSpacing() > height && m_textY > 0) {
-        m_printer->newPage();
-        m_textY = 0;
-    }
-    m_painter->drawText(QPointF(0, m_textY + metrics.ascent()), QString::fromStdString(text));
-    m_textY += metrics.lineSpacing();
-}
-
-void QtPrinter::setLineWidth(int dots)
-{
-    m_lineWidth = dots;
-}
-
-void QtPrinter::drawLine(double x1, double y1, double x2, double y2)
-{
-    if (!ensureStarted())
-        return;
-    QPen pen(Qt::black);
-    pen.setWidthF(m_lineWidth);
-    pen.setCapStyle(Qt::FlatCap);
-    m_painter->setPen(pen);
-    m_painter->drawLine(QPointF(twipsToDevice(x1), twipsToDevice(y1)),
-        QPointF(twipsToDevice(x2), twipsToDevice(y2)));
-}
-
-void QtPrinter::newPage()
-{
-    if (!ensureStarted())
-        return;
-    m_printer->newPage();
-    m_textY = 0;
-}
-
-bool QtPrinter::endDocument()
-{
-    bool taken = !m_refused;
-    if (m_painter && m_painter->isActive()) {
-        taken = m_painter->end() && taken;
-        const QPrinter::PrinterState state = m_printer->printerState();
-        taken = taken && state != QPrinter::Error && state != QPrinter::Aborted;
-    }
-    m_painter.reset();
-    m_textY = 0;
-    m_refused = false;
-    m_documentName.clear();
-    return taken;
-}
-
-double QtPrinter::printableWidth() const
-{
-    return m_printer->pageLayout().paintRect(QPageLayout::Inch).width() * 1440.0;
-}
-
-double QtPrinter::printableHeight() const
-{
-    return m_printer->pageLayout().paintRect(QPageLayout::Inch).height() * 1440.0;
+    if (m_preview && m_preview->actions() == &actions)
+        m_preview->close();
 }
 
 Shell::OpenResult QtShell::openDocument(const std::string &path)

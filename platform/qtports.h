@@ -5,8 +5,7 @@
 #include "platform/printer.h"
 #include "platform/shell.h"
 
-#include <QFont>
-#include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 
 #include <memory>
@@ -14,12 +13,18 @@
 
 namespace pickwise {
 
+namespace printing {
+class PreviewDialog;
+}
+
 class QtDialogs : public Dialogs
 {
 public:
     void message(const std::string &text, const std::string &title = {}) override;
     bool askYesNo(const std::string &text, const std::string &title = {}) override;
     void setBusy(bool busy) override;
+    std::string chooseFileToSave(const std::string &title, const std::string &suggestedName,
+        const std::string &filter) override;
 
 private:
     int m_busyDepth = 0;
@@ -34,34 +39,28 @@ public:
     bool installedPrinters(std::vector<std::string> &names) override;
     bool setCurrentPrinter(const std::string &name) override;
     std::string currentPrinter() const override;
-    void setDocumentName(const std::string &name) override;
-    void setFont(const std::string &family, int pointSize) override;
-    void setA4Portrait() override;
-    void printLine(const std::string &text) override;
-    void setLineWidth(int dots) override;
-    void drawLine(double x1, double y1, double x2, double y2) override;
-    void newPage() override;
-    bool endDocument() override;
-    double printableWidth() const override;
-    double printableHeight() const override;
+    double printableWidth(const PrintDocument &doc) const override;
+    double printableHeight(const PrintDocument &doc) const override;
+    bool print(const PrintDocument &doc) override;
+    std::string savePdf(const PrintDocument &doc, const std::string &path) override;
+    void preview(const PrintDocument &doc, std::shared_ptr<PreviewActions> actions) override;
+    bool updatePreview(const PreviewActions &actions, const PrintDocument &doc) override;
+    void closePreview(const PreviewActions &actions) override;
 
-    // Lets tests and the app send the document to a file instead of a queue.
+    // Lets tests and the app send the documents to a file instead of a queue.
     void setOutputFile(const QString &path);
 
-private:
-    bool ensureStarted();
-    double twipsToDevice(double twips) const;
+    // A printer set up for doc as print() prints it: the current printer (or
+    // the output file), at its high resolution, prepared for doc. The preview
+    // and the PDF start from the same.
+    std::unique_ptr<QPrinter> printerFor(const PrintDocument &doc) const;
+    // The preview open, or null.
+    printing::PreviewDialog *openPreview() const;
 
+private:
     std::unique_ptr<QPrinter> m_printer;
-    std::unique_ptr<QPainter> m_painter;
-    QFont m_font;
-    int m_lineWidth = 1;
-    double m_textY = 0;
     QString m_outputFile;
-    QString m_documentName;
-    // The printer refused the document being built: the rest of it is dropped
-    // and endDocument() says so.
-    bool m_refused = false;
+    QPointer<printing::PreviewDialog> m_preview;
 };
 
 class QtShell : public Shell

@@ -1,8 +1,9 @@
 #include "tickets/printuklotto.h"
 
 #include "core/numbers.h"
-#include "core/printing.h"
 #include "platform/widgets.h"
+#include "printing/output.h"
+#include "printing/printing.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -125,12 +126,20 @@ PrintUKLotto::PrintUKLotto(SharedState &state, Platform &platform, QWidget *pare
     connect(Text2, &QLineEdit::textChanged, this, changed);
     for (QRadioButton *option : {Option1, Option2, Option3, Option4, Option5, Option6, Option7})
         connect(option, &QRadioButton::clicked, this, changed);
+    // The preview follows every change as it is typed or chosen.
+    connect(Text1, &QLineEdit::textChanged, this, [this] { refreshPreview(); });
+    connect(Text2, &QLineEdit::textChanged, this, [this] { refreshPreview(); });
+    for (QRadioButton *option : {Option1, Option2, Option3, Option4, Option5, Option6, Option7})
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                refreshPreview();
+        });
 
     connect(Command1, &QPushButton::clicked, this, [this] { saveSettings(); });
     connect(Command2, &QPushButton::clicked, this, [this] { printTest(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { printAlignment(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { printSlips(SlipPrint::Alignment); });
     connect(Command4, &QPushButton::clicked, this, [this] { close(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { printTickets(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { printSlips(SlipPrint::Tickets); });
     connect(Command6, &QPushButton::clicked, this, [this] { showSavedSettings(); });
 
     if (!m_state.printerok) {
@@ -138,8 +147,12 @@ PrintUKLotto::PrintUKLotto(SharedState &state, Platform &platform, QWidget *pare
         Command3->setEnabled(false);
         Command5->setEnabled(false);
     }
-    setupprinter(m_platform.printer, m_state.printerok);
     showSavedSettings();
+}
+
+PrintUKLotto::~PrintUKLotto()
+{
+    closePreview();
 }
 
 void PrintUKLotto::showSavedSettings()
@@ -208,32 +221,69 @@ bool PrintUKLotto::saveSettings()
     return false;
 }
 
+std::string PrintUKLotto::slipPrintout(SlipPrint kind, PrintDocument &doc) const
+{
+    const int dots = tickets::lineWidthDots(displayedSettings().width);
+    switch (kind) {
+    case SlipPrint::Test:
+        doc = tickets::slipDocument(
+            tickets::testPrintPlan(displayedCorrection(tickets::calibrationUnit), dots),
+            documentName("test print", m_platform.clock), m_state.printerok);
+        return {};
+    case SlipPrint::Alignment:
+        doc = tickets::slipDocument(
+            tickets::alignmentPlan(displayedCorrection(tickets::alignmentUnit), dots),
+            documentName("alignment print", m_platform.clock), m_state.printerok);
+        return {};
+    case SlipPrint::Tickets:
+        break;
+    }
+    // The amounts and the width come from the saved files; the directions are
+    // taken from the option buttons as they stand, as they always have been.
+    return tickets::ticketDocument(m_state.apppath, m_state.entryfile,
+        documentName(
+            "play slips " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
+            m_platform.clock),
+        m_state.printerok, Option1->isChecked(), Option3->isChecked(), doc);
+}
+
+void PrintUKLotto::printSlips(SlipPrint kind)
+{
+    PrintDocument doc;
+    const std::string error = slipPrintout(kind, doc);
+    if (!error.empty()) {
+        m_platform.dialogs.message(error);
+        return;
+    }
+    closePreview();
+    const OutputResult result = tickets::printPlan(doc, printOutputOf(m_state, m_platform));
+    m_preview = result.preview;
+    m_previewed = kind;
+}
+
 void PrintUKLotto::printTest()
 {
     m_platform.dialogs.message(tickets::msg::testPrint);
-    m_platform.printer.setDocumentName(documentName("test print", m_platform.clock));
-    const int dots = tickets::lineWidthDots(displayedSettings().width);
-    tickets::printPlan(tickets::testPrintPlan(displayedCorrection(tickets::calibrationUnit), dots),
-        m_platform.printer, m_platform.dialogs);
+    printSlips(SlipPrint::Test);
 }
 
-void PrintUKLotto::printAlignment()
+void PrintUKLotto::refreshPreview()
 {
-    m_platform.printer.setDocumentName(documentName("alignment print", m_platform.clock));
-    const int dots = tickets::lineWidthDots(displayedSettings().width);
-    tickets::printPlan(tickets::alignmentPlan(displayedCorrection(tickets::alignmentUnit), dots),
-        m_platform.printer, m_platform.dialogs);
+    if (!m_preview)
+        return;
+    PrintDocument doc;
+    // While typing, a file that cannot be read leaves the picture as it was.
+    if (!slipPrintout(m_previewed, doc).empty())
+        return;
+    if (!m_platform.printer.updatePreview(*m_preview, doc))
+        m_preview.reset();
 }
 
-void PrintUKLotto::printTickets()
+void PrintUKLotto::closePreview()
 {
-    // The amounts and the width come from the saved files; the directions are
-    // taken from the option buttons as they stand, as they always have been.
-    m_platform.printer.setDocumentName(documentName(
-        "play slips " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
-        m_platform.clock));
-    tickets::printTickets(m_state.apppath, m_state.entryfile, m_state.printerok, m_platform.printer,
-        m_platform.dialogs, Option1->isChecked(), Option3->isChecked());
+    if (m_preview)
+        m_platform.printer.closePreview(*m_preview);
+    m_preview.reset();
 }
 
 bool PrintUKLotto::aboutToClose()
@@ -242,6 +292,8 @@ bool PrintUKLotto::aboutToClose()
         && m_platform.dialogs.askYesNo(tickets::msg::saveOnClose, tickets::msg::saveOnCloseTitle))
         saveSettings();
     // The window closes even when saving failed; the message has told why.
+    // Its preview goes with it.
+    closePreview();
     return true;
 }
 

@@ -13,13 +13,16 @@ namespace pickwise {
 
 // Lotto Ticket Printing: marks the listed entries onto the eight-board play
 // slips, with a calibration of the printed pattern that is shown, tried with a
-// test print and saved for "Print Tickets".
+// test print and saved for "Print Tickets". Each print shows its slips with
+// the marks in its preview first, and the preview follows the settings as
+// they are changed here.
 class PrintUKLotto : public ChildWindow
 {
     Q_OBJECT
 
 public:
     PrintUKLotto(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    ~PrintUKLotto() override;
 
     bool settingschanged() const { return m_settingschanged; }
 
@@ -31,13 +34,22 @@ private:
     tickets::DisplayedSettings displayedSettings() const;
     tickets::Correction displayedCorrection(double unit) const;
     bool saveSettings();
+
+    enum class SlipPrint { Test, Alignment, Tickets };
+    // The printout as the settings stand; "" or why it cannot be made.
+    std::string slipPrintout(SlipPrint kind, PrintDocument &doc) const;
+    void printSlips(SlipPrint kind);
     void printTest();
-    void printAlignment();
-    void printTickets();
+    // Shows the open preview again after a change of the settings.
+    void refreshPreview();
+    void closePreview();
 
     SharedState &m_state;
     Platform &m_platform;
     bool m_settingschanged = false;
+    // The open preview's actions, and what it shows.
+    std::shared_ptr<PreviewActions> m_preview;
+    SlipPrint m_previewed = SlipPrint::Test;
 
     QLineEdit *Text1 = nullptr;
     QLineEdit *Text2 = nullptr;

@@ -3,7 +3,7 @@
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/numbers.h"
-#include "core/printing.h"
+#include "printing/printing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,27 +38,9 @@ void writeLe16(uint8_t *out, int16_t value)
     out[1] = static_cast<uint8_t>(u >> 8);
 }
 
-PrintOp widthOp(int dots)
+void dash(PrintDocument &doc, const Mark &at)
 {
-    PrintOp op;
-    op.kind = PrintOp::Width;
-    op.width = dots;
-    return op;
-}
-
-PrintOp dashOp(const Mark &at)
-{
-    PrintOp op;
-    op.kind = PrintOp::Dash;
-    op.at = at;
-    return op;
-}
-
-PrintOp plainOp(PrintOp::Kind kind)
-{
-    PrintOp op;
-    op.kind = kind;
-    return op;
+    doc.line(at.x, at.y, at.x + dashLength, at.y);
 }
 
 // Record 1 replaced, anything after it kept as it was.
@@ -68,15 +50,6 @@ std::vector<uint8_t> withRecord1(std::vector<uint8_t> bytes, const uint8_t *reco
         bytes.resize(size, 0);
     std::copy(record, record + size, bytes.begin());
     return bytes;
-}
-
-bool dashFollows(const PrintPlan &plan, size_t index)
-{
-    for (size_t j = index + 1; j < plan.size() && plan[j].kind != PrintOp::End; ++j) {
-        if (plan[j].kind == PrintOp::Dash)
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -219,128 +192,158 @@ Mark wholeTwips(const Mark &mark)
     return {roundHalfEven(mark.x), roundHalfEven(mark.y)};
 }
 
-PrintPlan testPrintPlan(const Correction &corr, int widthDots)
+PrintDocument testPrintPlan(const Correction &corr, int widthDots)
 {
-    PrintPlan plan;
-    plan.push_back(widthOp(widthDots));
+    PrintDocument doc;
+    doc.width(widthDots);
     for (int n : {1, 13, 12, 48})
-        plan.push_back(dashOp(markPosition(n, 1, corr)));
-    plan.push_back(widthOp(widthDots));
+        dash(doc, markPosition(n, 1, corr));
+    doc.width(widthDots);
     for (int n : {6, 18, 30, 42})
-        plan.push_back(dashOp(markPosition(n, 4, corr)));
-    plan.push_back(plainOp(PrintOp::End));
-    return plan;
+        dash(doc, markPosition(n, 4, corr));
+    return doc;
 }
 
-PrintPlan alignmentPlan(const Correction &corr, int widthDots)
+PrintDocument alignmentPlan(const Correction &corr, int widthDots)
 {
-    PrintPlan plan;
+    PrintDocument doc;
     for (int board : {1, boardsPerTicket}) {
         for (int n = 1; n <= 49; ++n) {
-            plan.push_back(widthOp(widthDots));
-            plan.push_back(dashOp(markPosition(n, board, corr)));
+            doc.width(widthDots);
+            dash(doc, markPosition(n, board, corr));
         }
     }
-    plan.push_back(plainOp(PrintOp::End));
-    return plan;
+    return doc;
 }
 
-PrintPlan ticketPlan(const std::vector<Entry> &entries, const Correction &corr, int widthDots)
+PrintDocument ticketPlan(const std::vector<Entry> &entries, const Correction &corr, int widthDots)
 {
-    PrintPlan plan;
-    plan.push_back(widthOp(widthDots));
+    PrintDocument doc;
+    doc.width(widthDots);
     int board = 0;
     for (const Entry &entry : entries) {
-        ++board;
-        for (int16_t n : entry)
-            plan.push_back(dashOp(wholeTwips(markPosition(n, board, corr))));
+        // A slip is fed out only when marks follow, so no blank slip ends it.
         if (board == boardsPerTicket) {
             board = 0;
-            plan.push_back(plainOp(PrintOp::NewPage));
-            plan.push_back(widthOp(widthDots));
+            doc.newPage();
+            doc.width(widthDots);
         }
+        ++board;
+        for (int16_t n : entry)
+            dash(doc, wholeTwips(markPosition(n, board, corr)));
     }
-    if (board > 0)
-        plan.push_back(plainOp(PrintOp::NewPage));
-    plan.push_back(plainOp(PrintOp::End));
-    return plan;
+    return doc;
 }
 
-bool fitsOnPage(const PrintPlan &plan, double width, double height)
+std::vector<PreviewShape> slipPicture()
+{
+    // A box round each dash, a frame round each board with room for its
+    // letter at the left.
+    constexpr double boxWidth = 240, boxHeight = 160, frameMargin = 35, letterRoom = 300;
+    const double boxLeft = (boxWidth - dashLength) / 2;
+    std::vector<PreviewShape> shapes;
+    for (int board = 1; board <= boardsPerTicket; ++board) {
+        const Mark first = markPosition(46, board, {}); // top row, leftmost column
+        PreviewShape frame;
+        frame.kind = PreviewShape::Board;
+        frame.x = first.x - boxLeft - frameMargin - letterRoom;
+        frame.y = first.y - boxHeight / 2 - frameMargin;
+        frame.width = letterRoom + 9 * columnStep + boxWidth + 2 * frameMargin;
+        frame.height = 4 * rowStep + boxHeight + 2 * frameMargin;
+        frame.label = std::string(1, static_cast<char>('A' + board - 1));
+        shapes.push_back(frame);
+        for (int n = 1; n <= 49; ++n) {
+            const Mark at = markPosition(n, board, {});
+            PreviewShape box;
+            box.x = at.x - boxLeft;
+            box.y = at.y - boxHeight / 2;
+            box.width = boxWidth;
+            box.height = boxHeight;
+            box.label = std::to_string(n);
+            shapes.push_back(box);
+        }
+    }
+    return shapes;
+}
+
+PrintDocument slipDocument(const PrintDocument &plan, const std::string &name, bool printerok)
+{
+    PrintDocument doc;
+    doc.name = name;
+    setupprinter(doc, printerok);
+    doc.append(plan);
+    doc.underlay = slipPicture();
+    return doc;
+}
+
+bool fitsOnPage(const PrintDocument &doc, double width, double height)
 {
     if (width <= 0 || height <= 0)
         return true;
-    for (const PrintOp &op : plan) {
-        if (op.kind != PrintOp::Dash)
+    for (const PrintOp &op : doc.ops) {
+        if (op.kind != PrintOp::Line)
             continue;
-        const bool inside = op.at.x >= 0 && op.at.y >= 0 && op.at.x + dashLength <= width
-            && op.at.y <= height; // false for NaN or infinity too
+        const bool inside = std::min(op.x1, op.x2) >= 0 && std::min(op.y1, op.y2) >= 0
+            && std::max(op.x1, op.x2) <= width
+            && std::max(op.y1, op.y2) <= height; // false for NaN or infinity too
         if (!inside)
             return false;
     }
     return true;
 }
 
-bool replay(const PrintPlan &plan, Printer &printer)
+bool slipFits(const PrintDocument &doc, Printer &printer, Dialogs &dialogs)
 {
-    bool taken = true;
-    for (size_t i = 0; i < plan.size(); ++i) {
-        const PrintOp &op = plan[i];
-        switch (op.kind) {
-        case PrintOp::Width:
-            printer.setLineWidth(op.width);
-            break;
-        case PrintOp::Dash:
-            printer.drawLine(op.at.x, op.at.y, op.at.x + dashLength, op.at.y);
-            break;
-        case PrintOp::NewPage:
-            // A page break with nothing drawn after it would feed out a blank
-            // slip here, where ending the document already finishes the page.
-            if (dashFollows(plan, i))
-                printer.newPage();
-            break;
-        case PrintOp::End:
-            taken = printer.endDocument() && taken;
-            break;
-        }
-    }
-    return taken;
+    if (fitsOnPage(doc, printer.printableWidth(doc), printer.printableHeight(doc)))
+        return true;
+    dialogs.message(msg::correctionTooLarge);
+    return false;
 }
 
-bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs)
+OutputResult printPlan(const PrintDocument &doc, const PrintOutput &out)
 {
-    if (!fitsOnPage(plan, printer.printableWidth(), printer.printableHeight())) {
-        dialogs.message(msg::correctionTooLarge);
-        printer.endDocument();
-        return false;
-    }
-    if (!replay(plan, printer)) {
-        dialogs.message(printRefusedMessage(printer.currentPrinter()));
-        return false;
-    }
-    return true;
+    if (!slipFits(doc, out.printer, out.dialogs))
+        return {false, nullptr};
+    Printer &printer = out.printer;
+    Dialogs &dialogs = out.dialogs;
+    return output(doc, out, [&printer, &dialogs](const PrintDocument &shown) {
+        return slipFits(shown, printer, dialogs);
+    });
 }
 
-bool printTickets(const std::string &apppath, const std::string &entryfile, bool printerok,
-    Printer &printer, Dialogs &dialogs, std::optional<bool> shownRight, std::optional<bool> shownUp)
+std::string ticketDocument(const std::string &apppath, const std::string &entryfile,
+    const std::string &name, bool printerok, std::optional<bool> shownRight,
+    std::optional<bool> shownUp, PrintDocument &doc)
 {
-    setupprinter(printer, printerok);
     SavedSettings saved;
     std::string error = loadSettings(apppath, saved);
     std::vector<Entry> entries;
     if (error.empty() && !entryfile.empty())
         error = entryfiles::list(entryfile, entries);
-    if (!error.empty()) {
-        dialogs.message(error);
-        return false;
-    }
+    if (!error.empty())
+        return error;
     const bool right
         = shownRight ? *shownRight : directionFromFlag(saved.calib.moveright).value_or(false);
     const bool up = shownUp ? *shownUp : directionFromFlag(saved.calib.moveup).value_or(false);
     const Correction corr
         = correctionFor(saved.calib.lrvalue, right, saved.calib.udvalue, up, calibrationUnit);
     const int dots = lineWidthDots(lineWidthFromCode(saved.widthcode));
-    return printPlan(ticketPlan(entries, corr, dots), printer, dialogs);
+    doc = slipDocument(ticketPlan(entries, corr, dots), name, printerok);
+    return {};
+}
+
+OutputResult printTickets(const std::string &apppath, const std::string &entryfile,
+    const std::string &name, const PrintOutput &out, std::optional<bool> shownRight,
+    std::optional<bool> shownUp)
+{
+    PrintDocument doc;
+    const std::string error
+        = ticketDocument(apppath, entryfile, name, out.printerok, shownRight, shownUp, doc);
+    if (!error.empty()) {
+        out.dialogs.message(error);
+        return {false, nullptr};
+    }
+    return printPlan(doc, out);
 }
 
 } // namespace pickwise::tickets

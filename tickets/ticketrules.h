@@ -3,6 +3,8 @@
 #include "core/lines.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
+#include "printing/document.h"
+#include "printing/output.h"
 
 #include <array>
 #include <cstdint>
@@ -115,48 +117,49 @@ Mark markPosition(int ballno, int cardno, const Correction &corr);
 // The same rounded to whole twips, halves to even.
 Mark wholeTwips(const Mark &mark);
 
-// What a print sends to the printer, as data so the sequence can be checked
-// without a printer; replay() sends it.
-struct PrintOp
-{
-    enum Kind { Width, Dash, NewPage, End };
-    Kind kind = End;
-    int width = 0; // Width
-    Mark at; // Dash: from at to (at.x + dashLength, at.y)
-
-    bool operator==(const PrintOp &o) const
-    {
-        return kind == o.kind && width == o.width && at.x == o.at.x && at.y == o.at.y;
-    }
-};
-using PrintPlan = std::vector<PrintOp>;
-
+// The slip printouts' marks, as documents: each mark a dash of dashLength
+// from its markPosition to the right, after the pen of the chosen width.
 // Numbers 1, 13, 12, 48 on board A, then 6, 18, 30, 42 on board D.
-PrintPlan testPrintPlan(const Correction &corr, int widthDots);
+PrintDocument testPrintPlan(const Correction &corr, int widthDots);
 // Every number on board A, then every number on board H.
-PrintPlan alignmentPlan(const Correction &corr, int widthDots);
-// One board per entry, A..H, a new page after every eighth; whole twips.
-PrintPlan ticketPlan(const std::vector<Entry> &entries, const Correction &corr, int widthDots);
+PrintDocument alignmentPlan(const Correction &corr, int widthDots);
+// One board per entry, A..H, a new slip for every further eight; whole twips.
+PrintDocument ticketPlan(const std::vector<Entry> &entries, const Correction &corr, int widthDots);
 
-// Whether every dash lies whole on a printable page of width x height twips.
+// The slip as the program places its marks: the eight boards with their 49
+// number boxes, each box round the dash of its number without correction.
+// The preview draws it under the marks.
+std::vector<PreviewShape> slipPicture();
+
+// A slip printout ready to hand on: the page set-up (setupprinter), then the
+// marks of plan, with the slip picture under them in the preview.
+PrintDocument slipDocument(const PrintDocument &plan, const std::string &name, bool printerok);
+
+// Whether every line lies whole on a printable page of width x height twips.
 // An unknown page size (0 x 0) cannot be checked and passes.
-bool fitsOnPage(const PrintPlan &plan, double width, double height);
+bool fitsOnPage(const PrintDocument &doc, double width, double height);
 
-// Sends the plan; false when the printer did not take the document.
-bool replay(const PrintPlan &plan, Printer &printer);
+// The check every slip passes before it prints, so a slip is never half
+// printed: when a mark would leave the printer's page the user is told and
+// false returned.
+bool slipFits(const PrintDocument &doc, Printer &printer, Dialogs &dialogs);
 
-// Checks the whole plan before anything is drawn, so a slip is never half
-// printed: when a dash would leave the page the print is cancelled with a
-// message and the document is ended. A printer that does not take the
-// document is reported too. Returns whether it printed.
-bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs);
+// Hands a slip printout on (output) when it fits the page; one that does not
+// is neither printed nor previewed, and the user is told.
+OutputResult printPlan(const PrintDocument &doc, const PrintOutput &out);
 
-// "Print Tickets": the saved amounts and line width applied to the entries of
-// entryfile. The directions are those the window shows when given (after
-// opening or "Get Settings" they are the saved ones), else the saved ones.
-// Reports a read failure and prints nothing then.
-bool printTickets(const std::string &apppath, const std::string &entryfile, bool printerok,
-    Printer &printer, Dialogs &dialogs, std::optional<bool> shownRight = {},
+// "Print Tickets"' document, named name: the saved amounts and line width
+// applied to the entries of entryfile. The directions are those the window shows when given
+// (after opening or "Get Settings" they are the saved ones), else the saved
+// ones. "" or the read error.
+std::string ticketDocument(const std::string &apppath, const std::string &entryfile,
+    const std::string &name, bool printerok, std::optional<bool> shownRight,
+    std::optional<bool> shownUp, PrintDocument &doc);
+
+// "Print Tickets": ticketDocument named name, handed on by printPlan. Reports
+// a read failure and prints nothing then.
+OutputResult printTickets(const std::string &apppath, const std::string &entryfile,
+    const std::string &name, const PrintOutput &out, std::optional<bool> shownRight = {},
     std::optional<bool> shownUp = {});
 
 namespace msg {

@@ -1,6 +1,6 @@
 #include "wheels/cover.h"
 
-#include "core/printing.h"
+#include "printing/printing.h"
 #include "wheels/catalogue.h"
 
 namespace pickwise::wheels {
@@ -42,12 +42,19 @@ std::vector<std::string> coverLines(const CoverInput &input)
     };
 }
 
-void printCover(const CoverInput &input, Printer &printer, Dialogs &dialogs, bool printerok)
+PrintDocument coverDocument(const CoverInput &input, const std::string &name, bool printerok)
 {
-    setupprinter(printer, printerok);
+    PrintDocument doc;
+    doc.name = name;
+    setupprinter(doc, printerok);
     for (const std::string &line : coverLines(input))
-        printer.printLine(line);
-    finishDocument(printer, dialogs);
+        doc.text(line);
+    return doc;
+}
+
+void printCover(const CoverInput &input, const std::string &name, const PrintOutput &out)
+{
+    output(coverDocument(input, name, out.printerok), out);
 }
 
 } // namespace pickwise::wheels

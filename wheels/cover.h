@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/dialogs.h"
-#include "platform/printer.h"
+#include "printing/document.h"
+#include "printing/output.h"
 
 #include <string>
 #include <vector>
@@ -21,8 +21,10 @@ struct CoverInput
 // The cover page, one printed line per element, as typed: nothing is checked.
 std::vector<std::string> coverLines(const CoverInput &input);
 
-// setupprinter, the lines, end of document; a printer that does not take it
-// is reported.
-void printCover(const CoverInput &input, Printer &printer, Dialogs &dialogs, bool printerok);
+// The cover printout named name: setupprinter, then the lines.
+PrintDocument coverDocument(const CoverInput &input, const std::string &name, bool printerok);
+
+// Hands the cover printout on (output).
+void printCover(const CoverInput &input, const std::string &name, const PrintOutput &out);
 
 } // namespace pickwise::wheels

@@ -2,13 +2,13 @@
 
 #include "core/fileio.h"
 #include "core/numbers.h"
-#include "core/printing.h"
 #include "core/results.h"
 #include "core/sharedstate.h"
 #include "platform/damagecheck.h"
 #include "platform/mainlink.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
+#include "printing/printing.h"
 #include "wheels/catalogue.h"
 #include "wheels/cover.h"
 #include "wheels/wheelsave.h"
@@ -272,12 +272,12 @@ void wheel6::printCover()
     }
     input.groupSize = m_sizes->currentText().toStdString();
     input.entriesText = m_entries->text().toStdString();
-    m_platform.printer.setDocumentName(documentName("wheel cover "
+    const std::string name = documentName("wheel cover "
             + QFileInfo(qs(wheels::entryFileName(input.wheelgame, input.wheeltype)))
                   .completeBaseName()
                   .toStdString(),
-        m_platform.clock));
-    wheels::printCover(input, m_platform.printer, m_platform.dialogs, m_state.printerok);
+        m_platform.clock);
+    wheels::printCover(input, name, printOutputOf(m_state, m_platform));
 }
 
 } // namespace pickwise

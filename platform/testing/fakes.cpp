@@ -27,6 +27,17 @@ void FakeDialogs::setBusy(bool b)
     ++busyChanges;
 }
 
+std::string FakeDialogs::chooseFileToSave(
+    const std::string &, const std::string &suggestedName, const std::string &)
+{
+    fileQuestions.push_back(suggestedName);
+    if (m_files.empty())
+        return {};
+    const std::string path = m_files.front();
+    m_files.pop_front();
+    return path;
+}
+
 std::vector<std::string> FakeDialogs::texts() const
 {
     std::vector<std::string> out;
@@ -50,44 +61,79 @@ bool FakePrinter::setCurrentPrinter(const std::string &name)
     return true;
 }
 
-void FakePrinter::setFont(const std::string &family, int pointSize)
+namespace {
+
+std::string opText(const PrintOp &op)
 {
-    ops.push_back("font " + family + " " + std::to_string(pointSize));
+    switch (op.kind) {
+    case PrintOp::Font:
+        return "font " + op.text + " " + std::to_string(op.size);
+    case PrintOp::A4Portrait:
+        return "a4";
+    case PrintOp::Text:
+        return "text " + op.text;
+    case PrintOp::Width:
+        return "width " + std::to_string(op.size);
+    case PrintOp::Line: {
+        char buffer[160];
+        std::snprintf(
+            buffer, sizeof buffer, "line %.3f %.3f %.3f %.3f", op.x1, op.y1, op.x2, op.y2);
+        return buffer;
+    }
+    case PrintOp::NewPage:
+        break;
+    }
+    return "newpage";
 }
 
-void FakePrinter::setA4Portrait()
-{
-    ops.push_back("a4");
-}
+} // namespace
 
-void FakePrinter::printLine(const std::string &text)
+bool FakePrinter::print(const PrintDocument &doc)
 {
-    ops.push_back("text " + text);
-}
-
-void FakePrinter::setLineWidth(int dots)
-{
-    ops.push_back("width " + std::to_string(dots));
-}
-
-void FakePrinter::drawLine(double x1, double y1, double x2, double y2)
-{
-    char buffer[160];
-    std::snprintf(buffer, sizeof buffer, "line %.3f %.3f %.3f %.3f", x1, y1, x2, y2);
-    ops.push_back(buffer);
-}
-
-void FakePrinter::newPage()
-{
-    ops.push_back("newpage");
-}
-
-bool FakePrinter::endDocument()
-{
+    for (const PrintOp &op : doc.ops)
+        ops.push_back(opText(op));
     ops.push_back("end");
-    documents.push_back(documentName);
-    documentName.clear();
+    documents.push_back(doc.name);
     return !refuses;
+}
+
+std::string FakePrinter::savePdf(const PrintDocument &, const std::string &path)
+{
+    if (!pdfError.empty())
+        return pdfError;
+    pdfs.push_back(path);
+    return {};
+}
+
+void FakePrinter::preview(const PrintDocument &doc, std::shared_ptr<PreviewActions> actions)
+{
+    previews.push_back(doc);
+    m_openPreview = actions;
+    switch (previewChoice) {
+    case PreviewChoice::Print:
+        if (actions->print(doc))
+            m_openPreview.reset();
+        break;
+    case PreviewChoice::SavePdf:
+        actions->savePdf(doc);
+        break;
+    case PreviewChoice::Look:
+        break;
+    }
+}
+
+bool FakePrinter::updatePreview(const PreviewActions &actions, const PrintDocument &doc)
+{
+    if (m_openPreview.get() != &actions)
+        return false;
+    previews.push_back(doc);
+    return true;
+}
+
+void FakePrinter::closePreview(const PreviewActions &actions)
+{
+    if (m_openPreview.get() == &actions)
+        m_openPreview.reset();
 }
 
 Shell::OpenResult FakeShell::openDocument(const std::string &path)

@@ -6,6 +6,7 @@
 #include "platform/shell.h"
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,12 @@ public:
     void message(const std::string &text, const std::string &title = {}) override;
     bool askYesNo(const std::string &text, const std::string &title = {}) override;
     void setBusy(bool busy) override;
+    std::string chooseFileToSave(const std::string &title, const std::string &suggestedName,
+        const std::string &filter) override;
 
     void answer(bool yes) { m_answers.push_back(yes); }
+    // The next file the user chooses to save to; "" cancels.
+    void answerFile(const std::string &path) { m_files.push_back(path); }
     std::vector<std::string> texts() const;
     std::string lastText() const { return shown.empty() ? std::string() : shown.back().text; }
     void clear() { shown.clear(); }
@@ -35,40 +40,57 @@ public:
     std::vector<Shown> shown;
     bool busy = false;
     int busyChanges = 0;
+    // The names offered by every save question, in order.
+    std::vector<std::string> fileQuestions;
 
 private:
     std::deque<bool> m_answers;
+    std::deque<std::string> m_files;
 };
 
-// Records every printer operation as a line of text, for example
-// "font Courier 10", "a4", "text <line>", "width 25", "line 3690 715 3840 715",
-// "newpage", "end".
+// Records every document printed, one line of text per step, for example
+// "font Courier 10", "a4", "text <line>", "width 25", "line 3690.000 715.000
+// 3840.000 715.000", "newpage", and "end" after each document. A preview
+// shows at once what the user does in it (previewChoice).
 class FakePrinter : public Printer
 {
 public:
+    enum class PreviewChoice {
+        Print, // presses Print
+        SavePdf, // presses Save as PDF and leaves the preview open
+        Look, // leaves the preview open
+    };
+
     bool installedPrinters(std::vector<std::string> &names) override;
     bool setCurrentPrinter(const std::string &name) override;
     std::string currentPrinter() const override { return current; }
-    void setDocumentName(const std::string &name) override { documentName = name; }
-    void setFont(const std::string &family, int pointSize) override;
-    void setA4Portrait() override;
-    void printLine(const std::string &text) override;
-    void setLineWidth(int dots) override;
-    void drawLine(double x1, double y1, double x2, double y2) override;
-    void newPage() override;
-    bool endDocument() override;
-    double printableWidth() const override { return width; }
-    double printableHeight() const override { return height; }
+    double printableWidth(const PrintDocument &) const override { return width; }
+    double printableHeight(const PrintDocument &) const override { return height; }
+    bool print(const PrintDocument &doc) override;
+    std::string savePdf(const PrintDocument &doc, const std::string &path) override;
+    void preview(const PrintDocument &doc, std::shared_ptr<PreviewActions> actions) override;
+    bool updatePreview(const PreviewActions &actions, const PrintDocument &doc) override;
+    void closePreview(const PreviewActions &actions) override;
+
+    // Whether a preview is open.
+    bool previewOpen() const { return m_openPreview != nullptr; }
 
     std::vector<std::string> printers;
     bool listFails = false;
     std::string current;
     std::vector<std::string> ops;
-    std::string documentName; // the name set for the document being built
-    std::vector<std::string> documents; // the names of the documents ended, in order
-    bool refuses = false; // endDocument() reports the document refused
+    std::vector<std::string> documents; // the names of the documents printed, in order
+    bool refuses = false; // print() reports the document refused
     double width = 11338; // A4 less small margins, in twips
     double height = 16157;
+
+    PreviewChoice previewChoice = PreviewChoice::Print;
+    std::vector<PrintDocument> previews; // every document shown, updates included
+    std::vector<std::string> pdfs; // the paths of the PDFs written
+    std::string pdfError; // savePdf fails with this reason
+
+private:
+    std::shared_ptr<PreviewActions> m_openPreview;
 };
 
 class FakeShell : public Shell

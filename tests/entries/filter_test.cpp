@@ -88,13 +88,14 @@ TEST(Printout, TickedLinesAreSelectedForDeletion)
 {
     FakePrinter printer;
     FakeDialogs dialogs;
-    printChecked({}, {}, printer, dialogs, true);
+    const bool printerok = true;
+    const PrintOutput out {printer, dialogs, printerok};
+    printChecked({}, {}, "", out);
     EXPECT_EQ(dialogs.texts(), (std::vector<std::string> {"There is no list to print!"}));
     EXPECT_TRUE(printer.ops.empty());
 
     dialogs.clear();
-    printChecked(
-        {"01 02 03 04 05 06 ", "07 08 09 10 11 12 "}, {true, false}, printer, dialogs, true);
+    printChecked({"01 02 03 04 05 06 ", "07 08 09 10 11 12 "}, {true, false}, "", out);
     const std::string indent(16, ' ');
     EXPECT_EQ(printer.ops,
         (std::vector<std::string> {"font Courier 10", "a4", "text ", "text ", "text ",

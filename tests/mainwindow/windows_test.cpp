@@ -2,6 +2,7 @@
 
 #include "mainwindow/artwork.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 
 #include <cmath>
@@ -34,6 +35,7 @@ private slots:
     void addResultReadsADecimalPointInADecimalCommaLocale();
     void drawHistoryListsAndPicksADate();
     void printerSelectionEnablesPrinting();
+    void printoutsArePreviewedUnlessPrintedDirectly();
     void ballPicturesFollowThePixelRatio();
 };
 
@@ -269,6 +271,48 @@ void WindowsTest::printerSelectionEnablesPrinting()
     QCOMPARE(form11->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(),
         QStringLiteral("Label Writer"));
     form11->close();
+}
+
+void WindowsTest::printoutsArePreviewedUnlessPrintedDirectly()
+{
+    Rig rig;
+    writeEntries(rig.todayFile(), {{1, 2, 4, 5, 6, 8}});
+    rig.start();
+    rig.printer.previewChoice = FakePrinter::PreviewChoice::Look;
+
+    // The list's preview first; nothing printed until the user says so.
+    rig.click("Command9");
+    QCOMPARE(rig.printer.previews.size(), size_t(1));
+    QCOMPARE(rig.printer.previews[0].name,
+        std::string("Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00"));
+    QCOMPARE(rig.printer.previews[0].ops.back().text, std::string(16, ' ') + "01 02 04 05 06 08");
+    QVERIFY(rig.printer.documents.empty());
+
+    // "Print directly", kept beside the printer's name, not in print.dat.
+    rig.trigger("mnuselprinter");
+    QWidget *form11 = Rig::window("Form11");
+    auto *direct = form11->findChild<QCheckBox *>(QStringLiteral("Check1"));
+    QCOMPARE(direct->text(), QStringLiteral("Print directly"));
+    QVERIFY(!direct->isChecked());
+    direct->setChecked(true);
+    clickIn(form11, "Command1");
+    QCOMPARE(readBytes(rig.file("printdirect.dat")), std::vector<uint8_t> {'1'});
+    QCOMPARE(readBytes(rig.file("print.dat")).size(), size_t(255));
+    rig.click("Command9");
+    QCOMPARE(rig.printer.previews.size(), size_t(1));
+    QCOMPARE(rig.printer.documents.size(), size_t(1));
+
+    // Shown as saved next time, and switched back off.
+    rig.trigger("mnuselprinter");
+    form11 = Rig::window("Form11");
+    direct = form11->findChild<QCheckBox *>(QStringLiteral("Check1"));
+    QVERIFY(direct->isChecked());
+    direct->setChecked(false);
+    clickIn(form11, "Command1");
+    QCOMPARE(readBytes(rig.file("printdirect.dat")), std::vector<uint8_t> {'0'});
+    rig.click("Command9");
+    QCOMPARE(rig.printer.previews.size(), size_t(2));
+    QCOMPARE(rig.printer.documents.size(), size_t(1));
 }
 
 void WindowsTest::ballPicturesFollowThePixelRatio()

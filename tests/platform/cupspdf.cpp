@@ -70,6 +70,23 @@ QString pdfText(const QString &pdf)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+QStringList pdfPageLines(const QString &pdf, int page)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+            QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    QStringList lines;
+    for (const QString &line :
+        QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const QString plain = line.simplified();
+        if (!plain.isEmpty())
+            lines << plain;
+    }
+    return lines;
+}
+
 QList<PdfWord> pdfWords(const QString &pdf)
 {
     QProcess p;

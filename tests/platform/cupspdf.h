@@ -15,6 +15,10 @@ QString waitForPdf(const QDateTime &since, int timeoutMs = 60000);
 // Text of a PDF as `pdftotext -layout` gives it.
 QString pdfText(const QString &pdf);
 
+// The lines of text on one page (from 1), each with its blanks run together,
+// empty lines left out.
+QStringList pdfPageLines(const QString &pdf, int page);
+
 struct PdfWord
 {
     QString text;

@@ -1,17 +1,33 @@
 #include "cupspdf.h"
 
-#include "core/printing.h"
 #include "platform/qtports.h"
 #include "platform/testing/fakes.h"
+#include "printing/previewdialog.h"
+#include "printing/printing.h"
+#include "printing/renderer.h"
 
 #include <QDir>
 #include <QPageLayout>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace pickwise;
+
+namespace {
+
+const bool printerSetUp = true;
+
+// Straight to the printer, as with "Print directly".
+PrintOutput direct(Printer &printer, Dialogs &dialogs)
+{
+    return {printer, dialogs, printerSetUp, true};
+}
+
+} // namespace
 
 class PrinterTest : public QObject
 {
@@ -21,6 +37,7 @@ private slots:
     void loadprinterFindsTheQueue();
     void printlistPrintsIndentedLinesAfterThreeEmptyOnes();
     void jobsCarryTheirNamesAndAreKeptApart();
+    void thePreviewShowsThePagesThatPrint();
     void aJobThePrinterCannotStartIsReported();
     void noPrinterInstalled();
 
@@ -54,7 +71,7 @@ void PrinterTest::printlistPrintsIndentedLinesAfterThreeEmptyOnes()
     QVERIFY(loadprinter(printer, PICKWISE_TEST_QUEUE));
     QtDialogs dialogs;
     const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
-    printlist({"01 02 03 04 05 06", "07 08 09 10 11 12"}, printer, dialogs, true);
+    printlist({"01 02 03 04 05 06", "07 08 09 10 11 12"}, "", direct(printer, dialogs));
 
     const QString pdf = testing::waitForPdf(since);
     QVERIFY2(!pdf.isEmpty(), "the queue wrote no PDF");
@@ -103,10 +120,8 @@ void PrinterTest::jobsCarryTheirNamesAndAreKeptApart()
     const std::string names[]
         = {documentName("printer test", {today.year(), today.month(), today.day()}, now),
             documentName("printer test", {today.year(), today.month(), today.day()}, now + 1)};
-    for (const std::string &name : names) {
-        printer.setDocumentName(name);
-        printlist({"01 02 03 04 05 06"}, printer, dialogs, true);
-    }
+    for (const std::string &name : names)
+        printlist({"01 02 03 04 05 06"}, name, direct(printer, dialogs));
     QVERIFY(dialogs.shown.empty());
     const QString first = testing::waitForPdfTitled(since, QString::fromStdString(names[0]));
     const QString second = testing::waitForPdfTitled(since, QString::fromStdString(names[1]));
@@ -117,19 +132,58 @@ void PrinterTest::jobsCarryTheirNamesAndAreKeptApart()
     QFile::remove(second);
 }
 
+void PrinterTest::thePreviewShowsThePagesThatPrint()
+{
+    if (expectNoPrinter())
+        return;
+    QtPrinter printer;
+    QVERIFY(loadprinter(printer, PICKWISE_TEST_QUEUE));
+    FakeDialogs dialogs;
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 150; ++i)
+        lines.push_back(std::to_string(1000 + i) + " 01 02 03 04 05 06");
+    const QDate today = QDate::currentDate();
+    const std::string name
+        = documentName("preview test", {today.year(), today.month(), today.day()},
+            QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
+    printlist(lines, name, {printer, dialogs, printerSetUp, false});
+
+    QPointer<printing::PreviewDialog> preview = printer.openPreview();
+    QVERIFY(preview);
+    const std::vector<printing::PlacedPage> shown = preview->shownPages();
+    QCOMPARE(preview->pageCount(), int(shown.size()));
+    QVERIFY(shown.size() >= 3);
+    preview->findChild<QPushButton *>(QStringLiteral("Print"))->click();
+    QVERIFY(dialogs.shown.empty());
+
+    // The queue's PDF holds the pages the preview showed, line for line.
+    const QString pdf = testing::waitForPdfTitled(since, QString::fromStdString(name));
+    QVERIFY2(!pdf.isEmpty(), "the queue kept no PDF with the job's name");
+    QCOMPARE(testing::pdfPages(pdf), int(shown.size()));
+    for (size_t page = 0; page < shown.size(); ++page) {
+        QStringList texts;
+        for (const printing::PlacedItem &item : shown[page])
+            if (!item.text.simplified().isEmpty())
+                texts << item.text.simplified();
+        QCOMPARE(testing::pdfPageLines(pdf, int(page + 1)), texts);
+    }
+    QFile::remove(pdf);
+}
+
 void PrinterTest::aJobThePrinterCannotStartIsReported()
 {
     QtPrinter printer;
     printer.setOutputFile(QStringLiteral("/nonexistent/folder/list.pdf"));
     FakeDialogs dialogs;
-    printlist({"01 02 03 04 05 06"}, printer, dialogs, true);
+    printlist({"01 02 03 04 05 06"}, "", direct(printer, dialogs));
     QCOMPARE(
         dialogs.texts(), std::vector<std::string> {printRefusedMessage(printer.currentPrinter())});
     // The next job starts afresh.
     QTemporaryDir dir;
     printer.setOutputFile(dir.filePath(QStringLiteral("list.pdf")));
     dialogs.clear();
-    printlist({"01 02 03 04 05 06"}, printer, dialogs, true);
+    printlist({"01 02 03 04 05 06"}, "", direct(printer, dialogs));
     QVERIFY(dialogs.shown.empty());
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("list.pdf"))).size() > 0);
 }
@@ -140,6 +194,20 @@ void PrinterTest::noPrinterInstalled()
         return;
     QtPrinter printer;
     QVERIFY(!loadprinter(printer, PICKWISE_TEST_QUEUE));
+    // Printing says so; the preview still shows the printout and saves it.
+    FakeDialogs dialogs;
+    const bool noPrinter = false;
+    printlist({"01 02 03 04 05 06"}, "", {printer, dialogs, noPrinter, true});
+    QCOMPARE(dialogs.texts(), std::vector<std::string> {printmsg::noPrinter});
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("list.pdf"));
+    dialogs.clear();
+    dialogs.answerFile(saved.toStdString());
+    printlist({"01 02 03 04 05 06"}, "", {printer, dialogs, noPrinter, false});
+    QVERIFY(printer.openPreview());
+    printer.openPreview()->findChild<QPushButton *>(QStringLiteral("SavePdf"))->click();
+    QVERIFY(dialogs.shown.empty());
+    QVERIFY(testing::pdfText(saved).contains(QLatin1String("01 02 03 04 05 06")));
 }
 
 QTEST_MAIN(PrinterTest)

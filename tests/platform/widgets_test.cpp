@@ -37,6 +37,7 @@ private slots:
     void typingIntoAPartOfTheDate();
     void pickerFitsEveryWeekdayAndMonth();
     void placedOverTheOwnerAndOnScreen();
+    void placedBesideTheOwner();
     void shownOverItsOwner();
 };
 
@@ -114,6 +115,38 @@ void WidgetsTest::placedOverTheOwnerAndOnScreen()
     };
     for (const auto &c : cases)
         QVERIFY2(placedFrame(c.owner, c.frame, screen) == c.placed, c.name);
+}
+
+void WidgetsTest::placedBesideTheOwner()
+{
+    const QRect screen(0, 0, 1366, 768);
+    const struct
+    {
+        const char *name;
+        QRect owner;
+        QSize frame;
+        bool fits;
+        QRect ownerPlaced, placed;
+    } cases[] = {
+        {"room on the right", {100, 200, 447, 345}, {780, 700}, true, {100, 200, 447, 345},
+            {547, 68, 780, 700}},
+        {"owner moved left", {460, 300, 447, 345}, {780, 600}, true, {139, 300, 447, 345},
+            {586, 168, 780, 600}},
+        {"level with the owner", {0, 50, 447, 345}, {780, 600}, true, {0, 50, 447, 345},
+            {447, 50, 780, 600}},
+        {"owner off the left edge", {-100, 0, 447, 345}, {780, 900}, true, {0, 0, 447, 345},
+            {447, 0, 780, 768}},
+        {"too wide together", {283, 62, 800, 645}, {780, 700}, false, {}, {}},
+    };
+    for (const auto &c : cases) {
+        QRect ownerPlaced, placed;
+        QVERIFY2(placedBeside(c.owner, c.frame, screen, ownerPlaced, placed) == c.fits, c.name);
+        if (!c.fits)
+            continue;
+        QVERIFY2(ownerPlaced == c.ownerPlaced, c.name);
+        QVERIFY2(placed == c.placed, c.name);
+        QVERIFY2(!ownerPlaced.intersects(placed) && screen.contains(placed), c.name);
+    }
 }
 
 void WidgetsTest::shownOverItsOwner()

@@ -4,11 +4,13 @@
 #include "tests/support/testsupport.h"
 
 #include <QLineEdit>
+
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
+#include <algorithm>
 
 using namespace pickwise;
 using namespace pickwise::testing;
@@ -73,7 +75,8 @@ private slots:
         QVERIFY(!r.w->settingschanged());
         QVERIFY(exists(r.calibFile()) && readBytes(r.calibFile()).empty());
         QVERIFY(exists(r.widthFile()) && readBytes(r.widthFile()).empty());
-        QCOMPARE(r.printer.ops, (std::vector<std::string> {"font Courier 10", "a4"}));
+        // Each printout carries its own page set-up; opening sets up nothing.
+        QVERIFY(r.printer.ops.empty());
 
         Rig noPrinter({}, {}, false);
         QVERIFY(!noPrinter.w->findChild<QPushButton *>("Command2")->isEnabled());
@@ -86,7 +89,7 @@ private slots:
         r.printer.ops.clear();
         r.click("Command2");
         QCOMPARE(r.dialogs.texts(), std::vector<std::string> {tickets::msg::testPrint});
-        const std::vector<std::string> plain = {"width 25",
+        const std::vector<std::string> plain = {"font Courier 10", "a4", "width 25",
             "line 3690.000 715.000 3840.000 715.000", "line 2970.000 1131.704 3120.000 1131.704",
             "line 2970.000 923.352 3120.000 923.352", "line 450.000 1131.704 600.000 1131.704",
             "width 25", "line 3330.000 3964.000 3480.000 3964.000",
@@ -103,8 +106,8 @@ private slots:
         r.printer.ops.clear();
         r.click("Command2");
         QCOMPARE(r.printer.ops.size(), plain.size());
-        QCOMPARE(r.printer.ops[0], std::string("width 15"));
-        QCOMPARE(r.printer.ops[2], std::string("line 2970.000 1187.704 3120.000 1187.704"));
+        QCOMPARE(r.printer.ops[2], std::string("width 15"));
+        QCOMPARE(r.printer.ops[4], std::string("line 2970.000 1187.704 3120.000 1187.704"));
         QVERIFY(readBytes(r.calibFile()).empty());
 
         // 3000 units move the pattern off the page: nothing is drawn.
@@ -113,7 +116,81 @@ private slots:
         r.printer.ops.clear();
         r.click("Command2");
         QCOMPARE(r.dialogs.lastText(), std::string(tickets::msg::correctionTooLarge));
-        QCOMPARE(r.printer.ops, std::vector<std::string> {"end"});
+        QVERIFY(r.printer.ops.empty());
+    }
+
+    void thePreviewFollowsTheSettingsAsTheyChange()
+    {
+        Rig r;
+        writeEntries(r.state.entryfile, {{1, 2, 3, 4, 5, 48}});
+        r.printer.previewChoice = FakePrinter::PreviewChoice::Look;
+        const auto firstMark = [&r] {
+            const PrintDocument &shown = r.printer.previews.back();
+            const auto line = std::find_if(shown.ops.begin(), shown.ops.end(),
+                [](const PrintOp &op) { return op.kind == PrintOp::Line; });
+            return line == shown.ops.end() ? tickets::Mark {-1, -1}
+                                           : tickets::Mark {line->x1, line->y1};
+        };
+        const auto moved = [](int lr, bool right, int n) {
+            return tickets::markPosition(
+                n, 1, tickets::correctionFor(lr, right, 0, false, tickets::calibrationUnit));
+        };
+
+        r.click("Command2");
+        QCOMPARE(r.printer.previews.size(), size_t(1));
+        QVERIFY(r.printer.ops.empty());
+        // The slip is drawn under the marks: eight boards of 49 boxes.
+        QCOMPARE(r.printer.previews[0].underlay.size(), size_t(8 * 50));
+        QCOMPARE(firstMark().x, moved(0, false, 1).x);
+
+        // Each change shows at once: the box emptied, "1", then "12" units.
+        r.type("Text1", QStringLiteral("12"));
+        QCOMPARE(r.printer.previews.size(), size_t(4));
+        QCOMPARE(firstMark().x, moved(12, false, 1).x);
+        r.click("Option1"); // Right
+        QCOMPARE(firstMark().x, moved(12, true, 1).x);
+        r.click("Option7");
+        QCOMPARE(r.printer.previews.back().ops[2], (PrintOp {PrintOp::Width, {}, 35}));
+        QVERIFY(r.printer.ops.empty());
+
+        // "Print Tickets" takes its place; it follows the directions shown but
+        // keeps the saved amounts (none here), as it prints.
+        r.click("Command5");
+        const size_t shown = r.printer.previews.size();
+        QCOMPARE(firstMark().x, tickets::wholeTwips(moved(0, true, 1)).x);
+        r.type("Text1", QStringLiteral("7"));
+        QCOMPARE(r.printer.previews.size(), shown + 2);
+        QCOMPARE(firstMark().x, tickets::wholeTwips(moved(0, true, 1)).x);
+        r.click("Option2");
+        QCOMPARE(firstMark().x, tickets::wholeTwips(moved(0, false, 1)).x);
+
+        // The preview goes when the window goes.
+        QVERIFY(r.printer.previewOpen());
+        r.dialogs.answer(false);
+        r.click("Command4");
+        QVERIFY(!r.printer.previewOpen());
+    }
+
+    void printingFromThePreviewOrDirectly()
+    {
+        // Print in the preview: printed, the preview closed, later edits draw
+        // nothing more.
+        Rig r;
+        r.click("Command2");
+        QCOMPARE(r.printer.previews.size(), size_t(1));
+        QCOMPARE(r.printer.documents.size(), size_t(1));
+        QVERIFY(!r.printer.previewOpen());
+        r.type("Text1", QStringLiteral("5"));
+        QCOMPARE(r.printer.previews.size(), size_t(1));
+        QCOMPARE(r.printer.documents.size(), size_t(1));
+
+        // "Print directly" chosen: no preview at all.
+        Rig direct;
+        writeBytes(direct.dir.file("printdirect.dat"), {'1'});
+        direct.click("Command3");
+        QVERIFY(direct.printer.previews.empty());
+        QCOMPARE(direct.printer.documents,
+            std::vector<std::string> {"Pickwise alignment print 2026-12-05 10-00-00"});
     }
 
     void ticketsUseTheSavedAmountsAndTheShownDirections()

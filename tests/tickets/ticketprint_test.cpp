@@ -2,13 +2,16 @@
 // PDF files: the marks are found again in the PDF and measured.
 #include "tests/platform/cupspdf.h"
 
-#include "core/printing.h"
 #include "platform/qtports.h"
 #include "platform/testing/fakes.h"
+#include "printing/previewdialog.h"
+#include "printing/printing.h"
+#include "printing/renderer.h"
 #include "tests/support/testsupport.h"
 #include "tickets/printuklotto.h"
 
 #include <QFile>
+
 #include <QImage>
 #include <QPageLayout>
 #include <QPointer>
@@ -18,6 +21,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 using namespace pickwise;
 
@@ -107,7 +112,21 @@ void TicketPrintTest::nineEntriesOnTwoSlips()
     QPointer<PrintUKLotto> window = new PrintUKLotto(state, platform);
     const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
     window->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
+    // The preview first: one slip a page, drawn for the printer it will print on.
+    QPointer<printing::PreviewDialog> preview = printer.openPreview();
+    QVERIFY(preview);
+    QCOMPARE(preview->pageCount(), 2);
+    const std::vector<printing::PlacedPage> shown = preview->shownPages();
+    QVERIFY(
+        shown == printing::layOut(preview->document(), *printer.printerFor(preview->document())));
+    const double resolution = preview->printer().resolution();
+    // The preview's page: where its printable area starts on the paper, in twips.
+    const QPointF printable
+        = QPointF(preview->printer().pageLayout().paintRectPixels(int(resolution)).topLeft()) * 1440
+        / resolution;
+    preview->findChild<QPushButton *>(QStringLiteral("Print"))->click();
     QVERIFY(dialogs.shown.empty());
+    QTRY_VERIFY(preview.isNull()); // printed: the preview has closed
     delete window;
 
     const QString pdf = testing::waitForPdf(since);
@@ -155,6 +174,24 @@ void TicketPrintTest::nineEntriesOnTwoSlips()
         QVERIFY2(std::abs((b.right - b.left) - tickets::dashLength) <= 2, where);
         QVERIFY2(std::abs((b.top + b.bottom) / 2.0 - y) <= 2, where);
         QVERIFY2(std::abs((b.bottom - b.top) - thickness) <= 2, where);
+
+        // The preview drew this mark where the printer put it, within a twip.
+        const auto drawn = std::min_element(shown[size_t(m.page - 1)].begin(),
+            shown[size_t(m.page - 1)].end(), [&](const auto &a, const auto &b) {
+                const auto off = [&](const printing::PlacedItem &item) {
+                    return std::hypot(item.line.x1() * 1440 / resolution + printable.x() - x,
+                        item.line.y1() * 1440 / resolution + printable.y() - y);
+                };
+                return off(a) < off(b);
+            });
+        const double drawnX = drawn->line.x1() * 1440 / resolution + printable.x();
+        const double drawnY = drawn->line.y1() * 1440 / resolution + printable.y();
+        const QByteArray previewed = where + " previewed at " + QByteArray::number(drawnX) + ","
+            + QByteArray::number(drawnY);
+        QVERIFY2(std::abs(drawnX - b.left) <= 1, previewed);
+        QVERIFY2(std::abs(drawnY - (b.top + b.bottom) / 2.0) <= 1, previewed);
+        QVERIFY2(std::abs(drawn->line.length() * 1440 / resolution - (b.right - b.left)) <= 1,
+            previewed);
     }
 
     // The second slip holds board A only.

@@ -1,7 +1,7 @@
 #include "tickets/ticketrules.h"
 
-#include "core/printing.h"
 #include "platform/testing/fakes.h"
+#include "printing/printing.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -59,12 +59,12 @@ TEST(TicketGeometry, MarkPositionsWithTheCalibrationInTwipsAndWholeTwips)
     }
 
     // The full-grid print moves ten times as far and marks all of boards A and H.
-    const PrintPlan grid = alignmentPlan(correctionFor(1, false, 1, true, alignmentUnit), 35);
-    ASSERT_EQ(grid.size(), 2u * 98 + 1);
-    EXPECT_EQ(grid[0].width, 35);
-    EXPECT_NEAR(grid[1].at.x, 3690 + 56, 1e-4);
-    EXPECT_NEAR(grid[1].at.y, 715 + 56, 1e-4);
-    EXPECT_NEAR(grid[99].at.y, 715 + 7 * 1083 + 56, 1e-4); // 1 on board H
+    const PrintDocument grid = alignmentPlan(correctionFor(1, false, 1, true, alignmentUnit), 35);
+    ASSERT_EQ(grid.ops.size(), 2u * 98);
+    EXPECT_EQ(grid.ops[0].size, 35);
+    EXPECT_NEAR(grid.ops[1].x1, 3690 + 56, 1e-4);
+    EXPECT_NEAR(grid.ops[1].y1, 715 + 56, 1e-4);
+    EXPECT_NEAR(grid.ops[99].y1, 715 + 7 * 1083 + 56, 1e-4); // 1 on board H
 }
 
 TEST(TicketPlans, EightBoardsToASlipAndNoBlankSlipAtTheEnd)
@@ -74,7 +74,7 @@ TEST(TicketPlans, EightBoardsToASlipAndNoBlankSlipAtTheEnd)
     for (const auto &[entries, slipCount] : {std::pair {8, 1}, {9, 2}, {17, 3}}) {
         SCOPED_TRACE(entries);
         FakePrinter printer;
-        replay(ticketPlan(entriesCounting(entries), {}, 25), printer);
+        printer.print(ticketPlan(entriesCounting(entries), {}, 25));
         std::vector<std::vector<std::string>> slips(1);
         for (const std::string &op : printer.ops) {
             if (op == "newpage")
@@ -115,21 +115,48 @@ TEST(TicketPlans, MarksOffThePageCancelThePrintBeforeDrawing)
         {"infinite amount", INFINITY, 11338, 16157, false},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        FakePrinter printer;
-        printer.width = c.width;
-        printer.height = c.height;
-        FakeDialogs dialogs;
-        const Correction corr = correctionFor(c.lr, true, 0, false, calibrationUnit);
-        EXPECT_EQ(printPlan(ticketPlan(entriesCounting(2), corr, 25), printer, dialogs), c.prints);
-        if (c.prints) {
-            EXPECT_TRUE(dialogs.shown.empty());
-            EXPECT_EQ(printer.ops.size(), 1u + 12u + 1u);
-        } else {
-            EXPECT_EQ(dialogs.texts(), std::vector<std::string> {msg::correctionTooLarge});
-            EXPECT_EQ(printer.ops, std::vector<std::string> {"end"});
+        for (const bool direct : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (direct ? ", printed directly" : ", previewed"));
+            FakePrinter printer;
+            printer.width = c.width;
+            printer.height = c.height;
+            FakeDialogs dialogs;
+            const bool printerok = true;
+            const Correction corr = correctionFor(c.lr, true, 0, false, calibrationUnit);
+            EXPECT_EQ(printPlan(ticketPlan(entriesCounting(2), corr, 25),
+                          {printer, dialogs, printerok, direct})
+                          .ok,
+                c.prints);
+            if (c.prints) {
+                EXPECT_TRUE(dialogs.shown.empty());
+                EXPECT_EQ(printer.ops.size(), 1u + 12u + 1u);
+            } else {
+                EXPECT_EQ(dialogs.texts(), std::vector<std::string> {msg::correctionTooLarge});
+                EXPECT_TRUE(printer.ops.empty());
+                EXPECT_TRUE(printer.previews.empty());
+            }
         }
     }
+}
+
+TEST(TicketPlans, AnOpenPreviewChangedOffThePageDoesNotPrint)
+{
+    FakePrinter printer;
+    printer.previewChoice = FakePrinter::PreviewChoice::Look;
+    FakeDialogs dialogs;
+    const bool printerok = true;
+    const OutputResult shown = printPlan(testPrintPlan({}, 25), {printer, dialogs, printerok});
+    ASSERT_TRUE(shown.preview);
+    // The calibration is changed while the preview shows; it follows, and its
+    // Print checks the slip as it now stands.
+    const PrintDocument moved
+        = testPrintPlan(correctionFor(3000, false, 0, false, calibrationUnit), 25);
+    ASSERT_TRUE(printer.updatePreview(*shown.preview, moved));
+    EXPECT_FALSE(shown.preview->print(moved));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string> {msg::correctionTooLarge});
+    EXPECT_TRUE(printer.ops.empty());
+    EXPECT_TRUE(shown.preview->print(printer.previews.front()));
+    EXPECT_EQ(printer.ops.size(), 2u + 8u + 1u);
 }
 
 TEST(TicketPrint, ARefusedJobIsSaidAndNotCountedAsPrinted)
@@ -138,7 +165,9 @@ TEST(TicketPrint, ARefusedJobIsSaidAndNotCountedAsPrinted)
     printer.current = "Slips";
     printer.refuses = true;
     FakeDialogs dialogs;
-    EXPECT_FALSE(printPlan(ticketPlan(entriesCounting(2), {}, 25), printer, dialogs));
+    const bool printerok = true;
+    EXPECT_FALSE(
+        printPlan(ticketPlan(entriesCounting(2), {}, 25), {printer, dialogs, printerok, true}).ok);
     EXPECT_EQ(dialogs.texts(), std::vector<std::string> {printRefusedMessage("Slips")});
 }
 
@@ -204,8 +233,10 @@ TEST(TicketPrinting, WidthCodeChoosesThePen)
         writeEntries(dir.file("Lotto05DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
         FakePrinter printer;
         FakeDialogs dialogs;
-        ASSERT_TRUE(
-            printTickets(dir.path(), dir.file("Lotto05DEC2026.lot"), true, printer, dialogs));
+        const bool printerok = true;
+        ASSERT_TRUE(printTickets(
+            dir.path(), dir.file("Lotto05DEC2026.lot"), "", {printer, dialogs, printerok})
+                        .ok);
         EXPECT_EQ(printer.ops[2], "width " + std::to_string(dots));
     }
 }

@@ -1,4 +1,4 @@
-#include "core/printing.h"
+#include "printing/printing.h"
 
 #include "core/fileio.h"
 
@@ -38,14 +38,14 @@ std::vector<uint8_t> savedPrinterBytes(std::vector<uint8_t> bytes, const std::st
 std::string readSavedPrinter(const std::string &apppath)
 {
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(joinPath(apppath, "print.dat"), bytes, true).empty())
+    if (!readFileBytes(joinPath(apppath, savedPrinterFileName), bytes, true).empty())
         return {};
     return savedPrinterFromBytes(bytes);
 }
 
 std::string writeSavedPrinter(const std::string &apppath, const std::string &deviceName)
 {
-    const std::string path = joinPath(apppath, "print.dat");
+    const std::string path = joinPath(apppath, savedPrinterFileName);
     std::vector<uint8_t> bytes;
     // Anything after the first record is kept as it was.
     readFileBytes(path, bytes, true);
@@ -75,12 +75,27 @@ bool loadprinter(Printer &printer, const std::string &savedName)
     return set;
 }
 
-void setupprinter(Printer &printer, bool printerok)
+bool readPrintDirectly(const std::string &apppath)
+{
+    const std::string path = joinPath(apppath, printDirectlyFileName);
+    std::vector<uint8_t> bytes;
+    if (!fileExists(path) || !readFileBytes(path, bytes, false).empty())
+        return false;
+    return !bytes.empty() && bytes[0] == '1';
+}
+
+std::string writePrintDirectly(const std::string &apppath, bool direct)
+{
+    return writeFileAtomic(
+        joinPath(apppath, printDirectlyFileName), {static_cast<uint8_t>(direct ? '1' : '0')});
+}
+
+void setupprinter(PrintDocument &doc, bool printerok)
 {
     if (!printerok)
         return;
-    printer.setFont("Courier", 10);
-    printer.setA4Portrait();
+    doc.font("Courier", 10);
+    doc.a4Portrait();
 }
 
 std::string documentName(const std::string &what, const Date &today, double secondsOfDay)
@@ -97,38 +112,27 @@ std::string documentName(const std::string &what, Clock &clock)
     return documentName(what, clock.today(), clock.timeOfDay());
 }
 
-std::string printRefusedMessage(const std::string &printerName)
+PrintDocument listDocument(const std::vector<std::string> &lines, bool printerok)
 {
-    const std::string printer
-        = printerName.empty() ? std::string("The printer") : "The printer " + printerName;
-    return printer
-        + " did not take the print job, so nothing was printed. Check that it is ready, or "
-          "choose another printer under File > Select Printer.";
-}
-
-bool finishDocument(Printer &printer, Dialogs &dialogs)
-{
-    if (printer.endDocument())
-        return true;
-    dialogs.message(printRefusedMessage(printer.currentPrinter()));
-    return false;
+    PrintDocument doc;
+    setupprinter(doc, printerok);
+    for (int i = 0; i < 3; ++i)
+        doc.text("");
+    for (const std::string &line : lines)
+        doc.text(std::string(16, ' ') + line);
+    return doc;
 }
 
 void printlist(
-    const std::vector<std::string> &lines, Printer &printer, Dialogs &dialogs, bool printerok)
+    const std::vector<std::string> &lines, const std::string &name, const PrintOutput &out)
 {
     if (lines.empty()) {
-        dialogs.message("There is no list to print!");
+        out.dialogs.message("There is no list to print!");
         return;
     }
-    dialogs.setBusy(true);
-    setupprinter(printer, printerok);
-    for (int i = 0; i < 3; ++i)
-        printer.printLine("");
-    for (const std::string &line : lines)
-        printer.printLine(std::string(16, ' ') + line);
-    dialogs.setBusy(false);
-    finishDocument(printer, dialogs);
+    PrintDocument doc = listDocument(lines, out.printerok);
+    doc.name = name;
+    output(doc, out);
 }
 
 } // namespace pickwise

@@ -2,8 +2,8 @@
 
 #include "core/dates.h"
 #include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/printer.h"
+#include "printing/document.h"
+#include "printing/output.h"
 
 #include <cstdint>
 #include <string>
@@ -12,7 +12,12 @@
 namespace pickwise {
 
 // print.dat: one 255-byte record, the device name padded with blanks.
+constexpr const char *savedPrinterFileName = "print.dat";
 constexpr int savedPrinterRecordSize = 255;
+// printdirect.dat: "1" when printouts go straight to the printer; missing,
+// empty or anything else shows each printout's preview first. A file of its
+// own, so print.dat keeps its format.
+constexpr const char *printDirectlyFileName = "printdirect.dat";
 
 // The saved name without surrounding blanks; the file is created empty when
 // missing, and an empty file gives "".
@@ -22,12 +27,18 @@ std::string savedPrinterFromBytes(const std::vector<uint8_t> &bytes);
 std::vector<uint8_t> savedPrinterBytes(std::vector<uint8_t> old, const std::string &deviceName);
 std::string writeSavedPrinter(const std::string &apppath, const std::string &deviceName);
 
+// Whether printouts skip the preview; a missing file is not created.
+bool readPrintDirectly(const std::string &apppath);
+// "" or the write error.
+std::string writePrintDirectly(const std::string &apppath, bool direct);
+
 // Makes the saved printer current when it is installed, otherwise the last
 // installed printer with a name; false when no printer could be set.
 bool loadprinter(Printer &printer, const std::string &savedName);
 
-// Courier 10 on A4 portrait, only when a printer was set up.
-void setupprinter(Printer &printer, bool printerok);
+// Courier 10 on A4 portrait, only when a printer was set up: the start of every
+// printout.
+void setupprinter(PrintDocument &doc, bool printerok);
 
 // A print job's name: what it is and when it was printed, to the second, so
 // that a printer queue shows what is printing and a PDF queue, which names its
@@ -38,15 +49,12 @@ std::string documentName(const std::string &what, const Date &today, double seco
 // The same for a document printed now.
 std::string documentName(const std::string &what, Clock &clock);
 
-// What the user is told when the printer did not take a document.
-std::string printRefusedMessage(const std::string &printerName);
-
-// Ends the document; when the printer did not take it, says so and returns
-// false.
-bool finishDocument(Printer &printer, Dialogs &dialogs);
-
 // The list printout: three empty lines, then every line indented by 16 blanks.
+PrintDocument listDocument(const std::vector<std::string> &lines, bool printerok);
+
+// Hands the list printout named name on (see output); an empty list only says
+// so.
 void printlist(
-    const std::vector<std::string> &lines, Printer &printer, Dialogs &dialogs, bool printerok);
+    const std::vector<std::string> &lines, const std::string &name, const PrintOutput &out);
 
 } // namespace pickwise

@@ -1,4 +1,4 @@
-#include "core/printing.h"
+#include "printing/printing.h"
 
 #include "platform/testing/fakes.h"
 #include "tests/support/testsupport.h"
@@ -53,7 +53,8 @@ TEST(PrintList, ThreeEmptyLinesThenIndentedLines)
 {
     FakePrinter printer;
     FakeDialogs dialogs;
-    printlist({"01 02 03 04 05 06", "07 08 09 10 11 12"}, printer, dialogs, true);
+    const bool printerok = true;
+    printlist({"01 02 03 04 05 06", "07 08 09 10 11 12"}, "", {printer, dialogs, printerok});
     const std::vector<std::string> expected {"font Courier 10", "a4", "text ", "text ", "text ",
         "text                 01 02 03 04 05 06", "text                 07 08 09 10 11 12", "end"};
     EXPECT_EQ(printer.ops, expected);
@@ -67,7 +68,8 @@ TEST(PrintList, ARefusedJobIsSaidOnce)
     printer.current = "Office";
     printer.refuses = true;
     FakeDialogs dialogs;
-    printlist({"01 02 03 04 05 06"}, printer, dialogs, true);
+    const bool printerok = true;
+    printlist({"01 02 03 04 05 06"}, "", {printer, dialogs, printerok});
     EXPECT_EQ(dialogs.texts(),
         std::vector<std::string> {"The printer Office did not take the print job, so nothing was "
                                   "printed. Check that it is ready, or choose another printer "
@@ -89,14 +91,15 @@ TEST(PrintList, EmptyListOnlySaysSo)
 {
     FakePrinter printer;
     FakeDialogs dialogs;
-    printlist({}, printer, dialogs, true);
+    const bool printerok = true;
+    printlist({}, "", {printer, dialogs, printerok});
     EXPECT_TRUE(printer.ops.empty());
     EXPECT_EQ(dialogs.texts(), std::vector<std::string> {"There is no list to print!"});
 }
 
 TEST(PrintList, NoPrinterSetUpLeavesTheSettingsAlone)
 {
-    FakePrinter printer;
-    setupprinter(printer, false);
-    EXPECT_TRUE(printer.ops.empty());
+    PrintDocument doc;
+    setupprinter(doc, false);
+    EXPECT_TRUE(doc.ops.empty());
 }
