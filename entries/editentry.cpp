@@ -73,7 +73,7 @@ void editEntry::change()
             "The entry could not be changed in the entry file (" + error + ").");
         return;
     }
-    m_main.replaceEntryLine(m_state.editpos - 1, editedLineText(entry));
+    m_main.replaceEntryLine(m_state.editpos - 1, winLineText(entry, ""));
     close();
 }
 

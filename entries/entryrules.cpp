@@ -100,14 +100,6 @@ std::string entryAt(const std::string &path, int k, Entry &entry)
     return {};
 }
 
-std::string editedLineText(const Entry &entry)
-{
-    std::string line;
-    for (int16_t n : entry)
-        line += twoDigitText(n) + " ";
-    return line;
-}
-
 ConstraintBoxes constraintBoxTexts(const SharedState &state)
 {
     ConstraintBoxes boxes;

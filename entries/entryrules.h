@@ -22,10 +22,6 @@ std::string typedEntry(const TypedBoxes &boxes, Entry &entry);
 // error text, empty on success.
 std::string entryAt(const std::string &path, int k, Entry &entry);
 
-// The line Edit Entry puts into the main window's list: every number two
-// digits wide and followed by a blank.
-std::string editedLineText(const Entry &entry);
-
 // The nine constraint boxes in slot order: must contain Text2..Text4, must not
 // contain Text5, Text6, Text7, Text9, Text10, Text11.
 using ConstraintBoxes = std::array<std::string, 9>;

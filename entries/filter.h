@@ -43,10 +43,6 @@ int markBySum(RecordFile &copy, const SumBand &band);
 // marked.
 int markDuplicates(RecordFile &copy, int level, const std::function<void(int)> &afterEntry = {});
 
-// The check list's text of an entry: every number two digits wide and followed
-// by a blank.
-std::string listLine(const Entry &numbers);
-
 // What the check list shows after a check: entries 1..E with their marks.
 struct Listing
 {

@@ -141,8 +141,8 @@ Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     Label10->setObjectName(QStringLiteral("Label10"));
     // A long status text must not widen the window from one check to the next.
     Label10->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    Label10->setMinimumWidth(
-        Label10->fontMetrics().horizontalAdvance(qs(historycheck::checkText("32767", 32767))));
+    Label10->setMinimumWidth(Label10->fontMetrics().horizontalAdvance(qs(
+        historycheck::checkText(std::to_string(RecordFile::maxRecords), RecordFile::maxRecords))));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setValue(0);

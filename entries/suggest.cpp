@@ -2,6 +2,7 @@
 
 #include "core/entryfiles.h"
 #include "core/numbers.h"
+#include "core/recordfile.h"
 #include "core/results.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace pickwise {
 namespace {
 
 constexpr int suggestionLimit = 2500;
-constexpr int entryFileLimit = 32767;
 // The balls of the game the suggestions are made for.
 constexpr int highestBall = 49;
 
@@ -162,9 +162,10 @@ SuggestRequest planSuggestions(double enterNo, bool totalMode, double shownCount
     }
     // Entry counts and record numbers are 16-bit: refuse before writing rather
     // than overflow part way through a run.
+    constexpr int entryFileLimit = RecordFile::maxRecords;
     if (enterNo > entryFileLimit || fileCount + wanted > entryFileLimit) {
-        request.message = "An entry file can hold at most 32767 entries. Please enter a smaller "
-                          "number in: Enter No box";
+        request.message = "An entry file can hold at most " + std::to_string(entryFileLimit)
+            + " entries. Please enter a smaller number in: Enter No box";
         return request;
     }
     request.count = static_cast<int>(wanted);

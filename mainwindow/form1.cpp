@@ -13,6 +13,7 @@
 #include "mainwindow/mainrules.h"
 #include "platform/damagecheck.h"
 #include "platform/widgets.h"
+#include "wheels/catalogue.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -300,9 +301,9 @@ void Form1::buildMenus()
     mnuWheelCreate = addItem(wheels, "mnuWheelCreate", "Create");
     QMenu *open = wheels->addMenu(QStringLiteral("Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
-    const auto &items = mainrules::wheelItems();
-    for (size_t i = 0; i < items.size(); ++i)
-        m_wheelOpen[i] = addItem(open, items[i].menuName, items[i].caption);
+    for (const wheels::WheelType &type : wheels::catalogue())
+        m_wheelOpen[static_cast<size_t>(type.code - 1)]
+            = addItem(open, type.menuName, type.menuCaption);
 
     QMenu *standing = menu("mnuStandE", "&Standing Entry");
     mnuSaveStand = addItem(standing, "mnuSaveStand", "Save As Standing Entry");
@@ -644,7 +645,7 @@ void Form1::deleteDraw()
     }
     if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
         return;
-    if (!m_platform.dialogs.askYesNo(mainmsg::reallyDeleteDraw, mainmsg::pickwiseTitle))
+    if (!m_platform.dialogs.askYesNo(mainmsg::reallyDeleteDraw, pickwiseTitle))
         return;
     const std::string error = results::deleteDraw(m_state.pathOf(resultsFile), m_state.drawpos);
     if (!error.empty()) {
@@ -883,7 +884,7 @@ void Form1::printTickets()
 
 void Form1::openWheel(int wheelno)
 {
-    const std::string name = mainrules::wheelFileName(wheelno);
+    const std::string name = wheels::entryFileName("Lotto", wheelno);
     if (name.empty())
         return;
     // A wheel that cannot be opened leaves the listed file on screen, so the
@@ -1002,7 +1003,7 @@ void Form1::statistics()
 void Form1::about()
 {
     if (m_about) {
-        m_about->setWindowTitle(text(mainmsg::pickwiseTitle));
+        m_about->setWindowTitle(text(pickwiseTitle));
         m_about->show();
         m_about->raise();
         m_about->activateWindow();
@@ -1014,7 +1015,7 @@ void Form1::about()
     m_about = w;
     // Closed means gone: the next request makes a new one.
     connect(w, &ChildWindow::closed, this, [this] { m_about = nullptr; });
-    showChild(w, text(mainmsg::pickwiseTitle), false, nullptr);
+    showChild(w, text(pickwiseTitle), false, nullptr);
 }
 
 void Form1::help()

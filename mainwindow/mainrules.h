@@ -62,17 +62,6 @@ std::string entryWindowCaption(const Date &date);
 // Delete's confirmation for one or several selected entries.
 std::string deleteQuestion(int selected);
 
-// The "Wheels" > "Open" items in menu order; item i has wheelno i + 1.
-struct WheelItem
-{
-    const char *menuName;
-    const char *caption;
-    const char *fileName;
-};
-const std::array<WheelItem, 10> &wheelItems();
-// The wheel's entry file name for wheelno 1..10, "" otherwise.
-std::string wheelFileName(int wheelno);
-
 } // namespace mainrules
 
 // The main window's own texts.
@@ -119,7 +108,6 @@ constexpr const char *nothingToFilter = "You have no entries displayed to filter
 constexpr const char *nothingForTickets = "You do not have any entries listed for ticket printing";
 constexpr const char *wheelNotCreated = "You have not yet created this 6 wheel for Lotto";
 constexpr const char *noPrinters = "No Printers Installed";
-constexpr const char *pickwiseTitle = "Pickwise";
 } // namespace mainmsg
 
 } // namespace pickwise

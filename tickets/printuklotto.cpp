@@ -1,5 +1,6 @@
 #include "tickets/printuklotto.h"
 
+#include "core/lines.h"
 #include "core/numbers.h"
 #include "core/printing.h"
 #include "platform/widgets.h"
@@ -238,8 +239,7 @@ void PrintUKLotto::printTickets()
 
 bool PrintUKLotto::aboutToClose()
 {
-    if (m_settingschanged
-        && m_platform.dialogs.askYesNo(tickets::msg::saveOnClose, tickets::msg::saveOnCloseTitle))
+    if (m_settingschanged && m_platform.dialogs.askYesNo(tickets::msg::saveOnClose, pickwiseTitle))
         saveSettings();
     // The window closes even when saving failed; the message has told why.
     return true;

@@ -170,7 +170,6 @@ constexpr const char *testPrint
       "successfully calibrated for printing.";
 constexpr const char *saveOnClose
     = "You have changed your settings, do you want to save the current displayed settings?";
-constexpr const char *saveOnCloseTitle = "Pickwise";
 } // namespace msg
 
 } // namespace pickwise::tickets

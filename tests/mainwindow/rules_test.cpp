@@ -147,20 +147,3 @@ TEST(Captions, BlankBeforeEachNumber)
     EXPECT_EQ(mainrules::addResultCaption({2003, 3, 5}), "Draw Result for  5/ 3/ 2003");
     EXPECT_EQ(mainrules::entryWindowCaption({2027, 1, 16}), "Lotto Entries for  16 JAN 2027");
 }
-
-TEST(WheelItems, EveryItemNamesItsOwnFile)
-{
-    // The menu name's digits and the file name's must agree ("mnu665" lists
-    // "Lotto-6-6-5.lot"): a mix-up would open another wheel's lines.
-    const auto &items = mainrules::wheelItems();
-    for (size_t i = 0; i < items.size(); ++i) {
-        const std::string menu = items[i].menuName;
-        const std::string file
-            = std::string("Lotto-") + menu[3] + "-" + menu[4] + "-" + menu[5] + ".lot";
-        EXPECT_EQ(mainrules::wheelFileName(static_cast<int>(i) + 1), file);
-        EXPECT_EQ(items[i].caption,
-            std::string("Guarantee Match ") + menu[5] + " if " + menu[4] + " Picked from Group");
-    }
-    EXPECT_EQ(mainrules::wheelFileName(0), "");
-    EXPECT_EQ(mainrules::wheelFileName(11), "");
-}

@@ -81,6 +81,22 @@ TEST(WheelCatalogue, AgreesWithTheShippedDefinitionFiles)
     EXPECT_EQ(pairs, 48);
 }
 
+TEST(WheelCatalogue, EveryMenuItemNamesItsOwnFile)
+{
+    // The menu name's digits and the file name's must agree ("mnu665" lists
+    // "Lotto-6-6-5.lot"): a mix-up would open another wheel's lines.
+    for (const WheelType &type : catalogue()) {
+        const std::string menu = type.menuName;
+        const std::string file
+            = std::string("Lotto-") + menu[3] + "-" + menu[4] + "-" + menu[5] + ".lot";
+        EXPECT_EQ(entryFileName("Lotto", type.code), file);
+        EXPECT_EQ(type.menuCaption,
+            std::string("Guarantee Match ") + menu[5] + " if " + menu[4] + " Picked from Group");
+    }
+    EXPECT_EQ(entryFileName("Lotto", 0), "");
+    EXPECT_EQ(entryFileName("Lotto", 11), "");
+}
+
 TEST(SuggestedBalls, MostDrawnFirstTiesToTheLowerBallAndTheBonusNeverCounts)
 {
     // 3 and 7 drawn twice, eight more once, in no order; bonus 9 would tie
