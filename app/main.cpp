@@ -10,7 +10,6 @@
 #include "entries/linkprocess.h"
 #include "fileops/form30.h"
 #include "fileops/form8.h"
-#include "mainwindow/apppath.h"
 #include "mainwindow/form1.h"
 #include "platform/platform.h"
 #include "platform/qtports.h"
@@ -27,7 +26,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     SharedState state;
-    state.apppath = apppathFrom(QCoreApplication::applicationDirPath().toStdString());
+    // The program's own files and the player's data both live beside the
+    // executable for now.
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    state.paths = DataPaths(programFolder, programFolder);
 
     QtDialogs dialogs;
     QtPrinter printer;
@@ -59,7 +61,7 @@ int main(int argc, char *argv[])
     form1.setChildFactory(
         ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform); });
     form1.setChildFactory(ChildKind::About, [&] { return new frmAbout(platform); });
-    form1.setHelpHandler([&] { about::showHelp(shell, dialogs, state.apppath); });
+    form1.setHelpHandler([&] { about::showHelp(shell, dialogs, state.paths.helpFile()); });
 
     form1.show();
     form1.start();

@@ -139,7 +139,7 @@ void BM_HistoryCheckWindow(benchmark::State &state)
 {
     const Installation &inst = installation();
     SharedState shared;
-    shared.apppath = inst.folder;
+    shared.paths = DataPaths(inst.folder, inst.folder);
     shared.entryfile = inst.entryfile;
     FakeDialogs dialogs;
     FakePrinter printer;

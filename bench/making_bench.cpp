@@ -41,7 +41,7 @@ void suggestIntoFile(benchmark::State &state)
     testing::TempDir dir;
     testing::writeHistory(dir.file("sa.rtl"), testing::makeHistory(historyDraws));
     SharedState shared;
-    shared.apppath = dir.path();
+    shared.paths = DataPaths(dir.path(), dir.path());
     shared.entryfile = dir.file("Lotto05DEC2026.lot");
     RealRandom random;
     for (auto _ : state) {

@@ -68,7 +68,7 @@ void mainWindowStartup(benchmark::State &state)
 {
     static const Installation inst;
     SharedState shared;
-    shared.apppath = inst.dir.path();
+    shared.paths = DataPaths(inst.dir.path(), inst.dir.path());
     FakeDialogs dialogs;
     FakePrinter printer;
     printer.printers = {"Office"};

@@ -52,7 +52,7 @@ struct MainWindow
     MainWindow()
     {
         testing::writeHistory(dir.file(resultsFileName), testing::makeHistory(2000));
-        state.apppath = dir.path();
+        state.paths = DataPaths(dir.path(), dir.path());
         printer.printers = {"Office"};
         form = std::make_unique<Form1>(state, platform);
         MainWindowLink &link = *form;

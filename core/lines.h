@@ -28,13 +28,10 @@ std::string datedEntryFileName(int day, int month, int year);
 
 enum class EntryFileKind { Dated, Standing, Wheel };
 
-// Told apart by plain substring tests on the whole path, as the main window
-// always has: "-" anywhere makes a wheel file, "Stand" a standing entry file.
+// Told apart by the file name alone, never the folders above it: a "-" in the
+// name makes a wheel file ("Lotto-6-6-5.lot"), "Stand" a standing entry file.
 bool isWheelFile(const std::string &path);
 bool isStandingFile(const std::string &path);
-
-constexpr const char *standingEntryName = "StandLT.lot";
-constexpr const char *resultsFileName = "sa.rtl";
 constexpr const char *applicationTitle = "Pickwise South Africa";
 // The short title: the About window's, and that of the questions that carry one.
 constexpr const char *pickwiseTitle = "Pickwise";

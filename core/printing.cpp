@@ -35,17 +35,16 @@ std::vector<uint8_t> savedPrinterBytes(std::vector<uint8_t> bytes, const std::st
     return bytes;
 }
 
-std::string readSavedPrinter(const std::string &apppath)
+std::string readSavedPrinter(const std::string &path)
 {
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(joinPath(apppath, "print.dat"), bytes, true).empty())
+    if (!readFileBytes(path, bytes, true).empty())
         return {};
     return savedPrinterFromBytes(bytes);
 }
 
-std::string writeSavedPrinter(const std::string &apppath, const std::string &deviceName)
+std::string writeSavedPrinter(const std::string &path, const std::string &deviceName)
 {
-    const std::string path = joinPath(apppath, "print.dat");
     std::vector<uint8_t> bytes;
     // Anything after the first record is kept as it was.
     readFileBytes(path, bytes, true);

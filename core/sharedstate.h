@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/damage.h"
+#include "core/datapaths.h"
 
 #include <array>
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace pickwise {
 // Arrays are 0-based: mustcontain[0] is slot 1, winballs[6] the bonus ball.
 struct SharedState
 {
-    std::string apppath; // installation folder, no trailing separator ("" for the root)
+    DataPaths paths; // the program folder (apppath) and the data folder
     std::string entryfile; // full path of the listed entry file, "" when none
     std::string drawfile; // full path of the results file, set by the draw lookup
     int16_t drawpos = 0; // record of the shown draw, 0 when none
@@ -35,7 +36,7 @@ struct SharedState
     int16_t infoball = 0;
 
     std::string wheelgame;
-    std::string wheelresults;
+    std::string wheelresults; // the results history the wheel group is suggested from
     int16_t maxball = 49;
     std::string wheeltitle;
 
@@ -52,8 +53,6 @@ struct SharedState
     // The record files with a damaged count the user chose to leave as they
     // are in this run; every window consults it before writing one.
     DamageRegister damage;
-
-    std::string pathOf(const std::string &name) const;
 };
 
 } // namespace pickwise

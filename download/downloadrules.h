@@ -20,7 +20,6 @@ enum DlState : int16_t {
 };
 
 constexpr const char *gameWord = "Lotto";
-constexpr const char *backupFileName = "temp.rtl";
 constexpr const char *serverPath = "/dwnld/";
 
 // The largest history the program can hold: as many draws as a record file

@@ -145,7 +145,7 @@ void RDL::Command1_Click()
 {
     if (m_busy)
         return;
-    const std::string history = m_state.pathOf(resultsFileName);
+    const std::string history = m_state.paths.results();
     if (!mayWrite(m_state, m_platform.dialogs, history, RecordKind::Results)) {
         setStatus(std::string(download::noConnectionStatus) + "\n"
             + download::failureLines(history, "its count is damaged and was left as it is"));
@@ -168,7 +168,7 @@ void RDL::Command1_Click()
     }
 
     m_job = std::make_unique<download::DownloadJob>(
-        m_state.apppath, resultsFileName, url().toStdString());
+        m_state.paths.results(), m_state.paths.resultsBackup(), url().toStdString());
     setProgress(0);
     const std::string error = m_job->begin();
     if (!error.empty()) {

@@ -11,10 +11,6 @@
 
 namespace pickwise::filter {
 
-// The working copy of the entry file; the entry file itself changes only when
-// the checked entries are removed.
-constexpr const char *workingCopyName = "temp.lot";
-
 // ball(7), unused by entries, marks an entry of the working copy for removal.
 constexpr int16_t removalMark = -1;
 inline bool isMarked(const BallRecord &record)

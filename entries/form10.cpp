@@ -139,7 +139,7 @@ Form10::Form10(SharedState &state, Platform &platform, QWidget *parent)
 
 std::string Form10::copyPath() const
 {
-    return m_state.pathOf(filter::workingCopyName);
+    return m_state.paths.filterCopy();
 }
 
 int Form10::level() const

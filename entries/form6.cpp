@@ -160,7 +160,7 @@ Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     // Form_Load: from the earliest draw to today.
     const Date today = m_platform.clock.today();
     std::vector<BallRecord> draws;
-    results::readAll(m_state.pathOf(resultsFileName), draws);
+    results::readAll(m_state.paths.results(), draws);
     if (!draws.empty()) {
         const BallRecord &firstDraw = draws.front();
         DTPicker1->setDate(toQDate({firstDraw.year, firstDraw.month, firstDraw.day}));
@@ -246,7 +246,7 @@ void Form6::check()
     }
 
     std::vector<BallRecord> draws;
-    std::string error = results::readAll(m_state.pathOf(resultsFileName), draws);
+    std::string error = results::readAll(m_state.paths.results(), draws);
     if (!error.empty()) {
         m_platform.dialogs.message("The results file could not be read. " + error);
         setIdle(true);

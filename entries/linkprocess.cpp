@@ -47,8 +47,7 @@ LinkProcess::LinkProcess(
     layout->addWidget(Command3);
 
     // Form_Load
-    Frame1->setTitle(
-        qs(optimiser::frameCaption(results::drawCount(m_state.pathOf(resultsFileName)))));
+    Frame1->setTitle(qs(optimiser::frameCaption(results::drawCount(m_state.paths.results()))));
     Command2->setEnabled(false);
     DTPicker1->setDate(toQDate(m_platform.clock.today()));
 
@@ -71,7 +70,7 @@ void LinkProcess::processRange()
     Command2->setEnabled(false);
 
     std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_state.pathOf(resultsFileName), draws);
+    const std::string error = results::readAll(m_state.paths.results(), draws);
     if (!error.empty()) {
         m_platform.dialogs.message("The results file could not be read. " + error);
         return;
@@ -96,7 +95,7 @@ void LinkProcess::createEntries()
     if (m_main.entriesDate() == date)
         m_state.optimiserwroteshown = true;
 
-    RecordFile file(m_state.pathOf(datedEntryFileName(date.day, date.month, date.year)));
+    RecordFile file(m_state.paths.datedEntries(date));
     if (!mayWrite(m_state, m_platform.dialogs, file.path(), RecordKind::Entries))
         return;
     std::string error = file.load();

@@ -243,7 +243,7 @@ SuggestOutcome suggestentries(
 {
     SuggestOutcome outcome;
     std::vector<BallRecord> draws;
-    std::string error = results::readAll(state.pathOf(resultsFileName), draws);
+    std::string error = results::readAll(state.paths.results(), draws);
     if (!error.empty()) {
         outcome.end = SuggestOutcome::End::ReadFailed;
         outcome.message = "The results file could not be read (" + error + ").";

@@ -62,7 +62,7 @@ struct SuggestOutcome
 };
 
 // Generates up to n entries for state.entryfile from the history in
-// state.apppath, honouring the constraint set, which is checked first; every
+// the data folder, honouring the constraint set, which is checked first; every
 // accepted entry is appended to the file at once. A Cancel counts only once the
 // run has started. enterNo is the "Enter No" value as typed. The history
 // and the entries are read once; accepted entries join both the file and the

@@ -49,7 +49,7 @@ Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     setObjectName(QStringLiteral("Form30"));
     setWindowTitle(QStringLiteral("Import Txt File"));
 
-    m_files = new FileList(m_state.apppath, ".txt", this);
+    m_files = new FileList(m_state.paths.dataFolder(), ".txt", this);
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("List2"));
     m_contents->setFont(listFont());
@@ -129,7 +129,7 @@ void Form30::view()
         return;
     }
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(m_state.pathOf(name.toStdString()), bytes, false).empty())
+    if (!readFileBytes(m_state.paths.chosen(name.toStdString()), bytes, false).empty())
         return;
     for (const std::string &field : importtxt::readFields(std::string(bytes.begin(), bytes.end())))
         m_contents->addItem(qs(field));
@@ -143,7 +143,7 @@ void Form30::validateFile()
         return;
     }
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(m_state.pathOf(name.toStdString()), bytes, false).empty()) {
+    if (!readFileBytes(m_state.paths.chosen(name.toStdString()), bytes, false).empty()) {
         m_platform.dialogs.message("Your txt file is not valid");
         return;
     }
@@ -156,7 +156,7 @@ void Form30::validateFile()
 
     const Date date = toDate(m_date->date());
     const std::string datedName = datedEntryFileName(date.day, date.month, date.year);
-    m_importfile = m_state.pathOf(datedName);
+    m_importfile = m_state.paths.datedEntries(date);
     if (!mayWrite(m_state, m_platform.dialogs, m_importfile, RecordKind::Entries))
         return;
     RecordFile target(m_importfile);

@@ -26,7 +26,7 @@ Form8::Form8(SharedState &state, Platform &platform, QWidget *parent)
     hint->setWordWrap(true);
     auto *caption = new QLabel(QStringLiteral("Contents/Entries"), this);
     caption->setObjectName(QStringLiteral("Label2"));
-    m_files = new FileList(m_state.apppath, ".lot", this);
+    m_files = new FileList(m_state.paths.dataFolder(), ".lot", this);
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("List2"));
     m_contents->setFont(listFont());
@@ -79,7 +79,7 @@ void Form8::viewandcreate()
     }
     std::vector<uint8_t> bytes;
     // Viewing never creates a file that is not there.
-    readFileBytes(m_state.pathOf(name.toStdString()), bytes, false);
+    readFileBytes(m_state.paths.chosen(name.toStdString()), bytes, false);
     m_contents->clear();
     for (const std::string &line : filedeletion::viewLines(bytes, name.toStdString()))
         m_contents->addItem(qs(line));
@@ -92,7 +92,7 @@ void Form8::deleteFile()
         m_platform.dialogs.message("You have not selected a file for deletion");
         return;
     }
-    const std::string path = m_state.pathOf(name.toStdString());
+    const std::string path = m_state.paths.chosen(name.toStdString());
     if (path == m_state.entryfile) {
         m_platform.dialogs.message(
             "You cannot delete this file, you currently have it opened in the main program");

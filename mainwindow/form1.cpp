@@ -40,8 +40,6 @@ namespace pickwise {
 
 namespace {
 
-constexpr const char *resultsFile = "sa.rtl";
-
 QString text(const char *s)
 {
     return QString::fromUtf8(s);
@@ -377,7 +375,8 @@ void Form1::start()
     }
     m_state.wheelno = 0;
     hideBalls();
-    m_state.printerok = loadprinter(m_platform.printer, readSavedPrinter(m_state.apppath));
+    m_state.printerok
+        = loadprinter(m_platform.printer, readSavedPrinter(m_state.paths.savedPrinter()));
     Command9->setEnabled(m_state.printerok);
     Command10->setEnabled(m_state.printerok);
     Text3->setText(QStringLiteral("0"));
@@ -407,7 +406,7 @@ void Form1::drawDateChange()
 {
     clearWinningLines();
     hideBalls();
-    m_state.drawfile = m_state.pathOf(resultsFile);
+    m_state.drawfile = m_state.paths.results();
     reviewFile(m_state, m_platform.dialogs, m_state.drawfile, RecordKind::Results);
     std::vector<BallRecord> draws;
     const std::string error = results::readAll(m_state.drawfile, draws);
@@ -451,7 +450,7 @@ void Form1::stepDraw(int step)
 {
     // Read afresh: the buttons may be older than the file.
     std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_state.pathOf(resultsFile), draws);
+    const std::string error = results::readAll(m_state.paths.results(), draws);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
         return;
@@ -474,8 +473,7 @@ void Form1::entriesDateChange()
     Command3->hide();
     DTPicker2->show();
     m_state.wheelno = 0;
-    const Date d = toDate(DTPicker2->date());
-    m_state.entryfile = m_state.pathOf(datedEntryFileName(d.day, d.month, d.year));
+    m_state.entryfile = m_state.paths.datedEntries(toDate(DTPicker2->date()));
     const std::string error = listEntries(m_state.entryfile);
     if (!error.empty())
         m_platform.dialogs.message(error);
@@ -622,7 +620,7 @@ void Form1::addDraw()
         m_platform.dialogs.message(mainmsg::drawExists);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.paths.results(), RecordKind::Results))
         return;
     if (!isWednesdayOrSaturday(drawDate()) && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
         return;
@@ -643,11 +641,11 @@ void Form1::deleteDraw()
             return;
         }
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.pathOf(resultsFile), RecordKind::Results))
+    if (!mayWrite(m_state, m_platform.dialogs, m_state.paths.results(), RecordKind::Results))
         return;
     if (!m_platform.dialogs.askYesNo(mainmsg::reallyDeleteDraw, pickwiseTitle))
         return;
-    const std::string error = results::deleteDraw(m_state.pathOf(resultsFile), m_state.drawpos);
+    const std::string error = results::deleteDraw(m_state.paths.results(), m_state.drawpos);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
         return;
@@ -793,7 +791,7 @@ void Form1::historyCheck()
         m_platform.dialogs.message(mainmsg::nothingForHistory);
         return;
     }
-    if (results::drawCount(m_state.pathOf(resultsFile)) == 0) {
+    if (results::drawCount(m_state.paths.results()) == 0) {
         m_platform.dialogs.message(mainmsg::noResultsForHistory);
         return;
     }
@@ -811,7 +809,7 @@ void Form1::saveStanding()
         m_platform.dialogs.message(mainmsg::nothingToStand);
         return;
     }
-    const std::string standing = m_state.pathOf(standingEntryName);
+    const std::string standing = m_state.paths.standingEntries();
     if (!mayWrite(m_state, m_platform.dialogs, standing, RecordKind::Entries))
         return;
     if (fileExists(standing) && !m_platform.dialogs.askYesNo(mainmsg::overwriteStanding))
@@ -826,7 +824,7 @@ void Form1::saveStanding()
 
 void Form1::openStanding()
 {
-    const std::string standing = m_state.pathOf(standingEntryName);
+    const std::string standing = m_state.paths.standingEntries();
     if (!fileExists(standing)) {
         m_platform.dialogs.message(mainmsg::noStanding);
         return;
@@ -891,7 +889,7 @@ void Form1::openWheel(int wheelno)
     // number goes back to the one that matches it.
     const int16_t before = m_state.wheelno;
     m_state.wheelno = static_cast<int16_t>(wheelno);
-    if (!open6wheel(m_state.pathOf(name)) && isWheelFile(m_state.entryfile))
+    if (!open6wheel(m_state.paths.wheelEntries(name)) && isWheelFile(m_state.entryfile))
         m_state.wheelno = before;
 }
 
@@ -927,7 +925,7 @@ void Form1::wheelCreate()
         return;
     dropemptyfile();
     m_state.wheelgame = "Lotto";
-    m_state.wheelresults = resultsFile;
+    m_state.wheelresults = m_state.paths.results();
     m_state.maxball = 49;
     m_state.wheeltitle = "Lotto";
     if (ChildWindow *w = make(ChildKind::WheelCreate))

@@ -34,7 +34,7 @@ Form11::Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     buttons->addWidget(Command1);
     layout->addLayout(buttons);
 
-    const std::string saved = readSavedPrinter(m_state.apppath);
+    const std::string saved = readSavedPrinter(m_state.paths.savedPrinter());
     std::vector<std::string> names;
     int chosen = 0;
     if (m_platform.printer.installedPrinters(names)) {
@@ -64,7 +64,7 @@ bool Form11::aboutToClose()
             continue;
         if (!m_platform.printer.setCurrentPrinter(name))
             continue;
-        const std::string error = writeSavedPrinter(m_state.apppath, name);
+        const std::string error = writeSavedPrinter(m_state.paths.savedPrinter(), name);
         if (!error.empty())
             m_platform.dialogs.message(error);
         if (!m_state.printerok) {

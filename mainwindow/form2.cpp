@@ -68,8 +68,7 @@ void Form2::add()
     case mainrules::DrawInput::Valid:
         break;
     }
-    const std::string error
-        = results::insertDraw(m_state.pathOf(resultsFileName), m_main.drawDate(), draw);
+    const std::string error = results::insertDraw(m_state.paths.results(), m_main.drawDate(), draw);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
         return;

@@ -45,7 +45,7 @@ Form3::Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
 
     Command2->setEnabled(m_state.printerok);
     std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_state.pathOf(resultsFileName), draws);
+    const std::string error = results::readAll(m_state.paths.results(), draws);
     if (!error.empty())
         m_platform.dialogs.message(error);
     QStringList lines;

@@ -1,6 +1,5 @@
 #include "stats/history.h"
 
-#include "core/lines.h"
 #include "core/results.h"
 
 namespace pickwise::stats {
@@ -8,7 +7,7 @@ namespace pickwise::stats {
 std::vector<BallRecord> loadHistory(const SharedState &state, Dialogs &dialogs)
 {
     std::vector<BallRecord> draws;
-    const std::string error = results::readAll(state.pathOf(resultsFileName), draws);
+    const std::string error = results::readAll(state.paths.results(), draws);
     if (!error.empty()) {
         dialogs.message(error);
         draws.clear();

@@ -146,7 +146,7 @@ PrintUKLotto::PrintUKLotto(SharedState &state, Platform &platform, QWidget *pare
 void PrintUKLotto::showSavedSettings()
 {
     tickets::SavedSettings saved;
-    const std::string error = tickets::loadSettings(m_state.apppath, saved);
+    const std::string error = tickets::loadSettings(m_state.paths, saved);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
     } else {
@@ -195,7 +195,7 @@ tickets::Correction PrintUKLotto::displayedCorrection(double unit) const
 bool PrintUKLotto::saveSettings()
 {
     std::string error;
-    switch (tickets::saveSettings(m_state.apppath, displayedSettings(), error)) {
+    switch (tickets::saveSettings(m_state.paths, displayedSettings(), error)) {
     case tickets::SaveOutcome::Saved:
         m_settingschanged = false;
         return true;
@@ -233,7 +233,7 @@ void PrintUKLotto::printTickets()
     m_platform.printer.setDocumentName(documentName(
         "play slips " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
         m_platform.clock));
-    tickets::printTickets(m_state.apppath, m_state.entryfile, m_state.printerok, m_platform.printer,
+    tickets::printTickets(m_state.paths, m_state.entryfile, m_state.printerok, m_platform.printer,
         m_platform.dialogs, Option1->isChecked(), Option3->isChecked());
 }
 

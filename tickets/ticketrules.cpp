@@ -150,23 +150,22 @@ std::optional<bool> directionFromFlag(int16_t flag)
     return std::nullopt;
 }
 
-std::string loadSettings(const std::string &apppath, SavedSettings &out)
+std::string loadSettings(const DataPaths &paths, SavedSettings &out)
 {
     out = SavedSettings {};
     std::vector<uint8_t> bytes;
-    std::string error = readFileBytes(joinPath(apppath, calibrationFileName), bytes, true);
+    std::string error = readFileBytes(paths.calibration(), bytes, true);
     if (!error.empty())
         return error;
     out.calib = CalibRecord::unpack(bytes);
-    error = readFileBytes(joinPath(apppath, widthFileName), bytes, true);
+    error = readFileBytes(paths.lineWidth(), bytes, true);
     if (!error.empty())
         return error;
     out.widthcode = unpackWidthCode(bytes);
     return {};
 }
 
-SaveOutcome saveSettings(
-    const std::string &apppath, const DisplayedSettings &shown, std::string &error)
+SaveOutcome saveSettings(const DataPaths &paths, const DisplayedSettings &shown, std::string &error)
 {
     error.clear();
     CalibRecord calib;
@@ -175,8 +174,8 @@ SaveOutcome saveSettings(
     calib.moveright = shown.right ? -1 : 0;
     calib.moveup = shown.up ? -1 : 0;
 
-    const std::string calibPath = joinPath(apppath, calibrationFileName);
-    const std::string widthPath = joinPath(apppath, widthFileName);
+    const std::string calibPath = paths.calibration();
+    const std::string widthPath = paths.lineWidth();
     std::vector<uint8_t> oldCalib;
     std::vector<uint8_t> oldWidth;
     error = readFileBytes(calibPath, oldCalib, true);
@@ -321,12 +320,12 @@ bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs)
     return true;
 }
 
-bool printTickets(const std::string &apppath, const std::string &entryfile, bool printerok,
+bool printTickets(const DataPaths &paths, const std::string &entryfile, bool printerok,
     Printer &printer, Dialogs &dialogs, std::optional<bool> shownRight, std::optional<bool> shownUp)
 {
     setupprinter(printer, printerok);
     SavedSettings saved;
-    std::string error = loadSettings(apppath, saved);
+    std::string error = loadSettings(paths, saved);
     std::vector<Entry> entries;
     if (error.empty() && !entryfile.empty())
         error = entryfiles::list(entryfile, entries);

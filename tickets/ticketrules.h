@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datapaths.h"
 #include "core/lines.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -56,9 +57,6 @@ struct CalibRecord
 constexpr int widthRecordSize = 2;
 int16_t unpackWidthCode(const std::vector<uint8_t> &bytes);
 
-constexpr const char *calibrationFileName = "nprnt.dat";
-constexpr const char *widthFileName = "nlnwdth.dat";
-
 enum class LineWidth { Thin = 1, Recommended = 2, Thick = 3 };
 
 // 0 and anything outside 1..3 mean Recommended.
@@ -76,8 +74,9 @@ struct SavedSettings
     int16_t widthcode = 0;
 };
 
-// Reads both files, creating each empty when it is missing. "" or an error text.
-std::string loadSettings(const std::string &apppath, SavedSettings &out);
+// Reads both files (nprnt.dat and nlnwdth.dat in the data folder), creating each
+// empty when it is missing. "" or an error text.
+std::string loadSettings(const DataPaths &paths, SavedSettings &out);
 
 // The settings as the window displays them.
 struct DisplayedSettings
@@ -95,7 +94,7 @@ enum class SaveOutcome { Saved, OutOfRange, WriteFailed };
 // write nothing; when the second file cannot be written the first is put back,
 // so a failure never leaves half the settings saved. error gets the write error.
 SaveOutcome saveSettings(
-    const std::string &apppath, const DisplayedSettings &shown, std::string &error);
+    const DataPaths &paths, const DisplayedSettings &shown, std::string &error);
 
 // Pattern shift in twips, kept in single precision as the calibration always was.
 struct Correction
@@ -155,7 +154,7 @@ bool printPlan(const PrintPlan &plan, Printer &printer, Dialogs &dialogs);
 // entryfile. The directions are those the window shows when given (after
 // opening or "Get Settings" they are the saved ones), else the saved ones.
 // Reports a read failure and prints nothing then.
-bool printTickets(const std::string &apppath, const std::string &entryfile, bool printerok,
+bool printTickets(const DataPaths &paths, const std::string &entryfile, bool printerok,
     Printer &printer, Dialogs &dialogs, std::optional<bool> shownRight = {},
     std::optional<bool> shownUp = {});
 

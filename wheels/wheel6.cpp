@@ -68,7 +68,7 @@ wheel6::wheel6(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     // again below once it does.
     m_options->button(1)->setChecked(true);
 
-    m_state.drawfile = m_state.pathOf(m_state.wheelresults);
+    m_state.drawfile = m_state.wheelresults;
     std::vector<BallRecord> draws;
     const std::string error = results::readAll(m_state.drawfile, draws);
     // Without the history every suggested ball is a random one; the note
@@ -236,7 +236,7 @@ void wheel6::layOutGroup()
 void wheel6::saveWheel()
 {
     wheels::SaveWheelInput input;
-    input.apppath = m_state.apppath;
+    input.paths = m_state.paths;
     input.wheelgame = m_state.wheelgame;
     input.wheeltype = m_wheeltype;
     input.ballcount = m_ballcount;
@@ -246,7 +246,7 @@ void wheel6::saveWheel()
     input.entriesText = m_entries->text().toStdString();
 
     const std::string target
-        = joinPath(m_state.apppath, wheels::entryFileName(m_state.wheelgame, m_wheeltype));
+        = m_state.paths.wheelEntries(wheels::entryFileName(m_state.wheelgame, m_wheeltype));
     if (!mayWrite(m_state, m_platform.dialogs, target, RecordKind::Entries))
         return;
     const bool listed = m_state.wheelno == m_wheeltype;

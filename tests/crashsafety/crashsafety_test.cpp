@@ -185,7 +185,7 @@ void CrashSafetyTest::saveStanding()
 {
     Rig rig;
     writeEntries(rig.todayFile(), disjointEntries(20));
-    const std::string standing = rig.file(standingEntryName);
+    const std::string standing = rig.file("StandLT.lot");
     writeEntries(standing, disjointEntries(5));
     const auto before = readBytes(standing);
     rig.start();
@@ -268,7 +268,7 @@ void CrashSafetyTest::wheelSave()
     const auto before = readBytes(wheelFile);
 
     wheels::SaveWheelInput input;
-    input.apppath = dir.path();
+    input.paths = DataPaths(dir.path(), dir.path());
     input.wheelgame = "Lotto";
     input.wheeltype = 1;
     input.ballcount = 7;
@@ -329,7 +329,7 @@ void CrashSafetyTest::downloadInstall()
     const auto body = bytesOf(makeHistory(12));
 
     const QStringList files = namesIn(dir.path());
-    download::DownloadJob job(dir.path());
+    download::DownloadJob job(dir.file("sa.rtl"), dir.file("temp.rtl"));
     QCOMPARE(job.begin(), std::string());
     QVERIFY(job.startBody(200, "200 OK", true, std::to_string(body.size())));
     QVERIFY(job.addPiece(body));
@@ -357,8 +357,8 @@ void CrashSafetyTest::calibrationSave()
     auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
     const std::vector<uint8_t> oldCalib {5, 0, 0, 0, 7, 0, 0, 0};
     const std::vector<uint8_t> oldWidth {3, 0};
-    writeBytes(dir.file(tickets::calibrationFileName), oldCalib);
-    writeBytes(dir.file(tickets::widthFileName), oldWidth);
+    writeBytes(dir.file("nprnt.dat"), oldCalib);
+    writeBytes(dir.file("nlnwdth.dat"), oldWidth);
 
     PrintUKLotto form(state, platform);
     auto *lr = form.findChild<QLineEdit *>(QStringLiteral("Text1"));
@@ -369,8 +369,8 @@ void CrashSafetyTest::calibrationSave()
         FileSizeLimit full(4);
         form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     }
-    QCOMPARE(readBytes(dir.file(tickets::calibrationFileName)), oldCalib);
-    QCOMPARE(readBytes(dir.file(tickets::widthFileName)), oldWidth);
+    QCOMPARE(readBytes(dir.file("nprnt.dat")), oldCalib);
+    QCOMPARE(readBytes(dir.file("nlnwdth.dat")), oldWidth);
     QCOMPARE(dialogs.texts().size(), size_t(1));
     QVERIFY(startsWith(dialogs.lastText(), "Cannot write"));
     QCOMPARE(namesIn(dir.path()), files);

@@ -281,7 +281,7 @@ void DamageWindowsTest::otherWindowsWriteNothingToADeclinedFile()
                               "02 03 04 05 06 07\n";
     writeBytes(dir.file("wheels/6-6-6-7.whl"), {lines.begin(), lines.end()});
     state.wheelgame = state.wheeltitle = "Lotto";
-    state.wheelresults = "sa.rtl";
+    state.wheelresults = state.paths.results();
     state.drawfile = dir.file("sa.rtl");
     wheel6 wheels(state, platform, main);
     dialogs.clear();

@@ -110,7 +110,7 @@ struct Harness
         const QByteArray local = history(localDraws);
         before.assign(local.begin(), local.end());
         writeBytes(dir.file("sa.rtl"), before);
-        state.apppath = dir.path();
+        state.paths = DataPaths(dir.path(), dir.path());
         window = new RDL(state, platform);
         window->setBaseUrl(
             QStringLiteral("http://127.0.0.1:%1").arg(port ? port : server.tcp.serverPort()));

@@ -112,7 +112,7 @@ void CheckingWindowsTest::historyCheckFillsListsAndTotalsThenEmptyRanges()
     click(form, "Command2");
     QCOMPARE(in.dialogs.texts(), Texts({"Your start date must be before your end date"}));
 
-    removeFile(in.state.pathOf("sa.rtl"));
+    removeFile(in.state.paths.results());
     in.dialogs.clear();
     setDate(form, "DTPicker1", QDate(2003, 1, 1));
     click(form, "Command2");
@@ -207,7 +207,7 @@ void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
             QString()},
         {[&] { setDate(form, "DTPicker1", QDate(2026, 11, 1)); },
             QStringLiteral("No results in specified date range")},
-        {[&] { writeBytes(in.state.pathOf("sa.rtl"), {}); }, QString()},
+        {[&] { writeBytes(in.state.paths.results(), {}); }, QString()},
     };
     for (const auto &[stop, status] : stops) {
         setDate(form, "DTPicker1", QDate(2003, 1, 1));
@@ -290,7 +290,7 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     QCOMPARE(in.entryBytes(), bytesOf({first, records[2]}));
     QCOMPARE(checks->count(), 0);
     QCOMPARE(text(form, "Text2"), QString());
-    QVERIFY(exists(in.state.pathOf("temp.lot")));
+    QVERIFY(exists(in.state.paths.filterCopy()));
     QCOMPARE(in.dialogs.texts(),
         Texts({"Remove 2 entries from Lotto05DEC2026.lot?",
             "2 entries removed from Lotto05DEC2026.lot, 2 entries left."}));
@@ -310,7 +310,7 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     Opened<Form10> form(in.state, in.platform);
     click(form, "Command1");
     QCOMPARE(in.dialogs.texts(), Texts({"No filter has been specified"}));
-    QVERIFY(!exists(in.state.pathOf("temp.lot")));
+    QVERIFY(!exists(in.state.paths.filterCopy()));
 
     child<QCheckBox>(form, "Check1")->setChecked(true);
     child<QSlider>(form, "Slider1")->setValue(5);
@@ -320,7 +320,7 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
 
     // Without the working copy a hand tick is refused and shown as refused
     // (no new copy holding that one entry), and nothing is removed.
-    const std::string copyPath = in.state.pathOf("temp.lot");
+    const std::string copyPath = in.state.paths.filterCopy();
     QVERIFY(::rename(copyPath.c_str(), (copyPath + ".away").c_str()) == 0);
     auto *checks = child<QListWidget>(form, "List1");
     checks->item(0)->setCheckState(Qt::Unchecked);
@@ -425,7 +425,7 @@ void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
 {
     Installation in;
     in.history(drawsOf({{1, 2, 3, 4, 5, 6, 7}}));
-    const std::string target = in.state.pathOf("Lotto09DEC2026.lot");
+    const std::string target = in.state.paths.chosen("Lotto09DEC2026.lot");
     writeEntries(target, {{40, 41, 42, 43, 44, 45}});
     const auto before = readBytes(target);
 

@@ -61,13 +61,13 @@ struct Installation
 
     Installation()
     {
-        state.apppath = dir.path();
+        state.paths = DataPaths(dir.path(), dir.path());
         state.entryfile = dir.file("Lotto05DEC2026.lot");
         state.printerok = true;
     }
     void history(const std::vector<BallRecord> &draws)
     {
-        writeHistory(state.pathOf("sa.rtl"), draws);
+        writeHistory(state.paths.results(), draws);
     }
     // The entry file, listed in the main window as it would be.
     void entries(const std::vector<Entry> &entries)

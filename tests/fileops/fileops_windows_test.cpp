@@ -328,7 +328,7 @@ void FileOpsWindowsTest::deletionRefusesTheShownFile()
 {
     Rig rig;
     writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
-    rig.state.entryfile = rig.state.pathOf("Lotto05DEC2026.lot");
+    rig.state.entryfile = rig.state.paths.chosen("Lotto05DEC2026.lot");
     auto *w = new Form8(rig.state, rig.platform);
     choose(w, QStringLiteral("Lotto05DEC2026.lot"));
     rig.dialogs.clear();

@@ -44,7 +44,7 @@ struct Rig
 
     Rig()
     {
-        state.apppath = dir.path();
+        state.paths = DataPaths(dir.path(), dir.path());
         printer.printers = {"Office"};
         form = std::make_unique<Form1>(state, platform);
     }

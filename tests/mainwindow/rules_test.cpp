@@ -1,5 +1,3 @@
-#include "core/sharedstate.h"
-#include "mainwindow/apppath.h"
 #include "mainwindow/mainrules.h"
 
 #include "tests/support/testsupport.h"
@@ -9,24 +7,6 @@
 using namespace pickwise;
 using namespace pickwise::testing;
 using mainrules::DrawInput;
-
-TEST(Apppath, FolderBecomesPrefixWithoutTrailingSeparator)
-{
-    const std::pair<const char *, const char *> cases[] = {
-        {"/opt/pickwise/", "/opt/pickwise"},
-        {"  /opt/pick wise  ", "/opt/pick wise"},
-        {"/", ""},
-        {"C:\\", "C:"},
-        {"C:\\Lotto\\", "C:\\Lotto"},
-    };
-    for (const auto &[folder, apppath] : cases)
-        EXPECT_EQ(apppathFrom(folder), apppath) << "folder \"" << folder << "\"";
-
-    // Installed in the root, the results file is the root's sa.rtl.
-    SharedState state;
-    state.apppath = apppathFrom("/");
-    EXPECT_EQ(state.pathOf("sa.rtl"), "/sa.rtl");
-}
 
 TEST(Check, TagsEachEntryByItsBestClassAndCountsBoxes)
 {

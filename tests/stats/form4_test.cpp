@@ -42,11 +42,11 @@ struct Window
 {
     explicit Window(int draws)
     {
-        state.apppath = dir.path();
+        state.paths = DataPaths(dir.path(), dir.path());
         if (draws > 0)
-            testing::writeHistory(state.pathOf("sa.rtl"), testing::makeHistory(draws));
+            testing::writeHistory(state.paths.results(), testing::makeHistory(draws));
         if (draws < 0)
-            std::filesystem::create_directory(state.pathOf("sa.rtl"));
+            std::filesystem::create_directory(state.paths.results());
         form = std::make_unique<Form4>(state, platform);
         form->show();
     }

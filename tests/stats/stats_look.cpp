@@ -25,7 +25,7 @@ int main(int argc, char **argv)
     testing::TempDir dir;
     testing::writeHistory(dir.file("sa.rtl"), testing::makeHistory(draws));
     SharedState state;
-    state.apppath = dir.path();
+    state.paths = DataPaths(dir.path(), dir.path());
 
     QtDialogs dialogs;
     FakePrinter printer;

@@ -22,7 +22,7 @@ struct Installation
     Platform platform {dialogs, printer, shell, clock, random, nullptr};
     FakeMainWindowLink main;
 
-    Installation() { state.apppath = dir.path(); }
+    Installation() { state.paths = DataPaths(dir.path(), dir.path()); }
     std::string file(const std::string &name) const { return dir.file(name); }
 };
 

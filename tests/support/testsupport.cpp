@@ -14,7 +14,9 @@ namespace pickwise::testing {
 
 TempDir::TempDir()
 {
-    char name[] = "/tmp/pickwisetestXXXXXX";
+    // A "-" and "Stand" in the folder's name, as in a home folder such as
+    // /home/anne-marie: only a file's own name may tell its kind.
+    char name[] = "/tmp/pickwise-Standing-testXXXXXX";
     if (!::mkdtemp(name))
         throw std::runtime_error("mkdtemp failed");
     m_path = name;

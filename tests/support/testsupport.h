@@ -11,8 +11,7 @@
 namespace pickwise::testing {
 
 // A fresh installation folder under /tmp, removed with everything in it at the
-// end of the test. Its name holds no "-", because a "-" anywhere in an entry
-// file's path marks a wheel file.
+// end of the test.
 class TempDir
 {
 public:

@@ -22,7 +22,7 @@ struct Rig
     explicit Rig(
         std::vector<uint8_t> calib = {}, std::vector<uint8_t> width = {}, bool printerok = true)
     {
-        state.apppath = dir.path();
+        state.paths = DataPaths(dir.path(), dir.path());
         state.printerok = printerok;
         state.entryfile = dir.file("Lotto05DEC2026.lot");
         if (!calib.empty())

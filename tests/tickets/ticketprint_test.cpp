@@ -88,7 +88,7 @@ void TicketPrintTest::nineEntriesOnTwoSlips()
 
     testing::TempDir dir;
     SharedState state;
-    state.apppath = dir.path();
+    state.paths = DataPaths(dir.path(), dir.path());
     state.printerok = true;
     state.entryfile = dir.file("Lotto05DEC2026.lot");
     std::vector<Entry> entries;

@@ -28,8 +28,8 @@ struct Setup
 {
     explicit Setup(bool printerok = true, bool readableHistory = true)
     {
-        state.apppath = dir.path();
-        state.wheelresults = "sa.rtl";
+        state.paths = DataPaths(dir.path(), dir.path());
+        state.wheelresults = dir.file("sa.rtl");
         state.wheelgame = state.wheeltitle = "Lotto";
         state.maxball = 49;
         state.printerok = printerok;

@@ -47,8 +47,8 @@ struct WheelFolder
         std::filesystem::create_directory(dir.file("wheels"));
         if (!definition.empty())
             writeBytes(dir.file("wheels/6-6-6-7.whl"), {definition.begin(), definition.end()});
-        input = {
-            dir.path(), "Lotto", 1, 7, 49, boxesOf({"3", "9", "17", "22", "31", "40", "45"}), "7"};
+        input = {DataPaths(dir.path(), dir.path()), "Lotto", 1, 7, 49,
+            boxesOf({"3", "9", "17", "22", "31", "40", "45"}), "7"};
     }
     std::string wheelFile() const { return dir.file("Lotto-6-6-6.lot"); }
 
