@@ -39,28 +39,30 @@ int main(int argc, char *argv[])
     QtHttpClient http;
     Platform platform {dialogs, printer, shell, clock, random, &http};
 
-    Form1 form1(state, platform);
+    MainSession session(state.paths);
+    Form1 form1(state, platform, session);
 
     // Every window the main window opens. A window works on the shared values
-    // and, through the main window's link, on the main window's lists.
-    MainWindowLink &link = form1;
-    form1.setChildFactory(ChildKind::Entry, [&] { return new Form5(state, platform, link); });
-    form1.setChildFactory(
-        ChildKind::EditEntry, [&] { return new editEntry(state, platform, link); });
-    form1.setChildFactory(
-        ChildKind::HistoryCheck, [&] { return new Form6(state, platform, link); });
-    form1.setChildFactory(ChildKind::Filter, [&] { return new Form10(state, platform); });
-    form1.setChildFactory(
-        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, link); });
-    form1.setChildFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
-    form1.setChildFactory(
-        ChildKind::WheelCreate, [&] { return new wheel6(state, platform, link); });
-    form1.setChildFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, link); });
-    form1.setChildFactory(ChildKind::FileDeletion, [&] { return new Form8(state, platform); });
-    form1.setChildFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
-    form1.setChildFactory(
-        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform); });
-    form1.setChildFactory(ChildKind::About, [&] { return new frmAbout(platform); });
+    // and, through the session, on what the main window shows.
+    ChildWindows &children = form1.children();
+    children.setFactory(ChildKind::Entry, [&] { return new Form5(state, platform, session); });
+    children.setFactory(
+        ChildKind::EditEntry, [&] { return new editEntry(state, platform, session); });
+    children.setFactory(
+        ChildKind::HistoryCheck, [&] { return new Form6(state, platform, session); });
+    children.setFactory(ChildKind::Filter, [&] { return new Form10(state, platform, session); });
+    children.setFactory(
+        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, session); });
+    children.setFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
+    children.setFactory(ChildKind::WheelCreate,
+        [&] { return new wheel6(state, platform, session, session.wheelGame()); });
+    children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, session); });
+    children.setFactory(
+        ChildKind::FileDeletion, [&] { return new Form8(state, platform, session); });
+    children.setFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
+    children.setFactory(
+        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform, session); });
+    children.setFactory(ChildKind::About, [&] { return new frmAbout(platform); });
     form1.setHelpHandler([&] { about::showHelp(shell, dialogs, state.paths.helpFile()); });
 
     form1.show();

@@ -42,14 +42,14 @@ void suggestIntoFile(benchmark::State &state)
     testing::writeHistory(dir.file("sa.rtl"), testing::makeHistory(historyDraws));
     SharedState shared;
     shared.paths = DataPaths(dir.path(), dir.path());
-    shared.entryfile = dir.file("Lotto05DEC2026.lot");
+    const std::string entryfile = dir.file("Lotto05DEC2026.lot");
     RealRandom random;
     for (auto _ : state) {
         state.PauseTiming();
-        removeFile(shared.entryfile);
+        removeFile(entryfile);
         state.ResumeTiming();
         const SuggestOutcome outcome
-            = suggestentries(shared, random, entriesWanted, entriesWanted, {});
+            = suggestentries(shared, entryfile, random, entriesWanted, entriesWanted, {});
         if (outcome.added != entriesWanted)
             state.SkipWithError("not every entry was made");
     }

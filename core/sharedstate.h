@@ -15,15 +15,7 @@ namespace pickwise {
 struct SharedState
 {
     DataPaths paths; // the program folder (apppath) and the data folder
-    std::string entryfile; // full path of the listed entry file, "" when none
-    std::string drawfile; // full path of the results file, set by the draw lookup
-    int16_t drawpos = 0; // record of the shown draw, 0 when none
-    std::array<int16_t, 7> winballs {}; // the shown draw, bonus at index 6
-    int16_t game = 2; // always Lotto
     bool printerok = false;
-    int16_t editpos = 0;
-    bool addmode = false;
-    int16_t wheelno = 0; // 0, or 1..10 for the listed wheel type
 
     // Constraint set of computer suggestions; lives for the whole run.
     std::array<int16_t, 3> mustcontain {};
@@ -35,20 +27,13 @@ struct SharedState
     int16_t statview = 2; // 1 Bonus, 2 Lotto, 3 Lotto + Bonus
     int16_t infoball = 0;
 
-    std::string wheelgame;
-    std::string wheelresults; // the results history the wheel group is suggested from
-    int16_t maxball = 49;
-    std::string wheeltitle;
-
     // Done flags of the windows the main window waits for. The main window
     // learns of a close through a signal; the flags keep what each window
     // reported (for example whether it wrote the shown date's entries).
     bool historyopen = false;
     bool downloaddone = false;
     bool importclosed = false;
-    bool importwrote = false;
     bool optimiserdone = false;
-    bool optimiserwroteshown = false;
 
     // The record files with a damaged count the user chose to leave as they
     // are in this run; every window consults it before writing one.

@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace pickwise {
 
-class MainWindowLink;
+class MainSession;
 struct Platform;
 struct SharedState;
 
@@ -21,14 +21,14 @@ class editEntry : public ChildWindow
 
 public:
     editEntry(
-        SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+        SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
 
 private:
     void change();
 
     SharedState &m_state;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
 
     QGroupBox *Frame1 = nullptr;
     std::array<QLineEdit *, 6> Text1 {};

@@ -113,9 +113,9 @@ ConstraintBoxes constraintBoxTexts(const SharedState &state)
     return boxes;
 }
 
-std::string applyConstraints(SharedState &state, ConstraintBoxes &boxes)
+std::string applyConstraints(SharedState &state, bool &addmode, ConstraintBoxes &boxes)
 {
-    state.addmode = false;
+    addmode = false;
     state.constrained = false;
 
     readSlots(state, boxes, 0, state.mustcontain.data(), 3);

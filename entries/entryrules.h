@@ -33,7 +33,8 @@ ConstraintBoxes constraintBoxTexts(const SharedState &state);
 // (emptying the boxes that read as 0) and checks it. Returns the message that
 // keeps the editor open, or "" when the constraints are accepted. Reading and
 // checking stop at the first fault, leaving what was read so far in place.
-std::string applyConstraints(SharedState &state, ConstraintBoxes &boxes);
+// The user has seen the constraints now: addmode goes off.
+std::string applyConstraints(SharedState &state, bool &addmode, ConstraintBoxes &boxes);
 
 // The constraint editor's Clear: every slot 0 (constrained stays as it is).
 void clearConstraints(SharedState &state);

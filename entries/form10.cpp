@@ -4,6 +4,7 @@
 #include "core/printing.h"
 #include "core/recordfile.h"
 #include "entries/filter.h"
+#include "mainwindow/session.h"
 #include "platform/widgets.h"
 
 #include <QCheckBox>
@@ -35,8 +36,8 @@ void addTotal(QGridLayout *grid, int row, QLabel *label, QLineEdit *box)
 
 } // namespace
 
-Form10::Form10(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform)
+Form10::Form10(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Filter"));
@@ -192,7 +193,7 @@ void Form10::check()
         box->clear();
 
     RecordFile copy;
-    std::string error = filter::prepareCopy(m_state.entryfile, copyPath(), copy);
+    std::string error = filter::prepareCopy(m_session.entryfile(), copyPath(), copy);
     if (error.empty()) {
         ProgressBar1->setRange(0, std::max(copy.count(), 1));
         if (Check1->isChecked())
@@ -265,13 +266,14 @@ void Form10::remove()
     const double ticked = leadingNumber(Text2->text().toStdString());
     if (ticked == 0)
         return;
-    const std::string file = QFileInfo(qs(m_state.entryfile)).fileName().toStdString();
+    const std::string file = QFileInfo(qs(m_session.entryfile())).fileName().toStdString();
     if (!m_platform.dialogs.askYesNo(
             "Remove " + entriesText(static_cast<int>(ticked)) + " from " + file + "?"))
         return;
     int kept = 0;
     int removed = 0;
-    const std::string error = filter::removeMarked(copyPath(), m_state.entryfile, kept, removed);
+    const std::string error
+        = filter::removeMarked(copyPath(), m_session.entryfile(), kept, removed);
     if (!error.empty()) {
         m_platform.dialogs.message(
             "The checked entries could not be removed; the entry file has been left as it was. "
@@ -290,9 +292,9 @@ void Form10::print()
     std::vector<bool> ticked;
     for (int i = 0; i < List1->count(); ++i)
         ticked.push_back(List1->item(i)->checkState() == Qt::Checked);
-    m_platform.printer.setDocumentName(
-        documentName("filter " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
-            m_platform.clock));
+    m_platform.printer.setDocumentName(documentName(
+        "filter " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
+        m_platform.clock));
     filter::printChecked(
         listLines(List1), ticked, m_platform.printer, m_platform.dialogs, m_state.printerok);
 }

@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace pickwise {
 
-class MainWindowLink;
+class MainSession;
 struct Platform;
 struct SharedState;
 
@@ -24,7 +24,7 @@ class Form5 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form5(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    Form5(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
 
     bool isGenerating() const { return m_generating; }
 
@@ -42,7 +42,7 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
     bool m_generating = false;
 
     QGroupBox *Frame1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/entryfiles.h"
 #include "core/results.h"
+#include "mainwindow/session.h"
 #include "platform/widgets.h"
 
 #include <QCoreApplication>
@@ -65,8 +66,8 @@ QPushButton *makeButton(const char *name, const char *caption, const char *tip, 
 
 } // namespace
 
-Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form6::Form6(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
 {
     setObjectName(QStringLiteral("Form6"));
 
@@ -270,12 +271,13 @@ void Form6::check()
 
     ProgressBar1->setRange(0, range.draws());
     ProgressBar1->setValue(0);
-    Label10->setText(qs(historycheck::checkText(m_main.entryCountText(), range.draws())));
+    Label10->setText(
+        qs(historycheck::checkText(std::to_string(m_session.listedCount()), range.draws())));
 
     // The entries cannot change while this window is open, so they are read
     // once for the whole range.
     std::vector<Entry> entries;
-    error = entryfiles::list(m_state.entryfile, entries);
+    error = entryfiles::list(m_session.entryfile(), entries);
     if (!error.empty()) {
         m_platform.dialogs.message("The entries could not be read. " + error);
         ProgressBar1->setValue(0);

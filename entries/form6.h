@@ -3,7 +3,6 @@
 #include "core/sharedstate.h"
 #include "entries/historycheck.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
 #include "platform/platform.h"
 
 #include <QAbstractListModel>
@@ -18,6 +17,8 @@ class QProgressBar;
 class QPushButton;
 
 namespace pickwise {
+
+class MainSession;
 
 // One result list: a view onto one of the check's line lists, so that the
 // window stays responsive with 130920 lines.
@@ -48,7 +49,7 @@ class Form6 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    Form6(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
     ~Form6() override;
 
 protected:
@@ -70,7 +71,7 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
 
     historycheck::ResultLists m_lines;
     historycheck::Tally m_tally;

@@ -1,6 +1,7 @@
 #include "entries/linkprocess.h"
 
 #include "core/results.h"
+#include "mainwindow/session.h"
 #include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
@@ -16,8 +17,8 @@
 namespace pickwise {
 
 LinkProcess::LinkProcess(
-    SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+    SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
 {
     setObjectName(QStringLiteral("LinkProcess"));
     setWindowTitle(QStringLiteral("Optimiser"));
@@ -92,8 +93,8 @@ void LinkProcess::processRange()
 void LinkProcess::createEntries()
 {
     const Date date = toDate(DTPicker1->date());
-    if (m_main.entriesDate() == date)
-        m_state.optimiserwroteshown = true;
+    if (m_session.entriesDate() == date)
+        m_session.optimiserwroteshown = true;
 
     RecordFile file(m_state.paths.datedEntries(date));
     if (!mayWrite(m_state, m_platform.dialogs, file.path(), RecordKind::Entries))

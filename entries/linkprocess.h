@@ -3,7 +3,6 @@
 #include "core/sharedstate.h"
 #include "entries/optimiser.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
 #include "platform/platform.h"
 
 class QDateEdit;
@@ -13,6 +12,8 @@ class QPushButton;
 
 namespace pickwise {
 
+class MainSession;
+
 // Optimiser: counts how often pairs of numbers were drawn together over the
 // last N draws and chains the strongest pairs into entries for a chosen date.
 class LinkProcess : public ChildWindow
@@ -21,7 +22,7 @@ class LinkProcess : public ChildWindow
 
 public:
     LinkProcess(
-        SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+        SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
@@ -32,7 +33,7 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
 
     optimiser::LinkTable m_links;
     bool m_processed = false;

@@ -238,8 +238,8 @@ SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Ent
     return outcome;
 }
 
-SuggestOutcome suggestentries(
-    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks)
+SuggestOutcome suggestentries(SharedState &state, const std::string &entryfile, Random &random,
+    int n, double enterNo, const SuggestHooks &hooks)
 {
     SuggestOutcome outcome;
     std::vector<BallRecord> draws;
@@ -252,7 +252,7 @@ SuggestOutcome suggestentries(
     std::vector<Entry> entries;
     if (static_cast<int>(draws.size()) < minimumSuggestionDraws) // the entry file stays unopened
         return suggestFrom(draws, entries, state, random, n, enterNo, hooks, {});
-    const std::string path = state.entryfile;
+    const std::string path = entryfile;
     error = entryfiles::list(path, entries);
     if (!error.empty()) {
         outcome.end = SuggestOutcome::End::ReadFailed;

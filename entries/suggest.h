@@ -61,14 +61,14 @@ struct SuggestOutcome
     std::string message; // the one message box of the run, empty when none
 };
 
-// Generates up to n entries for state.entryfile from the history in
+// Generates up to n entries for entryfile from the history in
 // the data folder, honouring the constraint set, which is checked first; every
 // accepted entry is appended to the file at once. A Cancel counts only once the
 // run has started. enterNo is the "Enter No" value as typed. The history
 // and the entries are read once; accepted entries join both the file and the
 // in-memory list.
-SuggestOutcome suggestentries(
-    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks);
+SuggestOutcome suggestentries(SharedState &state, const std::string &entryfile, Random &random,
+    int n, double enterNo, const SuggestHooks &hooks);
 
 // The same over draws and entries already in memory, with appendEntry doing
 // the writing (it returns an error text, empty on success). Used by the

@@ -5,6 +5,7 @@
 #include "fileops/deletionrules.h"
 #include "fileops/filelist.h"
 #include "fileops/importrules.h"
+#include "mainwindow/session.h"
 #include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
@@ -43,8 +44,8 @@ std::string unreadableDateFile(const std::string &name, const std::string &error
 
 } // namespace
 
-Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form30::Form30(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
 {
     setObjectName(QStringLiteral("Form30"));
     setWindowTitle(QStringLiteral("Import Txt File"));
@@ -91,7 +92,7 @@ Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 
     // Load.
-    m_state.importwrote = false;
+    m_session.importwrote = false;
     m_date->setDate(toQDate(m_platform.clock.today()));
     m_import->setVisible(false);
     m_validate->setVisible(true);
@@ -201,7 +202,7 @@ void Form30::importFile()
     m_platform.dialogs.message("Entry imported succsessfully");
     // Once the shown date was written the main window must relist it, whatever
     // is imported after that.
-    m_state.importwrote = m_state.importwrote || m_validatedDate == m_main.entriesDate();
+    m_session.importwrote = m_session.importwrote || m_validatedDate == m_session.entriesDate();
 }
 
 bool Form30::aboutToClose()

@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 #include "fileops/deletionrules.h"
 #include "fileops/filelist.h"
+#include "mainwindow/session.h"
 #include "platform/widgets.h"
 
 #include <QGridLayout>
@@ -12,8 +13,8 @@
 
 namespace pickwise {
 
-Form8::Form8(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform)
+Form8::Form8(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("File Deletion"));
@@ -93,7 +94,7 @@ void Form8::deleteFile()
         return;
     }
     const std::string path = m_state.paths.chosen(name.toStdString());
-    if (path == m_state.entryfile) {
+    if (path == m_session.entryfile()) {
         m_platform.dialogs.message(
             "You cannot delete this file, you currently have it opened in the main program");
         return;

@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace pickwise {
 
+class MainSession;
+
 class FileList;
 
 // File Deletion: lists the entry files, shows the one clicked and deletes it,
@@ -18,7 +20,7 @@ class Form8 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form8(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    Form8(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
 
     void refreshFiles();
 
@@ -29,6 +31,7 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
+    MainSession &m_session;
     FileList *m_files;
     QListWidget *m_contents;
 };

@@ -1,7 +1,5 @@
 #include "mainwindow/form1.h"
 
-#include "core/drawcheck.h"
-#include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/lines.h"
 #include "core/printing.h"
@@ -83,8 +81,9 @@ QLineEdit *countBox(QWidget *parent, const char *name)
 
 } // namespace
 
-Form1::Form1(SharedState &state, Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_platform(platform)
+Form1::Form1(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_platform(platform), m_session(session),
+      m_children(new ChildWindows(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(text(applicationTitle));
@@ -92,13 +91,19 @@ Form1::Form1(SharedState &state, Platform &platform, QWidget *parent)
     buildMenus();
     connectActions();
     updateChildControls();
+    connect(m_children, &ChildWindows::factoriesChanged, this, [this] { updateChildControls(); });
+    m_session.addObserver(this);
+    // A damaged count is told and asked about before the file is read.
+    m_session.setReview([this](const std::string &path, RecordKind kind) {
+        reviewFile(m_state, m_platform.dialogs, path, kind);
+    });
 }
 
 Form1::~Form1()
 {
-    for (const QPointer<ChildWindow> &w : m_open)
-        if (w)
-            delete w.data();
+    m_session.setReview({});
+    m_session.removeObserver(this);
+    delete m_children;
 }
 
 void Form1::buildControls()
@@ -373,75 +378,43 @@ void Form1::start()
         DTPicker1->setDate(today);
         DTPicker2->setDate(today);
     }
-    m_state.wheelno = 0;
-    hideBalls();
     m_state.printerok
         = loadprinter(m_platform.printer, readSavedPrinter(m_state.paths.savedPrinter()));
     Command9->setEnabled(m_state.printerok);
     Command10->setEnabled(m_state.printerok);
-    Text3->setText(QStringLiteral("0"));
-    Text2->setText(QStringLiteral("0"));
     Option2->setChecked(true);
     entryTypeClick();
-    Command3->hide();
-    m_state.game = 2;
 }
 
 void Form1::entryTypeClick()
 {
-    dropemptyfile();
-    clearshown();
+    m_session.dropemptyfile();
+    m_session.clearshown();
     Command3->hide();
     DTPicker2->show();
     Frame5->setTitle(QStringLiteral("My Enties for Lotto"));
     Frame6->setTitle(QStringLiteral("Winning Lines for Lotto"));
-    m_state.game = 2;
     entriesDateChange();
     drawDateChange();
-    if (Text2->text() != QStringLiteral("0") && drawShown())
+    if (m_session.listedCount() != 0 && m_session.drawShown())
         check();
 }
 
 void Form1::drawDateChange()
 {
-    clearWinningLines();
-    hideBalls();
-    m_state.drawfile = m_state.paths.results();
-    reviewFile(m_state, m_platform.dialogs, m_state.drawfile, RecordKind::Results);
-    std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_state.drawfile, draws);
-    showDrawSteps(draws);
-    if (!error.empty()) {
-        m_state.drawpos = 0;
-        m_platform.dialogs.message(error);
-        return;
-    }
-    // Once per run, at the first lookup: bad draws are told, not shown silently.
-    if (!m_resultsChecked) {
-        m_resultsChecked = true;
-        const std::string damaged = damagedResultsMessage(draws, lottoHighestBall);
-        if (!damaged.empty() && !m_state.damage.declined(m_state.drawfile))
-            m_platform.dialogs.message(damaged);
-    }
-    const Date d = toDate(DTPicker1->date());
-    const int r = results::findByDate(draws, d.day, d.month, d.year);
-    if (r > 0) {
-        const BallRecord &draw = draws[static_cast<size_t>(r - 1)];
-        for (int i = 0; i < 7; ++i)
-            ballpic(i, draw.ball[static_cast<size_t>(i)]);
-    }
-    m_state.drawpos = static_cast<int16_t>(r);
-}
-
-mainrules::DrawNeighbours Form1::neighbours(const std::vector<BallRecord> &draws) const
-{
-    return mainrules::drawNeighbours(draws, toDate(DTPicker1->date()),
+    const MainSession::DrawLookup lookup = m_session.lookUpDraw(toDate(DTPicker1->date()),
         toDate(DTPicker1->minimumDate()), toDate(DTPicker1->maximumDate()));
+    showDrawSteps(lookup.near);
+    if (!lookup.error.empty())
+        m_platform.dialogs.message(lookup.error);
+    // Bad draws are told, not shown silently, unless the user already chose
+    // to leave the file as it is.
+    else if (!lookup.damaged.empty() && !m_state.damage.declined(m_state.paths.results()))
+        m_platform.dialogs.message(lookup.damaged);
 }
 
-void Form1::showDrawSteps(const std::vector<BallRecord> &draws)
+void Form1::showDrawSteps(const mainrules::DrawNeighbours &near)
 {
-    const mainrules::DrawNeighbours near = neighbours(draws);
     m_previousDraw->setEnabled(near.hasPrevious);
     m_nextDraw->setEnabled(near.hasNext);
 }
@@ -449,67 +422,124 @@ void Form1::showDrawSteps(const std::vector<BallRecord> &draws)
 void Form1::stepDraw(int step)
 {
     // Read afresh: the buttons may be older than the file.
-    std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_state.paths.results(), draws);
-    if (!error.empty()) {
-        m_platform.dialogs.message(error);
-        return;
-    }
-    const mainrules::DrawNeighbours near = neighbours(draws);
-    if (step < 0 && near.hasPrevious)
-        DTPicker1->setDate(toQDate(near.previous));
-    else if (step > 0 && near.hasNext)
-        DTPicker1->setDate(toQDate(near.next));
+    const MainSession::DrawStep s = m_session.stepDraw(
+        step, toDate(DTPicker1->minimumDate()), toDate(DTPicker1->maximumDate()));
+    if (!s.error.empty())
+        m_platform.dialogs.message(s.error);
+    else if (s.found)
+        DTPicker1->setDate(toQDate(s.date));
     else
-        showDrawSteps(draws);
+        showDrawSteps(s.near);
 }
 
 void Form1::entriesDateChange()
 {
-    dropemptyfile();
-    clearListing();
     // Listing a dated file always means the dated view: no "Dated Entry"
     // button and no wheel, whatever was listed before.
     Command3->hide();
     DTPicker2->show();
-    m_state.wheelno = 0;
-    m_state.entryfile = m_state.paths.datedEntries(toDate(DTPicker2->date()));
-    const std::string error = listEntries(m_state.entryfile);
+    const std::string error = m_session.listDated(toDate(DTPicker2->date()));
     if (!error.empty())
         m_platform.dialogs.message(error);
 }
 
-std::string Form1::listEntries(const std::string &path)
-{
-    reviewFile(m_state, m_platform.dialogs, path, RecordKind::Entries);
-    std::vector<Entry> entries;
-    const std::string error = entryfiles::list(path, entries);
-    if (!error.empty())
-        return error;
-    listEntries(entries);
-    return {};
-}
+// ---- what the session shows ----
 
-void Form1::listEntries(const std::vector<Entry> &entries)
+void Form1::listingReset()
 {
     QStringList lines;
-    lines.reserve(static_cast<int>(entries.size()));
-    for (const Entry &e : entries)
+    lines.reserve(m_session.listedCount());
+    for (const Entry &e : m_session.entries())
         lines << qs(entryLineText(e));
-    List1->addItems(lines);
-    Text2->setText(QString::number(lines.size()));
-}
-
-void Form1::clearListing()
-{
     List1->clear();
-    clearWinningLines();
-    Text2->setText(QStringLiteral("0"));
+    List1->addItems(lines);
+    Text2->setText(QString::number(m_session.listedCount()));
 }
 
-void Form1::dropemptyfile()
+void Form1::entryAppended(const Entry &entry)
 {
-    entryfiles::dropemptyfile(m_state.entryfile);
+    List1->addItem(qs(entryLineText(entry)));
+    Text2->setText(QString::number(m_session.listedCount()));
+}
+
+void Form1::entryReplaced(int index)
+{
+    if (index >= List1->count())
+        return;
+    // As Edit Entry always put it back: every number followed by a blank.
+    QListWidgetItem *item = List1->item(index);
+    item->setText(qs(winLineText(m_session.entries()[static_cast<size_t>(index)], "")));
+    item->setSelected(true);
+}
+
+void Form1::entriesRemoved(const std::vector<bool> &removed)
+{
+    // The lines left are listed afresh: taking thousands of lines out of a
+    // long list one by one moves every later line each time. The view keeps
+    // its top line and any line still selected.
+    const std::vector<bool> wasSelected = selectedRows(List1);
+    const QListWidgetItem *top = List1->itemAt(0, 0);
+    const int topRow = top ? List1->row(top) : 0;
+    QStringList left;
+    QList<int> reselect;
+    int newTopRow = 0;
+    for (int i = 0; i < List1->count(); ++i) {
+        const size_t line = static_cast<size_t>(i);
+        if (line < removed.size() && removed[line])
+            continue;
+        if (i < topRow)
+            ++newTopRow;
+        if (wasSelected[line])
+            reselect << static_cast<int>(left.size());
+        left << List1->item(i)->text();
+    }
+    List1->clear();
+    List1->addItems(left);
+    for (int row : reselect)
+        List1->item(row)->setSelected(true);
+    if (!left.isEmpty())
+        List1->scrollToItem(List1->item(std::min(newTopRow, static_cast<int>(left.size()) - 1)),
+            QAbstractItemView::PositionAtTop);
+    Text2->setText(QString::number(m_session.listedCount()));
+}
+
+void Form1::winsCleared()
+{
+    // The entries highlighted are the winners of the lines going now.
+    if (List2->count() > 0)
+        List1->clearSelection();
+    List2->clear();
+    Text3->setText(qs(m_session.winsText()));
+}
+
+void Form1::winsFound()
+{
+    List1->clearSelection();
+    for (const mainrules::WinningLine &w : m_session.wins())
+        if (w.index < List1->count())
+            List1->item(w.index)->setSelected(true);
+    QStringList lines;
+    for (const std::string &line : m_session.winLines())
+        lines << qs(line);
+    List2->clear();
+    List2->addItems(lines);
+    Text3->setText(qs(m_session.winsText()));
+}
+
+void Form1::drawChanged()
+{
+    if (!m_session.drawShown()) {
+        hideBalls();
+        return;
+    }
+    for (int i = 0; i < 7; ++i)
+        ballpic(i, m_session.winballs()[static_cast<size_t>(i)]);
+}
+
+void Form1::drawDatePicked(const Date &date)
+{
+    // The date's draw is looked up and shown at once, as when the picker changes.
+    DTPicker1->setDate(toQDate(date));
 }
 
 void Form1::ballpic(int position, int number)
@@ -518,7 +548,6 @@ void Form1::ballpic(int position, int number)
     label->setPixmap(artwork::ballPixmap(number, position >= 6, devicePixelRatioF()));
     label->setToolTip(position >= 6 ? QStringLiteral("Bonus ball %1").arg(number)
                                     : QStringLiteral("Ball %1").arg(number));
-    m_state.winballs[static_cast<size_t>(position)] = static_cast<int16_t>(number);
     label->show();
 }
 
@@ -531,7 +560,7 @@ void Form1::redrawPictures()
     Image4->setIcon(artwork::quickSelectIcon(artwork::QuickIcon::Statistics, dpr));
     for (size_t i = 0; i < Image2.size(); ++i)
         if (!Image2[i]->isHidden())
-            Image2[i]->setPixmap(artwork::ballPixmap(m_state.winballs[i], i >= 6, dpr));
+            Image2[i]->setPixmap(artwork::ballPixmap(m_session.winballs()[i], i >= 6, dpr));
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -549,29 +578,9 @@ void Form1::hideBalls()
         label->hide();
 }
 
-bool Form1::drawShown() const
-{
-    return !Image2[0]->isHidden();
-}
-
-void Form1::clearshown()
-{
-    m_state.wheelno = 0;
-    hideBalls();
-    List1->clear();
-    List2->clear();
-    Text2->setText(QStringLiteral("0"));
-    m_state.entryfile.clear();
-}
-
-int Form1::listedCount() const
-{
-    return mainrules::entryCount(Text2->text().toStdString());
-}
-
 std::vector<bool> Form1::selectedLines() const
 {
-    const int n = std::min(listedCount(), List1->count());
+    const int n = std::min(m_session.listedCount(), List1->count());
     std::vector<bool> selected = selectedRows(List1);
     selected.resize(static_cast<size_t>(std::max(n, 0)));
     return selected;
@@ -581,62 +590,37 @@ std::vector<bool> Form1::selectedLines() const
 
 void Form1::check()
 {
-    List2->clear();
-    if (listedCount() < 1) {
-        m_platform.dialogs.message(mainmsg::nothingListed);
-        return;
-    }
-    if (!drawShown()) {
-        m_platform.dialogs.message(mainmsg::noDrawListed);
-        return;
-    }
-    std::vector<Entry> entries;
-    const std::string error = entryfiles::list(m_state.entryfile, entries);
-    if (!error.empty()) {
-        m_platform.dialogs.message(error);
-        return;
-    }
-    const auto wins = mainrules::checkEntries(entries, m_state.winballs);
-    const int lines = std::min(static_cast<int>(entries.size()), List1->count());
-    for (int i = 0; i < lines; ++i)
-        List1->item(i)->setSelected(false);
-    QStringList winLines;
-    for (const mainrules::WinningLine &w : wins) {
-        winLines << qs(winLineText(entries[static_cast<size_t>(w.index)], w.tag));
-        if (w.index < lines)
-            List1->item(w.index)->setSelected(true);
-    }
-    List2->addItems(winLines);
-    Text3->setText(qs(mainrules::winsText(static_cast<int>(wins.size()))));
-    if (wins.empty())
-        m_platform.dialogs.message(mainmsg::noWins);
+    const std::string message = m_session.check();
+    if (!message.empty())
+        m_platform.dialogs.message(message);
 }
 
 // ---- draws ----
 
 void Form1::addDraw()
 {
-    if (drawShown()) {
+    if (m_session.drawShown()) {
         m_platform.dialogs.message(mainmsg::drawExists);
         return;
     }
     if (!mayWrite(m_state, m_platform.dialogs, m_state.paths.results(), RecordKind::Results))
         return;
-    if (!isWednesdayOrSaturday(drawDate()) && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
+    if (!isWednesdayOrSaturday(m_session.drawDate())
+        && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
         return;
-    showChild(new Form2(m_state, m_platform, *this), QString(), true, nullptr);
+    m_children->open(new Form2(m_state, m_platform, m_session));
 }
 
 void Form1::deleteDraw()
 {
-    if (!drawShown()) {
+    if (!m_session.drawShown()) {
         m_platform.dialogs.message(mainmsg::noDrawToDelete);
         return;
     }
-    if (m_state.drawpos == 0) {
+    if (m_session.drawpos() == 0) {
         drawDateChange();
         // The shown balls did not come from the file after all.
-        if (m_state.drawpos == 0) {
+        if (m_session.drawpos() == 0) {
             m_platform.dialogs.message(mainmsg::noDrawToDelete);
             return;
         }
@@ -645,14 +629,9 @@ void Form1::deleteDraw()
         return;
     if (!m_platform.dialogs.askYesNo(mainmsg::reallyDeleteDraw, pickwiseTitle))
         return;
-    const std::string error = results::deleteDraw(m_state.paths.results(), m_state.drawpos);
-    if (!error.empty()) {
+    const std::string error = m_session.deleteDraw();
+    if (!error.empty())
         m_platform.dialogs.message(error);
-        return;
-    }
-    hideBalls();
-    clearWinningLines();
-    m_state.drawpos = 0;
 }
 
 // ---- entry list actions ----
@@ -666,69 +645,59 @@ void Form1::datedEntry()
 
 void Form1::addEntries()
 {
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+    if (!mayWrite(m_state, m_platform.dialogs, m_session.entryfile(), RecordKind::Entries))
         return;
     QString caption;
-    if (!isWheelFile(m_state.entryfile) && !isStandingFile(m_state.entryfile)) {
-        const Date d = entriesDate();
+    if (m_session.kind() == EntryFileKind::Dated) {
+        const Date d = m_session.entriesDate();
         if (!isWednesdayOrSaturday(d) && !m_platform.dialogs.askYesNo(mainmsg::notEntryDay))
             return;
         caption = qs(mainrules::entryWindowCaption(d));
-    } else if (isStandingFile(m_state.entryfile)) {
+    } else if (m_session.kind() == EntryFileKind::Standing) {
         caption = QStringLiteral("Standing Entry");
     } else {
         if (!m_platform.dialogs.askYesNo(mainmsg::modifyWheel))
             return;
         caption = QStringLiteral("Wheel Entry");
     }
-    m_state.addmode = true;
-    if (ChildWindow *w = make(ChildKind::Entry))
-        showChild(w, caption, true, nullptr);
+    m_session.addmode = true;
+    m_children->open(ChildKind::Entry, caption);
 }
 
 void Form1::editEntry()
 {
-    if (listedCount() == 0) {
+    if (m_session.listedCount() == 0) {
         m_platform.dialogs.message(mainmsg::nothingToEdit);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+    if (!mayWrite(m_state, m_platform.dialogs, m_session.entryfile(), RecordKind::Entries))
         return;
-    if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::editWheel))
+    if (m_session.kind() == EntryFileKind::Wheel
+        && !m_platform.dialogs.askYesNo(mainmsg::editWheel))
         return;
     const std::vector<bool> selected = selectedLines();
-    int count = 0;
-    int index = -1;
-    for (size_t i = 0; i < selected.size(); ++i) {
-        if (selected[i]) {
-            ++count;
-            index = static_cast<int>(i);
-        }
-    }
-    if (count == 0) {
-        m_platform.dialogs.message(mainmsg::noneToEdit);
+    const auto count = std::count(selected.begin(), selected.end(), true);
+    if (count != 1) {
+        m_platform.dialogs.message(count == 0 ? mainmsg::noneToEdit : mainmsg::severalToEdit);
         return;
     }
-    if (count > 1) {
-        m_platform.dialogs.message(mainmsg::severalToEdit);
-        return;
-    }
-    m_state.editpos = static_cast<int16_t>(index + 1);
-    if (ChildWindow *w = make(ChildKind::EditEntry))
-        showChild(w, QString(), true, nullptr);
+    m_session.editpos = static_cast<int16_t>(
+        std::find(selected.begin(), selected.end(), true) - selected.begin() + 1);
+    m_children->open(ChildKind::EditEntry);
 }
 
 void Form1::deleteEntries()
 {
-    if (listedCount() <= 0) {
+    if (m_session.listedCount() <= 0) {
         m_platform.dialogs.message(mainmsg::nothingToDelete);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+    if (!mayWrite(m_state, m_platform.dialogs, m_session.entryfile(), RecordKind::Entries))
         return;
-    if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::modifyWheel))
+    if (m_session.kind() == EntryFileKind::Wheel
+        && !m_platform.dialogs.askYesNo(mainmsg::modifyWheel))
         return;
-    std::vector<bool> selected = selectedLines();
+    const std::vector<bool> selected = selectedLines();
     const int count = static_cast<int>(std::count(selected.begin(), selected.end(), true));
     if (count == 0) {
         m_platform.dialogs.message(mainmsg::noneToDelete);
@@ -736,49 +705,18 @@ void Form1::deleteEntries()
     }
     if (!m_platform.dialogs.askYesNo(mainrules::deleteQuestion(count)))
         return;
-    clearWinningLines();
-    const std::vector<bool> chosen = selected;
-    const std::string error = entryfiles::deleteSelected(m_state.entryfile, selected);
-    if (!error.empty()) {
+    const std::string error = m_session.deleteEntries(selected);
+    if (!error.empty())
         m_platform.dialogs.message(error);
-        return;
-    }
-    // The lines left are listed afresh: taking thousands of lines out of a
-    // long list one by one moves every later line each time. The view keeps
-    // its top line and any line still selected.
-    const std::vector<bool> wasSelected = selectedRows(List1);
-    const QListWidgetItem *top = List1->itemAt(0, 0);
-    const int topRow = top ? List1->row(top) : 0;
-    QStringList left;
-    QList<int> reselect;
-    int newTopRow = 0;
-    for (int i = 0; i < List1->count(); ++i) {
-        const size_t line = static_cast<size_t>(i);
-        if (line < chosen.size() && chosen[line])
-            continue;
-        if (i < topRow)
-            ++newTopRow;
-        if (wasSelected[line])
-            reselect << static_cast<int>(left.size());
-        left << List1->item(i)->text();
-    }
-    List1->clear();
-    List1->addItems(left);
-    for (int row : reselect)
-        List1->item(row)->setSelected(true);
-    if (!left.isEmpty())
-        List1->scrollToItem(List1->item(std::min(newTopRow, static_cast<int>(left.size()) - 1)),
-            QAbstractItemView::PositionAtTop);
-    Text2->setText(QString::number(entryfiles::countOf(m_state.entryfile)));
-    if (List1->count() == 0)
+    else if (m_session.listedCount() == 0)
         m_platform.dialogs.message(mainmsg::done);
 }
 
 void Form1::printList(QListWidget *list)
 {
-    const Date draw = drawDate();
+    const Date draw = m_session.drawDate();
     const std::string what = list == List1
-        ? "entries " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString()
+        ? "entries " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString()
         : "winning lines " + twoDigitText(draw.day) + monthabbrev(draw.month)
             + std::to_string(draw.year);
     m_platform.printer.setDocumentName(documentName(what, m_platform.clock));
@@ -787,25 +725,21 @@ void Form1::printList(QListWidget *list)
 
 void Form1::historyCheck()
 {
-    if (listedCount() < 1) {
+    if (m_session.listedCount() < 1)
         m_platform.dialogs.message(mainmsg::nothingForHistory);
-        return;
-    }
-    if (results::drawCount(m_state.paths.results()) == 0) {
+    else if (results::drawCount(m_state.paths.results()) == 0)
         m_platform.dialogs.message(mainmsg::noResultsForHistory);
-        return;
-    }
-    if (ChildWindow *w = make(ChildKind::HistoryCheck))
-        showChild(w, QString(), true, nullptr);
+    else
+        m_children->open(ChildKind::HistoryCheck);
 }
 
 void Form1::saveStanding()
 {
-    if (isStandingFile(m_state.entryfile)) {
+    if (m_session.kind() == EntryFileKind::Standing) {
         m_platform.dialogs.message(mainmsg::standingAlready);
         return;
     }
-    if (listedCount() < 1) {
+    if (m_session.listedCount() < 1) {
         m_platform.dialogs.message(mainmsg::nothingToStand);
         return;
     }
@@ -814,122 +748,89 @@ void Form1::saveStanding()
         return;
     if (fileExists(standing) && !m_platform.dialogs.askYesNo(mainmsg::overwriteStanding))
         return;
-    const std::string error = copyFileAtomic(m_state.entryfile, standing);
-    if (!error.empty()) {
-        m_platform.dialogs.message(error);
-        return;
-    }
-    m_platform.dialogs.message(mainmsg::standingSaved);
+    const std::string error = m_session.copyToStanding();
+    m_platform.dialogs.message(error.empty() ? mainmsg::standingSaved : error);
 }
 
 void Form1::openStanding()
 {
-    const std::string standing = m_state.paths.standingEntries();
-    if (!fileExists(standing)) {
-        m_platform.dialogs.message(mainmsg::noStanding);
-        return;
-    }
-    dropemptyfile();
-    m_state.entryfile = standing;
-    clearListing();
-    const std::string error = listEntries(standing);
-    if (!error.empty())
-        m_platform.dialogs.message(error);
-    Command3->show();
-    m_state.wheelno = 0;
+    const MainSession::Opened opened = m_session.listStanding();
+    if (!opened.message.empty())
+        m_platform.dialogs.message(opened.message);
+    if (opened.listed)
+        Command3->show();
 }
 
 void Form1::filterEntries()
 {
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.entryfile, RecordKind::Entries))
+    if (!mayWrite(m_state, m_platform.dialogs, m_session.entryfile(), RecordKind::Entries))
         return;
-    if (isWheelFile(m_state.entryfile) && !m_platform.dialogs.askYesNo(mainmsg::filterWheel))
+    if (m_session.kind() == EntryFileKind::Wheel
+        && !m_platform.dialogs.askYesNo(mainmsg::filterWheel))
         return;
-    if (Text2->text().isEmpty() || Text2->text() == QStringLiteral("0")) {
+    if (m_session.listedCount() == 0) {
         m_platform.dialogs.message(mainmsg::nothingToFilter);
         return;
     }
     m_state.downloaddone = false;
-    if (ChildWindow *w = make(ChildKind::Filter))
-        showChild(w, QString(), true, [this] { reopenCurrentFile(); });
+    m_children->open(ChildKind::Filter, {}, [this] { reopenCurrentFile(); });
 }
 
 void Form1::reopenCurrentFile()
 {
-    if (isWheelFile(m_state.entryfile)) {
-        if (m_state.wheelno >= 1 && m_state.wheelno <= 10)
-            openWheel(m_state.wheelno);
+    switch (m_session.kind()) {
+    case EntryFileKind::Wheel:
+        if (m_session.wheelno() >= 1 && m_session.wheelno() <= 10)
+            openWheel(m_session.wheelno());
         else
-            open6wheel(m_state.entryfile);
-    } else if (isStandingFile(m_state.entryfile)) {
+            open6wheel(m_session.entryfile());
+        break;
+    case EntryFileKind::Standing:
         openStanding();
-    } else {
+        break;
+    case EntryFileKind::Dated:
         entriesDateChange();
+        break;
     }
 }
 
 void Form1::printTickets()
 {
-    if (Text2->text().isEmpty() || Text2->text() == QStringLiteral("0")) {
+    if (m_session.listedCount() == 0)
         m_platform.dialogs.message(mainmsg::nothingForTickets);
-        return;
-    }
-    if (ChildWindow *w = make(ChildKind::TicketPrinting))
-        showChild(w, QString(), true, nullptr);
+    else
+        m_children->open(ChildKind::TicketPrinting);
 }
 
 // ---- wheels ----
 
+bool Form1::shownWheel(const MainSession::Opened &opened)
+{
+    if (!opened.message.empty())
+        m_platform.dialogs.message(opened.message);
+    if (opened.listed) {
+        Command3->show();
+        DTPicker2->hide();
+    }
+    return opened.listed;
+}
+
 void Form1::openWheel(int wheelno)
 {
-    const std::string name = wheels::entryFileName("Lotto", wheelno);
-    if (name.empty())
-        return;
-    // A wheel that cannot be opened leaves the listed file on screen, so the
-    // number goes back to the one that matches it.
-    const int16_t before = m_state.wheelno;
-    m_state.wheelno = static_cast<int16_t>(wheelno);
-    if (!open6wheel(m_state.paths.wheelEntries(name)) && isWheelFile(m_state.entryfile))
-        m_state.wheelno = before;
+    shownWheel(m_session.openWheel(wheelno));
 }
 
 bool Form1::open6wheel(const std::string &filetobeopened)
 {
-    if (!fileExists(filetobeopened)) {
-        m_state.wheelno = 0;
-        m_platform.dialogs.message(mainmsg::wheelNotCreated);
-        return false;
-    }
-    // Read before anything changes: a wheel file that cannot be read leaves
-    // the listing and entryfile as they were, and openWheel the number in step.
-    std::vector<Entry> entries;
-    const std::string error = entryfiles::list(filetobeopened, entries);
-    if (!error.empty()) {
-        m_state.wheelno = 0;
-        m_platform.dialogs.message(
-            "This saved wheel could not be read, so nothing has changed.\n" + error);
-        return false;
-    }
-    clearListing();
-    Command3->show();
-    DTPicker2->hide();
-    dropemptyfile();
-    m_state.entryfile = filetobeopened;
-    listEntries(entries);
-    return true;
+    return shownWheel(m_session.open6wheel(filetobeopened));
 }
 
 void Form1::wheelCreate()
 {
-    if (!hasFactory(ChildKind::WheelCreate))
+    if (!m_children->has(ChildKind::WheelCreate))
         return;
-    dropemptyfile();
-    m_state.wheelgame = "Lotto";
-    m_state.wheelresults = m_state.paths.results();
-    m_state.maxball = 49;
-    m_state.wheeltitle = "Lotto";
-    if (ChildWindow *w = make(ChildKind::WheelCreate))
-        showChild(w, QString(), true, nullptr);
+    m_session.dropemptyfile();
+    m_children->open(ChildKind::WheelCreate);
 }
 
 // ---- other windows ----
@@ -937,83 +838,65 @@ void Form1::wheelCreate()
 void Form1::drawHistory()
 {
     m_state.historyopen = true;
-    showChild(new Form3(m_state, m_platform, *this), QStringLiteral("Draw Results for Lotto"), true,
-        [this] { drawDateChange(); });
+    m_children->open(new Form3(m_state, m_platform, m_session),
+        QStringLiteral("Draw Results for Lotto"), [this] { drawDateChange(); });
 }
 
 void Form1::selectPrinter()
 {
-    showChild(new Form11(m_state, m_platform, *this), QString(), true, nullptr);
+    m_children->open(new Form11(m_state, m_platform), {}, [this] {
+        // A printer chosen at last: both "Print" buttons print now.
+        if (m_state.printerok) {
+            Command9->setEnabled(true);
+            Command10->setEnabled(true);
+        }
+    });
 }
 
 void Form1::updateResults()
 {
     m_state.downloaddone = false;
-    if (ChildWindow *w = make(ChildKind::Downloader))
-        showChild(w, QString(), true, [this] { drawDateChange(); });
+    m_children->open(ChildKind::Downloader, {}, [this] { drawDateChange(); });
 }
 
 void Form1::fileDeletion()
 {
-    if (ChildWindow *w = make(ChildKind::FileDeletion))
-        showChild(w, QString(), true, nullptr);
+    m_children->open(ChildKind::FileDeletion);
 }
 
 void Form1::importTxt()
 {
     m_state.importclosed = false;
-    m_state.importwrote = false;
-    if (ChildWindow *w = make(ChildKind::ImportTxt))
-        showChild(w, QString(), true, [this] {
-            if (m_state.importwrote)
-                entriesDateChange();
-        });
+    m_session.importwrote = false;
+    m_children->open(ChildKind::ImportTxt, {}, [this] {
+        if (m_session.importwrote)
+            entriesDateChange();
+    });
 }
 
 void Form1::optimiser()
 {
     // The main window stays usable meanwhile, so a second request brings the
     // open optimiser forward instead of opening another.
-    if (m_optimiser) {
-        m_optimiser->raise();
-        m_optimiser->activateWindow();
+    if (m_children->bringForward(ChildKind::Optimiser))
         return;
-    }
     m_state.optimiserdone = false;
-    m_state.optimiserwroteshown = false;
-    ChildWindow *w = make(ChildKind::Optimiser);
-    if (!w)
-        return;
-    m_optimiser = w;
-    connect(w, &ChildWindow::closed, this, [this] { m_optimiser = nullptr; });
-    showChild(w, QString(), false, [this] {
-        if (m_state.optimiserwroteshown)
+    m_session.optimiserwroteshown = false;
+    m_children->openBeside(ChildKind::Optimiser, {}, [this] {
+        if (m_session.optimiserwroteshown)
             entriesDateChange();
     });
 }
 
 void Form1::statistics()
 {
-    if (ChildWindow *w = make(ChildKind::Statistics))
-        showChild(w, QStringLiteral("Draw Statistics for Lotto"), true, nullptr);
+    m_children->open(ChildKind::Statistics, QStringLiteral("Draw Statistics for Lotto"));
 }
 
 void Form1::about()
 {
-    if (m_about) {
-        m_about->setWindowTitle(text(pickwiseTitle));
-        m_about->show();
-        m_about->raise();
-        m_about->activateWindow();
-        return;
-    }
-    ChildWindow *w = make(ChildKind::About);
-    if (!w)
-        return;
-    m_about = w;
-    // Closed means gone: the next request makes a new one.
-    connect(w, &ChildWindow::closed, this, [this] { m_about = nullptr; });
-    showChild(w, text(pickwiseTitle), false, nullptr);
+    if (!m_children->bringForward(ChildKind::About, text(pickwiseTitle)))
+        m_children->openBeside(ChildKind::About, text(pickwiseTitle));
 }
 
 void Form1::help()
@@ -1022,40 +905,16 @@ void Form1::help()
         m_help();
 }
 
-// ---- opening windows ----
-
-void Form1::setChildFactory(ChildKind kind, ChildFactory make)
-{
-    if (make)
-        m_factories[kind] = std::move(make);
-    else
-        m_factories.erase(kind);
-    updateChildControls();
-}
-
 void Form1::setHelpHandler(std::function<void()> handler)
 {
     m_help = std::move(handler);
     updateChildControls();
 }
 
-bool Form1::hasFactory(ChildKind kind) const
-{
-    return m_factories.count(kind) > 0;
-}
-
-ChildWindow *Form1::make(ChildKind kind)
-{
-    const auto it = m_factories.find(kind);
-    if (it == m_factories.end())
-        return nullptr;
-    return it->second();
-}
-
 void Form1::updateChildControls()
 {
     auto enable = [this](ChildKind kind, std::initializer_list<QObject *> controls) {
-        const bool on = hasFactory(kind);
+        const bool on = m_children->has(kind);
         for (QObject *c : controls) {
             if (auto *w = qobject_cast<QWidget *>(c))
                 w->setEnabled(on);
@@ -1078,30 +937,6 @@ void Form1::updateChildControls()
     mnuHelp->setEnabled(static_cast<bool>(m_help));
 }
 
-void Form1::showChild(
-    ChildWindow *window, const QString &caption, bool disableMain, std::function<void()> refresh)
-{
-    if (!caption.isEmpty())
-        window->setWindowTitle(caption);
-    m_open.erase(std::remove_if(m_open.begin(), m_open.end(),
-                     [](const QPointer<ChildWindow> &p) { return p.isNull(); }),
-        m_open.end());
-    m_open.emplace_back(window);
-    connect(window, &ChildWindow::closed, this, [this, disableMain, refresh] {
-        if (disableMain) {
-            setEnabled(true);
-            show();
-            raise();
-            activateWindow();
-        }
-        if (refresh)
-            refresh();
-    });
-    if (disableMain)
-        setEnabled(false);
-    showOver(window, this);
-}
-
 // ---- exit ----
 
 void Form1::exitProgram()
@@ -1113,87 +948,11 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     if (!m_exiting) {
         m_exiting = true;
-        dropemptyfile();
-        for (const QPointer<ChildWindow> &w : m_open) {
-            if (!w)
-                continue;
-            // Ending the program: no window gets to refuse or refresh.
-            disconnect(w, nullptr, this, nullptr);
-            w->hide();
-            w->deleteLater();
-        }
-        m_open.clear();
+        m_session.dropemptyfile();
+        m_children->closeAll();
         QCoreApplication::quit();
     }
     event->accept();
-}
-
-// ---- MainWindowLink ----
-
-void Form1::addentryline(const Entry &numbers)
-{
-    List1->addItem(qs(entryLineText(numbers)));
-}
-
-std::string Form1::entryCountText() const
-{
-    return Text2->text().toStdString();
-}
-
-void Form1::setEntryCountText(const std::string &value)
-{
-    Text2->setText(qs(value));
-}
-
-void Form1::replaceEntryLine(int index, const std::string &line)
-{
-    if (index < 0 || index >= List1->count())
-        return;
-    QListWidgetItem *item = List1->item(index);
-    item->setText(qs(line));
-    item->setSelected(true);
-}
-
-void Form1::clearEntryList()
-{
-    List1->clear();
-}
-
-void Form1::clearWinningLines()
-{
-    // The entries highlighted are the winners of the lines going now.
-    if (List2->count() > 0)
-        List1->clearSelection();
-    List2->clear();
-    Text3->setText(QStringLiteral("0"));
-}
-
-Date Form1::drawDate() const
-{
-    return toDate(DTPicker1->date());
-}
-
-void Form1::setDrawDate(const Date &date)
-{
-    // The date's draw is looked up and shown at once, as when the picker changes.
-    DTPicker1->setDate(toQDate(date));
-}
-
-Date Form1::entriesDate() const
-{
-    return toDate(DTPicker2->date());
-}
-
-void Form1::showBalls(const Draw &balls)
-{
-    for (int i = 0; i < 7; ++i)
-        ballpic(i, balls[static_cast<size_t>(i)]);
-}
-
-void Form1::enablePrintButtons()
-{
-    Command9->setEnabled(true);
-    Command10->setEnabled(true);
 }
 
 } // namespace pickwise

@@ -1,17 +1,15 @@
 #pragma once
 
 #include "core/sharedstate.h"
+#include "mainwindow/childwindows.h"
 #include "mainwindow/mainrules.h"
-#include "platform/childwindow.h"
-#include "platform/mainlink.h"
+#include "mainwindow/session.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -29,56 +27,27 @@ namespace pickwise {
 
 class AnimatedPicture;
 
-// The windows the main window opens but does not build itself; the app
-// registers how to make each one.
-enum class ChildKind {
-    Entry /*Form5*/,
-    EditEntry,
-    HistoryCheck /*Form6*/,
-    Filter /*Form10*/,
-    Optimiser /*LinkProcess*/,
-    Statistics /*Form4*/,
-    WheelCreate /*wheel6*/,
-    ImportTxt /*Form30*/,
-    FileDeletion /*Form8*/,
-    Downloader /*RDL*/,
-    TicketPrinting /*PrintUKLotto*/,
-    About /*frmAbout*/
-};
-// Makes a new top-level window (no parent: the main window disables itself
-// while most of them are open, and a disabled parent would disable them too).
-using ChildFactory = std::function<ChildWindow *()>;
-
 // The main window: one draw of the results history with its balls, the entries
 // of one entry file, the lines among them that won, and the way to every other
 // window.
-class Form1 : public QMainWindow, public MainWindowLink
+//
+// It shows the session: each routine asks the session and shows the outcome,
+// and the controls follow the session's changes, whoever made them.
+class Form1 : public QMainWindow, private SessionObserver
 {
     Q_OBJECT
 
 public:
-    Form1(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    Form1(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
     ~Form1() override;
 
     // The start-up (window load); separate from construction so that tests
     // and the app decide when it runs.
     void start();
 
-    void setChildFactory(ChildKind kind, ChildFactory make);
+    // The windows it opens: register their factories here.
+    ChildWindows &children() { return *m_children; }
     void setHelpHandler(std::function<void()> handler);
-
-    // MainWindowLink
-    void addentryline(const Entry &numbers) override;
-    std::string entryCountText() const override;
-    void setEntryCountText(const std::string &text) override;
-    void replaceEntryLine(int index, const std::string &line) override;
-    void clearEntryList() override;
-    void clearWinningLines() override;
-    Date drawDate() const override;
-    void setDrawDate(const Date &date) override;
-    Date entriesDate() const override;
-    void showBalls(const Draw &balls) override;
-    void enablePrintButtons() override;
 
     // The main window's own routines, run by its events and after the
     // windows it opens have closed.
@@ -92,8 +61,8 @@ public:
     void reopenCurrentFile();
     void exitProgram();
 
-    // True while a draw is shown (ball picture 0 visible).
-    bool drawShown() const;
+    // True while a draw is shown.
+    bool drawShown() const { return m_session.drawShown(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -106,32 +75,26 @@ private:
     void connectActions();
     void updateChildControls();
 
-    // The draw before (step -1) or after (+1) the draw date, and whether
-    // there is one either way.
-    mainrules::DrawNeighbours neighbours(const std::vector<BallRecord> &draws) const;
-    void showDrawSteps(const std::vector<BallRecord> &draws);
-    void stepDraw(int step);
+    // SessionObserver
+    void listingReset() override;
+    void entryAppended(const Entry &entry) override;
+    void entryReplaced(int index) override;
+    void entriesRemoved(const std::vector<bool> &removed) override;
+    void winsCleared() override;
+    void winsFound() override;
+    void drawChanged() override;
+    void drawDatePicked(const Date &date) override;
 
+    void showDrawSteps(const mainrules::DrawNeighbours &near);
+    void stepDraw(int step);
     void ballpic(int position, int number);
     // Draws the pictures again for the pixel ratio of the screen the window is on.
     void redrawPictures();
     void hideBalls();
-    void clearshown();
-    // Lists an entry file's entries after the lines already there; the error
-    // text when it cannot be read.
-    std::string listEntries(const std::string &path);
-    void listEntries(const std::vector<Entry> &entries);
-    // Empties both lists and sets the entry count and wins boxes to "0".
-    void clearListing();
-    void dropemptyfile();
-    int listedCount() const;
+    // The selection of the listed lines (the lines beyond the entries none).
     std::vector<bool> selectedLines() const;
-
-    // Opening other windows.
-    bool hasFactory(ChildKind kind) const;
-    ChildWindow *make(ChildKind kind);
-    void showChild(ChildWindow *window, const QString &caption, bool disableMain,
-        std::function<void()> refresh);
+    // Shows what opening a wheel gave; whether it was listed.
+    bool shownWheel(const MainSession::Opened &opened);
 
     // Handlers.
     void addDraw();
@@ -159,14 +122,11 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
-    std::map<ChildKind, ChildFactory> m_factories;
+    MainSession &m_session;
+    ChildWindows *m_children;
     std::function<void()> m_help;
-    std::vector<QPointer<ChildWindow>> m_open;
-    QPointer<ChildWindow> m_about;
-    QPointer<ChildWindow> m_optimiser;
     bool m_exiting = false;
     bool m_watchingScreen = false;
-    bool m_resultsChecked = false; // the results file's draws were looked over
 
     // Controls under their own names.
     QGroupBox *Frame4 = nullptr;

@@ -12,8 +12,8 @@
 
 namespace pickwise {
 
-Form11::Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form11::Form11(SharedState &state, Platform &platform, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Printer Selection"));
@@ -67,10 +67,7 @@ bool Form11::aboutToClose()
         const std::string error = writeSavedPrinter(m_state.paths.savedPrinter(), name);
         if (!error.empty())
             m_platform.dialogs.message(error);
-        if (!m_state.printerok) {
-            m_state.printerok = true;
-            m_main.enablePrintButtons();
-        }
+        m_state.printerok = true;
         break;
     }
     return true;

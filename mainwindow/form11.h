@@ -2,7 +2,6 @@
 
 #include "core/sharedstate.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
 #include "platform/platform.h"
 
 class QComboBox;
@@ -17,7 +16,7 @@ class Form11 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    Form11(SharedState &state, Platform &platform, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
@@ -25,7 +24,6 @@ protected:
 private:
     SharedState &m_state;
     Platform &m_platform;
-    MainWindowLink &m_main;
     QComboBox *Combo1 = nullptr;
     QPushButton *Command1 = nullptr;
 };

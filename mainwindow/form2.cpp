@@ -14,11 +14,11 @@
 
 namespace pickwise {
 
-Form2::Form2(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form2::Form2(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(qs(mainrules::addResultCaption(main.drawDate())));
+    setWindowTitle(qs(mainrules::addResultCaption(session.drawDate())));
 
     auto *layout = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
@@ -68,13 +68,14 @@ void Form2::add()
     case mainrules::DrawInput::Valid:
         break;
     }
-    const std::string error = results::insertDraw(m_state.paths.results(), m_main.drawDate(), draw);
+    const std::string error
+        = results::insertDraw(m_state.paths.results(), m_session.drawDate(), draw);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
         return;
     }
     // drawpos stays 0: a following Delete Draw looks the new draw up first.
-    m_main.showBalls(draw);
+    m_session.showDraw(draw);
     close();
 }
 

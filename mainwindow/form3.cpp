@@ -14,8 +14,8 @@
 
 namespace pickwise {
 
-Form3::Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form3::Form3(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Draw Results for Lotto"));
@@ -69,7 +69,7 @@ void Form3::pick(QListWidgetItem *item)
 {
     Date date;
     if (item && mainrules::historyLineDate(item->text().toStdString(), date))
-        m_main.setDrawDate(date);
+        m_session.pickDrawDate(date);
 }
 
 bool Form3::aboutToClose()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/sharedstate.h"
+#include "mainwindow/session.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
 #include "platform/platform.h"
 
 class QListWidget;
@@ -18,7 +18,7 @@ class Form3 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    Form3(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
@@ -28,7 +28,7 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
     QListWidget *List1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;

@@ -3,6 +3,7 @@
 #include "core/lines.h"
 #include "core/numbers.h"
 #include "core/printing.h"
+#include "mainwindow/session.h"
 #include "platform/widgets.h"
 
 #include <QFileInfo>
@@ -34,8 +35,9 @@ QPushButton *button(const char *name, const char *caption, const char *tip, QWid
 
 } // namespace
 
-PrintUKLotto::PrintUKLotto(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform)
+PrintUKLotto::PrintUKLotto(
+    SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
+    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
 {
     setObjectName(QStringLiteral("PrintUKLotto"));
     setWindowTitle(QStringLiteral("Lotto Ticket Printing"));
@@ -231,10 +233,10 @@ void PrintUKLotto::printTickets()
     // The amounts and the width come from the saved files; the directions are
     // taken from the option buttons as they stand, as they always have been.
     m_platform.printer.setDocumentName(documentName(
-        "play slips " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
+        "play slips " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
         m_platform.clock));
-    tickets::printTickets(m_state.paths, m_state.entryfile, m_state.printerok, m_platform.printer,
-        m_platform.dialogs, Option1->isChecked(), Option3->isChecked());
+    tickets::printTickets(m_state.paths, m_session.entryfile(), m_state.printerok,
+        m_platform.printer, m_platform.dialogs, Option1->isChecked(), Option3->isChecked());
 }
 
 bool PrintUKLotto::aboutToClose()

@@ -11,6 +11,8 @@ class QRadioButton;
 
 namespace pickwise {
 
+class MainSession;
+
 // Lotto Ticket Printing: marks the listed entries onto the eight-board play
 // slips, with a calibration of the printed pattern that is shown, tried with a
 // test print and saved for "Print Tickets".
@@ -19,7 +21,8 @@ class PrintUKLotto : public ChildWindow
     Q_OBJECT
 
 public:
-    PrintUKLotto(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    PrintUKLotto(
+        SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
 
     bool settingschanged() const { return m_settingschanged; }
 
@@ -37,6 +40,7 @@ private:
 
     SharedState &m_state;
     Platform &m_platform;
+    MainSession &m_session;
     bool m_settingschanged = false;
 
     QLineEdit *Text1 = nullptr;

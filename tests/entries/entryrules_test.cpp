@@ -37,14 +37,14 @@ TEST(Constraints, DoneReadsChecksAndStopsAtTheFirstFault)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         SharedState state;
-        state.addmode = true;
+        bool addmode = true;
         state.constrained = true;
         state.mustnotcontain = earlier;
         ConstraintBoxes boxes = c.boxes;
-        EXPECT_EQ(applyConstraints(state, boxes), c.message);
+        EXPECT_EQ(applyConstraints(state, addmode, boxes), c.message);
         EXPECT_EQ(state.mustcontain, c.must);
         EXPECT_EQ(state.mustnotcontain, c.mustNot);
         EXPECT_EQ(state.constrained, c.constrained);
-        EXPECT_FALSE(state.addmode);
+        EXPECT_FALSE(addmode);
     }
 }

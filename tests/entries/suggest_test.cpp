@@ -1,7 +1,7 @@
 #include "entries/suggest.h"
 
 #include "core/entryfiles.h"
-#include "tests/entries/rig.h"
+#include "tests/support/installation.h"
 
 #include <gtest/gtest.h>
 
@@ -74,9 +74,10 @@ TEST(Suggest, TwentyDrawsSufficeNineteenGiveTheMessage)
         SuggestHooks hooks;
         hooks.accepted = [&](int count, const Entry &) {
             counts.push_back(count);
-            EXPECT_EQ(entryfiles::countOf(in.state.entryfile), count); // on disk at once
+            EXPECT_EQ(entryfiles::countOf(in.session.entryfile()), count); // on disk at once
         };
-        const SuggestOutcome outcome = suggestentries(in.state, random, 2, 2, hooks);
+        const SuggestOutcome outcome
+            = suggestentries(in.state, in.session.entryfile(), random, 2, 2, hooks);
         if (draws == 19) {
             EXPECT_EQ(outcome.message,
                 "You do not have sufficient draws in the results file for the computer to suggest "
@@ -87,7 +88,7 @@ TEST(Suggest, TwentyDrawsSufficeNineteenGiveTheMessage)
         EXPECT_EQ(outcome.message, "");
         EXPECT_EQ(counts, (std::vector<int> {3, 4}));
         std::vector<Entry> entries;
-        entryfiles::list(in.state.entryfile, entries);
+        entryfiles::list(in.session.entryfile(), entries);
         EXPECT_EQ(entries,
             (std::vector<Entry> {filler, fromDraws1to6, fromDraws7to12, {7, 8, 16, 24, 32, 40}}));
     }

@@ -1,7 +1,7 @@
 // Every window the main window opens, made as the program makes it, opens
 // centred over the main window, wholly on a 1366 x 768 screen and transient
 // for the main window, wherever the main window stands.
-#include "rig.h"
+#include "tests/support/mainwindow.h"
 
 #include "about/frmabout.h"
 #include "download/rdl.h"
@@ -58,28 +58,32 @@ void PlacementTest::childWindowsOpenOverTheMainWindow_data()
 void PlacementTest::childWindowsOpenOverTheMainWindow()
 {
     QFETCH(QPoint, mainAt);
-    Rig rig;
-    writeHistory(rig.file("sa.rtl"), makeHistory(60, {2026, 4, 4}));
+    MainWindow rig;
+    rig.history(60, {2026, 4, 4});
     writeEntries(rig.todayFile(), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
     SharedState &state = rig.state;
     Platform &platform = rig.platform;
+    MainSession &session = rig.session;
     Form1 &form = *rig.form;
-    MainWindowLink &link = form;
-    form.setChildFactory(ChildKind::Entry, [&] { return new Form5(state, platform, link); });
-    form.setChildFactory(
-        ChildKind::EditEntry, [&] { return new editEntry(state, platform, link); });
-    form.setChildFactory(ChildKind::HistoryCheck, [&] { return new Form6(state, platform, link); });
-    form.setChildFactory(ChildKind::Filter, [&] { return new Form10(state, platform); });
-    form.setChildFactory(
-        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, link); });
-    form.setChildFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
-    form.setChildFactory(ChildKind::WheelCreate, [&] { return new wheel6(state, platform, link); });
-    form.setChildFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, link); });
-    form.setChildFactory(ChildKind::FileDeletion, [&] { return new Form8(state, platform); });
-    form.setChildFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
-    form.setChildFactory(
-        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform); });
-    form.setChildFactory(ChildKind::About, [&] { return new frmAbout(platform); });
+    ChildWindows &children = form.children();
+    children.setFactory(ChildKind::Entry, [&] { return new Form5(state, platform, session); });
+    children.setFactory(
+        ChildKind::EditEntry, [&] { return new editEntry(state, platform, session); });
+    children.setFactory(
+        ChildKind::HistoryCheck, [&] { return new Form6(state, platform, session); });
+    children.setFactory(ChildKind::Filter, [&] { return new Form10(state, platform, session); });
+    children.setFactory(
+        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, session); });
+    children.setFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
+    children.setFactory(ChildKind::WheelCreate,
+        [&] { return new wheel6(state, platform, session, session.wheelGame()); });
+    children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, session); });
+    children.setFactory(
+        ChildKind::FileDeletion, [&] { return new Form8(state, platform, session); });
+    children.setFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
+    children.setFactory(
+        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform, session); });
+    children.setFactory(ChildKind::About, [&] { return new frmAbout(platform); });
     form.start();
     form.move(mainAt);
     form.show();

@@ -131,6 +131,14 @@ std::vector<BallRecord> makeHistory(int n, Date first)
     return draws;
 }
 
+std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls)
+{
+    std::vector<BallRecord> draws = makeHistory(static_cast<int>(balls.size()));
+    for (size_t i = 0; i < balls.size(); ++i)
+        draws[i].ball = balls[i];
+    return draws;
+}
+
 void writeHistory(const std::string &path, const std::vector<BallRecord> &draws)
 {
     writeBytes(path, bytesOf(draws));

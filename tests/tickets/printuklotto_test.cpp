@@ -1,7 +1,6 @@
 #include "tickets/printuklotto.h"
 
-#include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -15,27 +14,25 @@ using namespace pickwise::testing;
 
 namespace {
 
-// An installation folder, the window over it (deleted on close, hence the
-// QPointer) and the controls by name.
-struct Rig
+// The play-slip window over an installation (deleted on close, hence the
+// QPointer) and its controls by name.
+struct SlipWindow : Installation
 {
-    explicit Rig(
+    explicit SlipWindow(
         std::vector<uint8_t> calib = {}, std::vector<uint8_t> width = {}, bool printerok = true)
     {
-        state.paths = DataPaths(dir.path(), dir.path());
         state.printerok = printerok;
-        state.entryfile = dir.file("Lotto05DEC2026.lot");
         if (!calib.empty())
             writeBytes(calibFile(), calib);
         if (!width.empty())
             writeBytes(widthFile(), width);
-        w = new PrintUKLotto(state, platform);
+        w = new PrintUKLotto(state, platform, session);
         w->show();
     }
-    ~Rig() { delete w; }
+    ~SlipWindow() { delete w; }
 
-    std::string calibFile() const { return dir.file("nprnt.dat"); }
-    std::string widthFile() const { return dir.file("nlnwdth.dat"); }
+    std::string calibFile() const { return paths.calibration(); }
+    std::string widthFile() const { return paths.lineWidth(); }
     QString text(const char *name) const { return w->findChild<QLineEdit *>(name)->text(); }
     bool checked(const char *name) const { return w->findChild<QRadioButton *>(name)->isChecked(); }
     void click(const char *name) const { w->findChild<QAbstractButton *>(name)->click(); }
@@ -46,14 +43,6 @@ struct Rig
         QTest::keyClicks(box, value);
     }
 
-    TempDir dir;
-    SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random};
     QPointer<PrintUKLotto> w;
 };
 
@@ -66,7 +55,7 @@ class PrintUKLottoTest : public QObject
 private slots:
     void opensWithDefaultsWhenNoSettingsExist()
     {
-        Rig r;
+        SlipWindow r;
         QCOMPARE(r.text("Text1"), QStringLiteral("0"));
         QCOMPARE(r.text("Text2"), QStringLiteral("0"));
         QVERIFY(r.checked("Option2") && r.checked("Option4") && r.checked("Option6"));
@@ -75,14 +64,14 @@ private slots:
         QVERIFY(exists(r.widthFile()) && readBytes(r.widthFile()).empty());
         QCOMPARE(r.printer.ops, (std::vector<std::string> {"font Courier 10", "a4"}));
 
-        Rig noPrinter({}, {}, false);
+        SlipWindow noPrinter({}, {}, false);
         QVERIFY(!noPrinter.w->findChild<QPushButton *>("Command2")->isEnabled());
         QVERIFY(!noPrinter.w->findChild<QPushButton *>("Command5")->isEnabled());
     }
 
     void testPrintUsesTheDisplayedSettings()
     {
-        Rig r;
+        SlipWindow r;
         r.printer.ops.clear();
         r.click("Command2");
         QCOMPARE(r.dialogs.texts(), std::vector<std::string> {tickets::msg::testPrint});
@@ -118,8 +107,8 @@ private slots:
 
     void ticketsUseTheSavedAmountsAndTheShownDirections()
     {
-        Rig r({10, 0, 0, 0, 0, 0, 0, 0}); // 10 units Left
-        writeEntries(r.state.entryfile, {{1, 2, 3, 4, 5, 48}});
+        SlipWindow r({10, 0, 0, 0, 0, 0, 0, 0}); // 10 units Left
+        writeEntries(r.session.entryfile(), {{1, 2, 3, 4, 5, 48}});
         r.type("Text1", QStringLiteral("30"));
         r.click("Option1"); // Right
         r.click("Option7");
@@ -137,7 +126,7 @@ private slots:
     void outOfRangeSaveIsRefusedAndGetSettingsDiscardsEdits()
     {
         const std::vector<uint8_t> oldCalib {0xF4, 0xFF, 7, 0, 0xFF, 0xFF, 0, 0};
-        Rig r(oldCalib, {3, 0});
+        SlipWindow r(oldCalib, {3, 0});
         for (int pass = 0; pass < 2; ++pass) {
             QCOMPARE(r.text("Text1"), QStringLiteral("-12"));
             QCOMPARE(r.text("Text2"), QStringLiteral("7"));
@@ -169,7 +158,7 @@ private slots:
         QFETCH(bool, edit);
         QFETCH(bool, answer);
         const std::vector<uint8_t> oldCalib = {3, 0, 4, 0, 0, 0, 0, 0};
-        Rig r(oldCalib);
+        SlipWindow r(oldCalib);
         QSignalSpy closed(r.w.data(), &ChildWindow::closed);
         if (edit) {
             r.type("Text1", QStringLiteral("12.5"));

@@ -4,8 +4,7 @@
 
 #include "core/printing.h"
 #include "platform/qtports.h"
-#include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 #include "tickets/printuklotto.h"
 
 #include <QFile>
@@ -86,28 +85,21 @@ void TicketPrintTest::nineEntriesOnTwoSlips()
         "the CUPS PDF queue is not installed: run scripts/ensure-cups-queue.sh");
     QCOMPARE(printer.currentPrinter(), std::string(PICKWISE_TEST_QUEUE));
 
-    testing::TempDir dir;
-    SharedState state;
-    state.paths = DataPaths(dir.path(), dir.path());
-    state.printerok = true;
-    state.entryfile = dir.file("Lotto05DEC2026.lot");
+    testing::Installation inst;
     std::vector<Entry> entries;
     for (int16_t i = 0; i < 9; ++i)
         entries.push_back({1, static_cast<int16_t>(7 + i), 23, 30, 44, 49});
-    testing::writeEntries(state.entryfile, entries);
+    inst.entries(entries);
     // Saved: 10 units Left (+56 twips) and 3 units Up (+16.8 twips, printed as 17).
-    testing::writeBytes(dir.file("nprnt.dat"), {10, 0, 3, 0, 0, 0, 0xFF, 0xFF});
-    testing::writeBytes(dir.file("nlnwdth.dat"), {3, 0}); // thick
+    testing::writeBytes(inst.paths.calibration(), {10, 0, 3, 0, 0, 0, 0xFF, 0xFF});
+    testing::writeBytes(inst.paths.lineWidth(), {3, 0}); // thick
 
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random};
-    QPointer<PrintUKLotto> window = new PrintUKLotto(state, platform);
+    // The installation with the real printer in place of the double.
+    Platform platform {inst.dialogs, printer, inst.shell, inst.clock, inst.random};
+    QPointer<PrintUKLotto> window = new PrintUKLotto(inst.state, platform, inst.session);
     const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
     window->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
-    QVERIFY(dialogs.shown.empty());
+    QVERIFY(inst.dialogs.shown.empty());
     delete window;
 
     const QString pdf = testing::waitForPdf(since);
