@@ -1,9 +1,10 @@
 #include "about/aboutrules.h"
 #include "about/frmabout.h"
-#include "core/sharedstate.h"
+#include "core/datapaths.h"
 #include "download/qthttpclient.h"
 #include "download/rdl.h"
 #include "entries/editentry.h"
+#include "entries/entryrules.h"
 #include "entries/form10.h"
 #include "entries/form5.h"
 #include "entries/form6.h"
@@ -11,7 +12,7 @@
 #include "fileops/form30.h"
 #include "fileops/form8.h"
 #include "mainwindow/form1.h"
-#include "platform/platform.h"
+#include "platform/context.h"
 #include "platform/qtports.h"
 #include "stats/form4.h"
 #include "tickets/printuklotto.h"
@@ -25,11 +26,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
 
-    SharedState state;
-    // The program's own files and the player's data both live beside the
-    // executable for now.
+    // Where the program's files are, decided here once. The program's own
+    // files and the player's data both live beside the executable for now.
     const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
-    state.paths = DataPaths(programFolder, programFolder);
+    const DataPaths paths(programFolder, programFolder);
 
     QtDialogs dialogs;
     QtPrinter printer;
@@ -39,31 +39,27 @@ int main(int argc, char *argv[])
     QtHttpClient http;
     Platform platform {dialogs, printer, shell, clock, random, &http};
 
-    MainSession session(state.paths);
-    Form1 form1(state, platform, session);
+    MainSession session(paths);
+    Context context {platform, paths, session};
+    ConstraintSet constraints; // the computer suggestions' constraints, kept for the run
+    Form1 form1(context);
 
-    // Every window the main window opens. A window works on the shared values
-    // and, through the session, on what the main window shows.
+    // Every window the main window opens, each handed the context.
     ChildWindows &children = form1.children();
-    children.setFactory(ChildKind::Entry, [&] { return new Form5(state, platform, session); });
+    children.setFactory(ChildKind::Entry, [&] { return new Form5(context, constraints); });
+    children.setFactory(ChildKind::EditEntry, [&] { return new editEntry(context); });
+    children.setFactory(ChildKind::HistoryCheck, [&] { return new Form6(context); });
+    children.setFactory(ChildKind::Filter, [&] { return new Form10(context); });
+    children.setFactory(ChildKind::Optimiser, [&] { return new LinkProcess(context); });
+    children.setFactory(ChildKind::Statistics, [&] { return new Form4(context); });
     children.setFactory(
-        ChildKind::EditEntry, [&] { return new editEntry(state, platform, session); });
-    children.setFactory(
-        ChildKind::HistoryCheck, [&] { return new Form6(state, platform, session); });
-    children.setFactory(ChildKind::Filter, [&] { return new Form10(state, platform, session); });
-    children.setFactory(
-        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, session); });
-    children.setFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
-    children.setFactory(ChildKind::WheelCreate,
-        [&] { return new wheel6(state, platform, session, session.wheelGame()); });
-    children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, session); });
-    children.setFactory(
-        ChildKind::FileDeletion, [&] { return new Form8(state, platform, session); });
-    children.setFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
-    children.setFactory(
-        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform, session); });
+        ChildKind::WheelCreate, [&] { return new wheel6(context, session.wheelGame()); });
+    children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(context); });
+    children.setFactory(ChildKind::FileDeletion, [&] { return new Form8(context); });
+    children.setFactory(ChildKind::Downloader, [&] { return new RDL(context); });
+    children.setFactory(ChildKind::TicketPrinting, [&] { return new PrintUKLotto(context); });
     children.setFactory(ChildKind::About, [&] { return new frmAbout(platform); });
-    form1.setHelpHandler([&] { about::showHelp(shell, dialogs, state.paths.helpFile()); });
+    form1.setHelpHandler([&] { about::showHelp(shell, dialogs, paths.helpFile()); });
 
     form1.show();
     form1.start();

@@ -142,7 +142,7 @@ void BM_HistoryCheckWindow(benchmark::State &state)
     std::filesystem::copy_file(files.entryfile, inst.file("Lotto05DEC2026.lot"));
     inst.session.listDated({2026, 12, 5});
 
-    Form6 form(inst.state, inst.platform, inst.session);
+    Form6 form(inst.context);
     form.resize(800, 600);
     form.show();
     QApplication::processEvents();

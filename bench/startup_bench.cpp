@@ -65,7 +65,7 @@ void mainWindowStartup(benchmark::State &state)
     int listed = 0;
     int winning = 0;
     for (auto _ : state) {
-        auto form = std::make_unique<Form1>(inst.state, inst.platform, inst.session);
+        auto form = std::make_unique<Form1>(inst.context);
         form->start();
         form->show();
         QApplication::processEvents();

@@ -5,6 +5,7 @@
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/lines.h"
+#include "entries/entryrules.h"
 #include "entries/form5.h"
 #include "mainwindow/form1.h"
 #include "platform/qtports.h"
@@ -38,14 +39,16 @@ struct ListingWindow : testing::Installation
 {
     SystemRandom systemRandom;
     Platform programPlatform {dialogs, printer, shell, clock, systemRandom, nullptr};
+    Context programContext {programPlatform, paths, session};
+    ConstraintSet constraints;
     std::unique_ptr<Form1> form;
 
     ListingWindow() : testing::Installation(today)
     {
         history(2000);
-        form = std::make_unique<Form1>(state, programPlatform, session);
+        form = std::make_unique<Form1>(programContext);
         form->children().setFactory(
-            ChildKind::Entry, [this] { return new Form5(state, programPlatform, session); });
+            ChildKind::Entry, [this] { return new Form5(programContext, constraints); });
         form->resize(800, 620);
         form->show();
         form->start();

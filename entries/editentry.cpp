@@ -1,9 +1,9 @@
 #include "entries/editentry.h"
 
 #include "core/entryfiles.h"
-#include "core/sharedstate.h"
 #include "entries/entryrules.h"
 #include "mainwindow/session.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
 
@@ -15,8 +15,9 @@
 
 namespace pickwise {
 
-editEntry::editEntry(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
+editEntry::editEntry(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("editEntry"));
     setWindowTitle(QStringLiteral("Edit Entry"));

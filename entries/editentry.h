@@ -12,7 +12,7 @@ namespace pickwise {
 
 class MainSession;
 struct Platform;
-struct SharedState;
+struct Context;
 
 // Changes the six numbers of entry editpos of the listed entry file, in place.
 class editEntry : public ChildWindow
@@ -20,13 +20,12 @@ class editEntry : public ChildWindow
     Q_OBJECT
 
 public:
-    editEntry(
-        SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    editEntry(Context &context, QWidget *parent = nullptr);
 
 private:
     void change();
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
 

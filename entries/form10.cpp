@@ -36,8 +36,9 @@ void addTotal(QGridLayout *grid, int row, QLabel *label, QLineEdit *box)
 
 } // namespace
 
-Form10::Form10(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
+Form10::Form10(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Filter"));
@@ -135,12 +136,12 @@ Form10::Form10(SharedState &state, Platform &platform, MainSession &session, QWi
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
     connect(List1, &QListWidget::itemChanged, this, &Form10::itemTicked);
 
-    Command4->setEnabled(m_state.printerok);
+    Command4->setEnabled(m_context.printerok);
 }
 
 std::string Form10::copyPath() const
 {
-    return m_state.paths.filterCopy();
+    return m_context.paths.filterCopy();
 }
 
 int Form10::level() const
@@ -161,17 +162,13 @@ void Form10::setBusy(bool busy)
     for (QWidget *control : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Command2),
              static_cast<QWidget *>(Command3), static_cast<QWidget *>(List1)})
         control->setEnabled(!busy);
-    Command4->setEnabled(!busy && m_state.printerok);
+    Command4->setEnabled(!busy && m_context.printerok);
     m_platform.dialogs.setBusy(busy);
 }
 
 bool Form10::aboutToClose()
 {
-    if (m_running)
-        return false;
-    // The main window waits for this flag, shared with the results download.
-    m_state.downloaddone = true;
-    return true;
+    return !m_running;
 }
 
 void Form10::check()
@@ -296,7 +293,7 @@ void Form10::print()
         "filter " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
         m_platform.clock));
     filter::printChecked(
-        listLines(List1), ticked, m_platform.printer, m_platform.dialogs, m_state.printerok);
+        listLines(List1), ticked, m_platform.printer, m_platform.dialogs, m_context.printerok);
 }
 
 } // namespace pickwise

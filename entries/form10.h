@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QCheckBox;
@@ -25,7 +25,7 @@ class Form10 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form10(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    Form10(Context &context, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
@@ -39,7 +39,7 @@ private:
     void setBusy(bool busy);
     std::string copyPath() const;
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
 

@@ -66,8 +66,9 @@ QPushButton *makeButton(const char *name, const char *caption, const char *tip, 
 
 } // namespace
 
-Form6::Form6(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
+Form6::Form6(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form6"));
 
@@ -154,14 +155,14 @@ Form6::Form6(SharedState &state, Platform &platform, MainSession &session, QWidg
 
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     connect(Command2, &QPushButton::clicked, this, &Form6::check);
-    connect(Command3, &QPushButton::clicked, this, [this] { m_state.cancelflag = true; });
+    connect(Command3, &QPushButton::clicked, this, [this] { m_context.cancelflag = true; });
     connect(Command4, &QPushButton::clicked, this, &Form6::more);
     connect(Command5, &QPushButton::clicked, this, &Form6::back);
 
     // Form_Load: from the earliest draw to today.
     const Date today = m_platform.clock.today();
     std::vector<BallRecord> draws;
-    results::readAll(m_state.paths.results(), draws);
+    results::readAll(m_context.paths.results(), draws);
     if (!draws.empty()) {
         const BallRecord &firstDraw = draws.front();
         DTPicker1->setDate(toQDate({firstDraw.year, firstDraw.month, firstDraw.day}));
@@ -247,7 +248,7 @@ void Form6::check()
     }
 
     std::vector<BallRecord> draws;
-    std::string error = results::readAll(m_state.paths.results(), draws);
+    std::string error = results::readAll(m_context.paths.results(), draws);
     if (!error.empty()) {
         m_platform.dialogs.message("The results file could not be read. " + error);
         setIdle(true);
@@ -288,7 +289,7 @@ void Form6::check()
     const historycheck::Checker checker(std::move(entries));
 
     // A Cancel clicked before the check began does not stop it.
-    m_state.cancelflag = false;
+    m_context.cancelflag = false;
     bool listZeroShown = false;
     historycheck::checkRange(checker, draws, range, m_tally, m_lines, [&](int done) {
         for (ResultListModel *model : m_models)
@@ -301,8 +302,8 @@ void Form6::check()
         }
         ProgressBar1->setValue(done);
         QCoreApplication::processEvents();
-        if (m_state.cancelflag) {
-            m_state.cancelflag = false;
+        if (m_context.cancelflag) {
+            m_context.cancelflag = false;
             return false;
         }
         return true;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "entries/historycheck.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 #include <QAbstractListModel>
@@ -49,7 +49,7 @@ class Form6 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form6(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    Form6(Context &context, QWidget *parent = nullptr);
     ~Form6() override;
 
 protected:
@@ -69,7 +69,7 @@ private:
     void showOnly(int list);
     int visibleList() const;
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
 

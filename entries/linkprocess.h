@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "entries/optimiser.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QDateEdit;
@@ -21,8 +21,7 @@ class LinkProcess : public ChildWindow
     Q_OBJECT
 
 public:
-    LinkProcess(
-        SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    LinkProcess(Context &context, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
@@ -31,7 +30,7 @@ private:
     void processRange(); // Command1
     void createEntries(); // Command2
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
 

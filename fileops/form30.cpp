@@ -44,13 +44,14 @@ std::string unreadableDateFile(const std::string &name, const std::string &error
 
 } // namespace
 
-Form30::Form30(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
+Form30::Form30(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form30"));
     setWindowTitle(QStringLiteral("Import Txt File"));
 
-    m_files = new FileList(m_state.paths.dataFolder(), ".txt", this);
+    m_files = new FileList(m_context.paths.dataFolder(), ".txt", this);
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("List2"));
     m_contents->setFont(listFont());
@@ -130,7 +131,7 @@ void Form30::view()
         return;
     }
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(m_state.paths.chosen(name.toStdString()), bytes, false).empty())
+    if (!readFileBytes(m_context.paths.chosen(name.toStdString()), bytes, false).empty())
         return;
     for (const std::string &field : importtxt::readFields(std::string(bytes.begin(), bytes.end())))
         m_contents->addItem(qs(field));
@@ -144,7 +145,7 @@ void Form30::validateFile()
         return;
     }
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(m_state.paths.chosen(name.toStdString()), bytes, false).empty()) {
+    if (!readFileBytes(m_context.paths.chosen(name.toStdString()), bytes, false).empty()) {
         m_platform.dialogs.message("Your txt file is not valid");
         return;
     }
@@ -157,8 +158,8 @@ void Form30::validateFile()
 
     const Date date = toDate(m_date->date());
     const std::string datedName = datedEntryFileName(date.day, date.month, date.year);
-    m_importfile = m_state.paths.datedEntries(date);
-    if (!mayWrite(m_state, m_platform.dialogs, m_importfile, RecordKind::Entries))
+    m_importfile = m_context.paths.datedEntries(date);
+    if (!mayWrite(m_context, m_importfile, RecordKind::Entries))
         return;
     RecordFile target(m_importfile);
     const std::string error = target.load();
@@ -203,12 +204,6 @@ void Form30::importFile()
     // Once the shown date was written the main window must relist it, whatever
     // is imported after that.
     m_session.importwrote = m_session.importwrote || m_validatedDate == m_session.entriesDate();
-}
-
-bool Form30::aboutToClose()
-{
-    m_state.importclosed = true;
-    return true;
 }
 
 } // namespace pickwise

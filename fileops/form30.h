@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/lines.h"
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 #include <vector>
@@ -25,7 +25,7 @@ class Form30 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form30(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    Form30(Context &context, QWidget *parent = nullptr);
 
     void refreshFiles();
 
@@ -35,10 +35,9 @@ private:
     void validateFile();
     void importFile();
     void backToValidate();
-    bool aboutToClose() override;
     QString selectedFile() const;
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
     FileList *m_files;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QListWidget;
@@ -20,7 +20,7 @@ class Form8 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form8(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    Form8(Context &context, QWidget *parent = nullptr);
 
     void refreshFiles();
 
@@ -29,7 +29,7 @@ private:
     void deleteFile();
     QString selectedFile() const;
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
     FileList *m_files;

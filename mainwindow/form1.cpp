@@ -81,9 +81,9 @@ QLineEdit *countBox(QWidget *parent, const char *name)
 
 } // namespace
 
-Form1::Form1(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_platform(platform), m_session(session),
-      m_children(new ChildWindows(this))
+Form1::Form1(Context &context, QWidget *parent)
+    : QMainWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session), m_children(new ChildWindows(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(text(applicationTitle));
@@ -94,9 +94,8 @@ Form1::Form1(SharedState &state, Platform &platform, MainSession &session, QWidg
     connect(m_children, &ChildWindows::factoriesChanged, this, [this] { updateChildControls(); });
     m_session.addObserver(this);
     // A damaged count is told and asked about before the file is read.
-    m_session.setReview([this](const std::string &path, RecordKind kind) {
-        reviewFile(m_state, m_platform.dialogs, path, kind);
-    });
+    m_session.setReview(
+        [this](const std::string &path, RecordKind kind) { reviewFile(m_context, path, kind); });
 }
 
 Form1::~Form1()
@@ -378,10 +377,10 @@ void Form1::start()
         DTPicker1->setDate(today);
         DTPicker2->setDate(today);
     }
-    m_state.printerok
-        = loadprinter(m_platform.printer, readSavedPrinter(m_state.paths.savedPrinter()));
-    Command9->setEnabled(m_state.printerok);
-    Command10->setEnabled(m_state.printerok);
+    m_context.printerok
+        = loadprinter(m_platform.printer, readSavedPrinter(m_context.paths.savedPrinter()));
+    Command9->setEnabled(m_context.printerok);
+    Command10->setEnabled(m_context.printerok);
     Option2->setChecked(true);
     entryTypeClick();
 }
@@ -409,7 +408,7 @@ void Form1::drawDateChange()
         m_platform.dialogs.message(lookup.error);
     // Bad draws are told, not shown silently, unless the user already chose
     // to leave the file as it is.
-    else if (!lookup.damaged.empty() && !m_state.damage.declined(m_state.paths.results()))
+    else if (!lookup.damaged.empty() && !m_context.damage.declined(m_context.paths.results()))
         m_platform.dialogs.message(lookup.damaged);
 }
 
@@ -603,12 +602,12 @@ void Form1::addDraw()
         m_platform.dialogs.message(mainmsg::drawExists);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.paths.results(), RecordKind::Results))
+    if (!mayWrite(m_context, m_context.paths.results(), RecordKind::Results))
         return;
     if (!isWednesdayOrSaturday(m_session.drawDate())
         && !m_platform.dialogs.askYesNo(mainmsg::notDrawDay))
         return;
-    m_children->open(new Form2(m_state, m_platform, m_session));
+    m_children->open(new Form2(m_context));
 }
 
 void Form1::deleteDraw()
@@ -625,7 +624,7 @@ void Form1::deleteDraw()
             return;
         }
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_state.paths.results(), RecordKind::Results))
+    if (!mayWrite(m_context, m_context.paths.results(), RecordKind::Results))
         return;
     if (!m_platform.dialogs.askYesNo(mainmsg::reallyDeleteDraw, pickwiseTitle))
         return;
@@ -645,7 +644,7 @@ void Form1::datedEntry()
 
 void Form1::addEntries()
 {
-    if (!mayWrite(m_state, m_platform.dialogs, m_session.entryfile(), RecordKind::Entries))
+    if (!mayWrite(m_context, m_session.entryfile(), RecordKind::Entries))
         return;
     QString caption;
     if (m_session.kind() == EntryFileKind::Dated) {
@@ -670,7 +669,7 @@ void Form1::editEntry()
         m_platform.dialogs.message(mainmsg::nothingToEdit);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_session.entryfile(), RecordKind::Entries))
+    if (!mayWrite(m_context, m_session.entryfile(), RecordKind::Entries))
         return;
     if (m_session.kind() == EntryFileKind::Wheel
         && !m_platform.dialogs.askYesNo(mainmsg::editWheel))
@@ -692,7 +691,7 @@ void Form1::deleteEntries()
         m_platform.dialogs.message(mainmsg::nothingToDelete);
         return;
     }
-    if (!mayWrite(m_state, m_platform.dialogs, m_session.entryfile(), RecordKind::Entries))
+    if (!mayWrite(m_context, m_session.entryfile(), RecordKind::Entries))
         return;
     if (m_session.kind() == EntryFileKind::Wheel
         && !m_platform.dialogs.askYesNo(mainmsg::modifyWheel))
@@ -720,14 +719,14 @@ void Form1::printList(QListWidget *list)
         : "winning lines " + twoDigitText(draw.day) + monthabbrev(draw.month)
             + std::to_string(draw.year);
     m_platform.printer.setDocumentName(documentName(what, m_platform.clock));
-    printlist(listLines(list), m_platform.printer, m_platform.dialogs, m_state.printerok);
+    printlist(listLines(list), m_platform.printer, m_platform.dialogs, m_context.printerok);
 }
 
 void Form1::historyCheck()
 {
     if (m_session.listedCount() < 1)
         m_platform.dialogs.message(mainmsg::nothingForHistory);
-    else if (results::drawCount(m_state.paths.results()) == 0)
+    else if (results::drawCount(m_context.paths.results()) == 0)
         m_platform.dialogs.message(mainmsg::noResultsForHistory);
     else
         m_children->open(ChildKind::HistoryCheck);
@@ -743,8 +742,8 @@ void Form1::saveStanding()
         m_platform.dialogs.message(mainmsg::nothingToStand);
         return;
     }
-    const std::string standing = m_state.paths.standingEntries();
-    if (!mayWrite(m_state, m_platform.dialogs, standing, RecordKind::Entries))
+    const std::string standing = m_context.paths.standingEntries();
+    if (!mayWrite(m_context, standing, RecordKind::Entries))
         return;
     if (fileExists(standing) && !m_platform.dialogs.askYesNo(mainmsg::overwriteStanding))
         return;
@@ -763,7 +762,7 @@ void Form1::openStanding()
 
 void Form1::filterEntries()
 {
-    if (!mayWrite(m_state, m_platform.dialogs, m_session.entryfile(), RecordKind::Entries))
+    if (!mayWrite(m_context, m_session.entryfile(), RecordKind::Entries))
         return;
     if (m_session.kind() == EntryFileKind::Wheel
         && !m_platform.dialogs.askYesNo(mainmsg::filterWheel))
@@ -772,7 +771,6 @@ void Form1::filterEntries()
         m_platform.dialogs.message(mainmsg::nothingToFilter);
         return;
     }
-    m_state.downloaddone = false;
     m_children->open(ChildKind::Filter, {}, [this] { reopenCurrentFile(); });
 }
 
@@ -837,16 +835,15 @@ void Form1::wheelCreate()
 
 void Form1::drawHistory()
 {
-    m_state.historyopen = true;
-    m_children->open(new Form3(m_state, m_platform, m_session),
-        QStringLiteral("Draw Results for Lotto"), [this] { drawDateChange(); });
+    m_children->open(new Form3(m_context), QStringLiteral("Draw Results for Lotto"),
+        [this] { drawDateChange(); });
 }
 
 void Form1::selectPrinter()
 {
-    m_children->open(new Form11(m_state, m_platform), {}, [this] {
+    m_children->open(new Form11(m_context), {}, [this] {
         // A printer chosen at last: both "Print" buttons print now.
-        if (m_state.printerok) {
+        if (m_context.printerok) {
             Command9->setEnabled(true);
             Command10->setEnabled(true);
         }
@@ -855,7 +852,6 @@ void Form1::selectPrinter()
 
 void Form1::updateResults()
 {
-    m_state.downloaddone = false;
     m_children->open(ChildKind::Downloader, {}, [this] { drawDateChange(); });
 }
 
@@ -866,7 +862,6 @@ void Form1::fileDeletion()
 
 void Form1::importTxt()
 {
-    m_state.importclosed = false;
     m_session.importwrote = false;
     m_children->open(ChildKind::ImportTxt, {}, [this] {
         if (m_session.importwrote)
@@ -880,7 +875,6 @@ void Form1::optimiser()
     // open optimiser forward instead of opening another.
     if (m_children->bringForward(ChildKind::Optimiser))
         return;
-    m_state.optimiserdone = false;
     m_session.optimiserwroteshown = false;
     m_children->openBeside(ChildKind::Optimiser, {}, [this] {
         if (m_session.optimiserwroteshown)

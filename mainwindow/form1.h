@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "mainwindow/childwindows.h"
 #include "mainwindow/mainrules.h"
 #include "mainwindow/session.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
@@ -38,7 +38,7 @@ class Form1 : public QMainWindow, private SessionObserver
     Q_OBJECT
 
 public:
-    Form1(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    Form1(Context &context, QWidget *parent = nullptr);
     ~Form1() override;
 
     // The start-up (window load); separate from construction so that tests
@@ -120,7 +120,7 @@ private:
     void about();
     void help();
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
     ChildWindows *m_children;

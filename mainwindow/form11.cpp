@@ -12,8 +12,8 @@
 
 namespace pickwise {
 
-Form11::Form11(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform)
+Form11::Form11(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Printer Selection"));
@@ -34,7 +34,7 @@ Form11::Form11(SharedState &state, Platform &platform, QWidget *parent)
     buttons->addWidget(Command1);
     layout->addLayout(buttons);
 
-    const std::string saved = readSavedPrinter(m_state.paths.savedPrinter());
+    const std::string saved = readSavedPrinter(m_context.paths.savedPrinter());
     std::vector<std::string> names;
     int chosen = 0;
     if (m_platform.printer.installedPrinters(names)) {
@@ -64,10 +64,10 @@ bool Form11::aboutToClose()
             continue;
         if (!m_platform.printer.setCurrentPrinter(name))
             continue;
-        const std::string error = writeSavedPrinter(m_state.paths.savedPrinter(), name);
+        const std::string error = writeSavedPrinter(m_context.paths.savedPrinter(), name);
         if (!error.empty())
             m_platform.dialogs.message(error);
-        m_state.printerok = true;
+        m_context.printerok = true;
         break;
     }
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QComboBox;
@@ -16,13 +16,13 @@ class Form11 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form11(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    Form11(Context &context, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
 
 private:
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     QComboBox *Combo1 = nullptr;
     QPushButton *Command1 = nullptr;

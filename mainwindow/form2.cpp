@@ -14,11 +14,12 @@
 
 namespace pickwise {
 
-Form2::Form2(SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
+Form2::Form2(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(qs(mainrules::addResultCaption(session.drawDate())));
+    setWindowTitle(qs(mainrules::addResultCaption(m_session.drawDate())));
 
     auto *layout = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
@@ -69,7 +70,7 @@ void Form2::add()
         break;
     }
     const std::string error
-        = results::insertDraw(m_state.paths.results(), m_session.drawDate(), draw);
+        = results::insertDraw(m_context.paths.results(), m_session.drawDate(), draw);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
         return;

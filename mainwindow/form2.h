@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "mainwindow/session.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 #include <array>
@@ -19,12 +19,12 @@ class Form2 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form2(SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    Form2(Context &context, QWidget *parent = nullptr);
 
 private:
     void add();
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
     std::array<QLineEdit *, 7> m_boxes {}; // Text1..Text7, Text7 the bonus ball

@@ -4,10 +4,10 @@
 
 namespace pickwise::stats {
 
-std::vector<BallRecord> loadHistory(const SharedState &state, Dialogs &dialogs)
+std::vector<BallRecord> loadHistory(const std::string &path, Dialogs &dialogs)
 {
     std::vector<BallRecord> draws;
-    const std::string error = results::readAll(state.paths.results(), draws);
+    const std::string error = results::readAll(path, draws);
     if (!error.empty()) {
         dialogs.message(error);
         draws.clear();

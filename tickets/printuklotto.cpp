@@ -35,9 +35,9 @@ QPushButton *button(const char *name, const char *caption, const char *tip, QWid
 
 } // namespace
 
-PrintUKLotto::PrintUKLotto(
-    SharedState &state, Platform &platform, MainSession &session, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session)
+PrintUKLotto::PrintUKLotto(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("PrintUKLotto"));
     setWindowTitle(QStringLiteral("Lotto Ticket Printing"));
@@ -136,19 +136,19 @@ PrintUKLotto::PrintUKLotto(
     connect(Command5, &QPushButton::clicked, this, [this] { printTickets(); });
     connect(Command6, &QPushButton::clicked, this, [this] { showSavedSettings(); });
 
-    if (!m_state.printerok) {
+    if (!m_context.printerok) {
         Command2->setEnabled(false);
         Command3->setEnabled(false);
         Command5->setEnabled(false);
     }
-    setupprinter(m_platform.printer, m_state.printerok);
+    setupprinter(m_platform.printer, m_context.printerok);
     showSavedSettings();
 }
 
 void PrintUKLotto::showSavedSettings()
 {
     tickets::SavedSettings saved;
-    const std::string error = tickets::loadSettings(m_state.paths, saved);
+    const std::string error = tickets::loadSettings(m_context.paths, saved);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
     } else {
@@ -197,7 +197,7 @@ tickets::Correction PrintUKLotto::displayedCorrection(double unit) const
 bool PrintUKLotto::saveSettings()
 {
     std::string error;
-    switch (tickets::saveSettings(m_state.paths, displayedSettings(), error)) {
+    switch (tickets::saveSettings(m_context.paths, displayedSettings(), error)) {
     case tickets::SaveOutcome::Saved:
         m_settingschanged = false;
         return true;
@@ -235,7 +235,7 @@ void PrintUKLotto::printTickets()
     m_platform.printer.setDocumentName(documentName(
         "play slips " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
         m_platform.clock));
-    tickets::printTickets(m_state.paths, m_session.entryfile(), m_state.printerok,
+    tickets::printTickets(m_context.paths, m_session.entryfile(), m_context.printerok,
         m_platform.printer, m_platform.dialogs, Option1->isChecked(), Option3->isChecked());
 }
 

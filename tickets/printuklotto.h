@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 #include "tickets/ticketrules.h"
 
@@ -21,8 +21,7 @@ class PrintUKLotto : public ChildWindow
     Q_OBJECT
 
 public:
-    PrintUKLotto(
-        SharedState &state, Platform &platform, MainSession &session, QWidget *parent = nullptr);
+    PrintUKLotto(Context &context, QWidget *parent = nullptr);
 
     bool settingschanged() const { return m_settingschanged; }
 
@@ -38,7 +37,7 @@ private:
     void printAlignment();
     void printTickets();
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
     bool m_settingschanged = false;

@@ -4,8 +4,8 @@
 #include "core/numbers.h"
 #include "core/printing.h"
 #include "core/results.h"
-#include "core/sharedstate.h"
 #include "mainwindow/session.h"
+#include "platform/context.h"
 #include "platform/damagecheck.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
@@ -55,14 +55,14 @@ QPushButton *makeButton(const QString &name, const QString &text, QWidget *paren
 
 } // namespace
 
-wheel6::wheel6(SharedState &state, Platform &platform, MainSession &session,
-    const wheels::WheelGame &game, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_session(session), m_game(game)
+wheel6::wheel6(Context &context, const wheels::WheelGame &game, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session), m_game(game)
 {
     setWindowTitle(QStringLiteral("Pick 6 - Guaranteed Wheels"));
     buildControls();
 
-    if (!m_state.printerok)
+    if (!m_context.printerok)
         m_print->setEnabled(false);
 
     // Type 1 is laid out before the suggestion exists; the boxes are filled
@@ -236,7 +236,7 @@ void wheel6::layOutGroup()
 void wheel6::saveWheel()
 {
     wheels::SaveWheelInput input;
-    input.paths = m_state.paths;
+    input.paths = m_context.paths;
     input.wheelgame = m_game.wheelgame;
     input.wheeltype = m_wheeltype;
     input.ballcount = m_ballcount;
@@ -246,8 +246,8 @@ void wheel6::saveWheel()
     input.entriesText = m_entries->text().toStdString();
 
     const std::string target
-        = m_state.paths.wheelEntries(wheels::entryFileName(m_game.wheelgame, m_wheeltype));
-    if (!mayWrite(m_state, m_platform.dialogs, target, RecordKind::Entries))
+        = m_context.paths.wheelEntries(wheels::entryFileName(m_game.wheelgame, m_wheeltype));
+    if (!mayWrite(m_context, target, RecordKind::Entries))
         return;
     const bool listed = m_session.wheelno() == m_wheeltype;
     if (wheels::saveWheel(input, m_platform.dialogs) != wheels::SaveOutcome::Done || !listed)
@@ -273,7 +273,7 @@ void wheel6::printCover()
                   .completeBaseName()
                   .toStdString(),
         m_platform.clock));
-    wheels::printCover(input, m_platform.printer, m_platform.dialogs, m_state.printerok);
+    wheels::printCover(input, m_platform.printer, m_platform.dialogs, m_context.printerok);
 }
 
 } // namespace pickwise

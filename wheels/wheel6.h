@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace pickwise {
 
-struct SharedState;
+struct Context;
 struct Platform;
 class MainSession;
 
@@ -25,8 +25,7 @@ class wheel6 : public ChildWindow
     Q_OBJECT
 
 public:
-    wheel6(SharedState &state, Platform &platform, MainSession &session,
-        const wheels::WheelGame &game, QWidget *parent = nullptr);
+    wheel6(Context &context, const wheels::WheelGame &game, QWidget *parent = nullptr);
 
 private:
     void buildControls();
@@ -36,7 +35,7 @@ private:
     void saveWheel();
     void printCover();
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
     const wheels::WheelGame m_game;

@@ -205,7 +205,7 @@ void CrashSafetyTest::filterRemoval()
     inst.entries(disjointEntries(16));
     const auto before = inst.entryBytes();
 
-    Form10 form(inst.state, inst.platform, inst.session);
+    Form10 form(inst.context);
     form.findChild<QCheckBox *>(QStringLiteral("Check2"))->setChecked(true);
     form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("8"));
@@ -230,7 +230,7 @@ void CrashSafetyTest::optimiserEntries()
     writeEntries(target, disjointEntries(8));
     const auto before = readBytes(target);
 
-    LinkProcess form(inst.state, inst.platform, inst.session);
+    LinkProcess form(inst.context);
     form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("3"));
     form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     form.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 5));
@@ -293,7 +293,7 @@ void CrashSafetyTest::import()
     }
     const std::string target = inst.todayFile();
 
-    Form30 form(inst.state, inst.platform, inst.session);
+    Form30 form(inst.context);
     auto *fileList = form.findChild<QListWidget *>(QStringLiteral("File1"));
     fileList->setCurrentRow(0);
     emit fileList->itemClicked(fileList->currentItem());
@@ -351,7 +351,7 @@ void CrashSafetyTest::calibrationSave()
     writeBytes(inst.paths.calibration(), oldCalib);
     writeBytes(inst.paths.lineWidth(), oldWidth);
 
-    PrintUKLotto form(inst.state, inst.platform, inst.session);
+    PrintUKLotto form(inst.context);
     auto *lr = form.findChild<QLineEdit *>(QStringLiteral("Text1"));
     lr->setText(QStringLiteral("20"));
     form.findChild<QRadioButton *>(QStringLiteral("Option5"))->setChecked(true);

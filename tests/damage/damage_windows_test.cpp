@@ -247,15 +247,15 @@ void DamageWindowsTest::otherWindowsWriteNothingToADeclinedFile()
     for (const std::string &path : {dated, wheel}) {
         writeBytes(path, damaged);
         inst.dialogs.answer(false);
-        QCOMPARE(reviewFile(inst.state, inst.dialogs, path, RecordKind::Entries),
-            DamageRegister::Outcome::Declined);
+        QCOMPARE(
+            reviewFile(inst.context, path, RecordKind::Entries), DamageRegister::Outcome::Declined);
     }
 
     {
         std::ofstream text(inst.file("mine.txt"));
         text << "01 02 03 04 05 06\n";
     }
-    Form30 import(inst.state, inst.platform, inst.session);
+    Form30 import(inst.context);
     auto *files = import.findChild<QListWidget *>(QStringLiteral("File1"));
     files->setCurrentRow(0);
     emit files->itemClicked(files->currentItem());
@@ -264,7 +264,7 @@ void DamageWindowsTest::otherWindowsWriteNothingToADeclinedFile()
     QCOMPARE(inst.dialogs.texts(), Texts({declinedMessage(dated)}));
     QVERIFY(import.findChild<QPushButton *>(QStringLiteral("Command3"))->isHidden());
 
-    LinkProcess optimiser(inst.state, inst.platform, inst.session);
+    LinkProcess optimiser(inst.context);
     optimiser.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("30"));
     optimiser.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     optimiser.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 5));
@@ -277,7 +277,7 @@ void DamageWindowsTest::otherWindowsWriteNothingToADeclinedFile()
                               "01 02 03 05 06 07\n01 02 04 05 06 07\n01 03 04 05 06 07\n"
                               "02 03 04 05 06 07\n";
     writeBytes(inst.programFile("wheels/6-6-6-7.whl"), {lines.begin(), lines.end()});
-    wheel6 wheels(inst.state, inst.platform, inst.session, inst.session.wheelGame());
+    wheel6 wheels(inst.context, inst.session.wheelGame());
     inst.dialogs.clear();
     wheels.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
     QCOMPARE(inst.dialogs.texts(), Texts({declinedMessage(wheel)}));

@@ -79,9 +79,9 @@ void CheckingWindowsTest::historyCheckFillsListsAndTotalsThenEmptyRanges()
     in.history(
         drawsOf({{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 9, 10}, {20, 21, 22, 23, 24, 25, 26}}));
     in.entries({{1, 2, 3, 4, 5, 7}, {1, 2, 3, 40, 41, 42}});
-    in.state.cancelflag = true; // an early Cancel does not stop the check
+    in.context.cancelflag = true; // an early Cancel does not stop the check
 
-    Opened<Form6> form(in.state, in.platform, in.session);
+    Opened<Form6> form(in.context);
     QCOMPARE(child<QDateEdit>(form, "DTPicker1")->date(), QDate(2003, 1, 4));
     QCOMPARE(child<QDateEdit>(form, "DTPicker2")->date(), QDate(2026, 12, 5));
     click(form, "Command2");
@@ -127,7 +127,7 @@ void CheckingWindowsTest::historyCheckPagesThroughFullLists()
     // 101 lines per draw: 131300 lines, more than the four lists hold.
     in.history(drawsOf(std::vector<Draw>(1300, Draw {1, 2, 3, 4, 5, 6, 7})));
     in.entries(std::vector<Entry>(100, Entry {1, 2, 3, 4, 5, 6}));
-    Opened<Form6> form(in.state, in.platform, in.session);
+    Opened<Form6> form(in.context);
     form->show();
     click(form, "Command2");
 
@@ -172,7 +172,7 @@ void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
     // 101 lines per draw: 340 draws fill list 0 and part of list 1.
     in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7})));
     in.entries(std::vector<Entry>(100, Entry {1, 2, 3, 4, 5, 6}));
-    Opened<Form6> form(in.state, in.platform, in.session);
+    Opened<Form6> form(in.context);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     const QSize size = form->size();
@@ -233,7 +233,7 @@ void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
     Installation in;
     in.history(drawsOf(std::vector<Draw>(50, Draw {1, 2, 3, 4, 5, 6, 7})));
     in.entries({{1, 2, 3, 4, 5, 6}});
-    Opened<Form6> form(in.state, in.platform, in.session);
+    Opened<Form6> form(in.context);
     bool closedWhileChecking = true;
     // Runs inside the check, when it first lets events through.
     QTimer::singleShot(0, form, [&] {
@@ -245,7 +245,7 @@ void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
     QVERIFY(!closedWhileChecking);
     QCOMPARE(rowsOf(list(form, 0)), QStringList({"04 JAN  2003", "01 02 03 04 05 06 Match 6"}));
     QCOMPARE(text(form, "Text1"), QStringLiteral("1"));
-    QVERIFY(!in.state.cancelflag);
+    QVERIFY(!in.context.cancelflag);
     QVERIFY(enabled(form, "Command1"));
 }
 
@@ -260,7 +260,7 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     records[2].drawno = 3; // fields entries do not use stay as they were
     writeBytes(in.session.entryfile(), bytesOf(records));
 
-    Opened<Form10> form(in.state, in.platform, in.session);
+    Opened<Form10> form(in.context);
     QVERIFY(child<QRadioButton>(form, "Option3")->isChecked());
     child<QCheckBox>(form, "Check2")->setChecked(true);
     click(form, "Command1");
@@ -299,7 +299,6 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     // Closing tells the main window to relist the entries.
     QSignalSpy closed(form.w.data(), &ChildWindow::closed);
     click(form, "Command3");
-    QVERIFY(in.state.downloaddone);
     QCOMPARE(closed.count(), 1);
 }
 
@@ -308,7 +307,7 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     Installation in;
     in.entries({{1, 2, 3, 4, 5, 6}, {40, 41, 42, 43, 44, 45}});
     const auto before = in.entryBytes();
-    Opened<Form10> form(in.state, in.platform, in.session);
+    Opened<Form10> form(in.context);
     click(form, "Command1");
     QCOMPARE(in.dialogs.texts(), Texts({"No filter has been specified"}));
     QVERIFY(!exists(in.paths.filterCopy()));
@@ -350,7 +349,7 @@ void CheckingWindowsTest::filterKeepsWhatItShowsAfterNoFilter()
         high {40, 41, 42, 43, 44, 45};
     in.entries({low, middle, high});
     const auto before = in.entryBytes();
-    Opened<Form10> form(in.state, in.platform, in.session);
+    Opened<Form10> form(in.context);
     QStringList bands;
     for (int position = 1; position <= 5; ++position)
         bands << child<QLabel>(form, QStringLiteral("SumBand%1").arg(position))->text();
@@ -391,7 +390,7 @@ void CheckingWindowsTest::optimiserWritesTheShownDate()
     Installation in;
     in.history(
         drawsOf({{1, 2, 3, 4, 5, 6, 7}, {8, 15, 22, 29, 36, 43, 9}, {10, 20, 30, 40, 45, 49, 1}}));
-    Opened<LinkProcess> form(in.state, in.platform, in.session);
+    Opened<LinkProcess> form(in.context);
     QCOMPARE(child<QGroupBox>(form, "Frame1")->title(), QStringLiteral("Enter number from 1 to 3"));
     QVERIFY(!enabled(form, "Command2"));
 
@@ -430,7 +429,7 @@ void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
     writeEntries(target, {{40, 41, 42, 43, 44, 45}});
     const auto before = readBytes(target);
 
-    Opened<LinkProcess> form(in.state, in.platform, in.session);
+    Opened<LinkProcess> form(in.context);
     type(form, "Text1", "1");
     click(form, "Command1");
     setDate(form, "DTPicker1", QDate(2026, 12, 9));
@@ -448,7 +447,6 @@ void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
     QCOMPARE(in.dialogs.lastText(),
         std::string("You have not yet created an entry from the last initiation of Process "
                     "Range. Do you still want to quit?"));
-    QVERIFY(!in.state.optimiserdone);
 
     in.dialogs.answer(true);
     click(form, "Command2");
@@ -464,7 +462,6 @@ void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
     QSignalSpy closed(form.w.data(), &ChildWindow::closed);
     click(form, "Command3");
     QVERIFY(in.dialogs.shown.empty());
-    QVERIFY(in.state.optimiserdone);
     QCOMPARE(closed.count(), 1);
 }
 

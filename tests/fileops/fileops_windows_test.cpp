@@ -86,7 +86,7 @@ void FileOpsWindowsTest::importShowsAFileOnceWhenChosenByMouseOrKeys()
         std::ofstream(rig.file("a.txt")) << "01 02 03 04 05 06\n";
         std::ofstream(rig.file("b.txt")) << "07 08 09 10 11 12\n13 14 15 16 17 18\n";
     }
-    Form30 w(rig.state, rig.platform, rig.session);
+    Form30 w(rig.context);
     QListWidget *files = openWithFocus(&w);
     QVERIFY(files);
     // Opening, and the focus the list takes, show nothing and ask nothing.
@@ -123,7 +123,7 @@ void FileOpsWindowsTest::importReportsADatedFileItCannotRead()
     // A folder where the dated file should be: it can be neither read nor made.
     QVERIFY(QDir(QString::fromStdString(rig.paths.dataFolder()))
                 .mkdir(QStringLiteral("Lotto05DEC2026.lot")));
-    auto *w = new Form30(rig.state, rig.platform, rig.session);
+    auto *w = new Form30(rig.context);
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     const std::string said = rig.dialogs.lastText();
@@ -143,7 +143,7 @@ void FileOpsWindowsTest::importsTheValidatedLines()
     {
         std::ofstream(rig.file("mine.txt")) << "01 02 03 04 05 06\n\"45 10 33 07 21 02\",x\n";
     }
-    auto *w = new Form30(rig.state, rig.platform, rig.session);
+    auto *w = new Form30(rig.context);
     QPointer<Form30> guard(w);
     choose(w, QStringLiteral("mine.txt"));
     QCOMPARE(lines(w, "List2"), QStringList({"01 02 03 04 05 06", "45 10 33 07 21 02"}));
@@ -172,7 +172,6 @@ void FileOpsWindowsTest::importsTheValidatedLines()
     QVERIFY(rig.session.importwrote); // the main window shows 5 December 2026
 
     w->close();
-    QVERIFY(rig.state.importclosed);
     QTRY_VERIFY(guard.isNull());
 }
 
@@ -193,7 +192,7 @@ void FileOpsWindowsTest::refusalsOfValidation()
             "format"},
         {"07 07 09 10 11 12\n", "You have duplicate numbers in one of the lines"},
     };
-    auto *w = new Form30(rig.state, rig.platform, rig.session);
+    auto *w = new Form30(rig.context);
     button(w, "Command2")->click();
     QCOMPARE(rig.dialogs.lastText(), std::string("You have not selected a file"));
     for (const Case &c : cases) {
@@ -240,7 +239,7 @@ void FileOpsWindowsTest::dateChangeHidesImport()
     {
         std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
-    auto *w = new Form30(rig.state, rig.platform, rig.session);
+    auto *w = new Form30(rig.context);
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     QVERIFY(button(w, "Command3")->isVisibleTo(w));
@@ -256,7 +255,7 @@ void FileOpsWindowsTest::importNeverOverwritesEntriesThatArrivedAfterValidation(
     {
         std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
-    auto *w = new Form30(rig.state, rig.platform, rig.session);
+    auto *w = new Form30(rig.context);
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     writeEntries(rig.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
@@ -273,7 +272,7 @@ void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
     Installation rig;
     writeBytes(rig.file("fmm1.lot"), bytesOf({entryRecord(1, {1, 2, 3, 4, 5, 0})}));
     writeEntries(rig.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
-    auto *w = new Form8(rig.state, rig.platform, rig.session);
+    auto *w = new Form8(rig.context);
     QCOMPARE(lines(w, "File1"), QStringList({"fmm1.lot", "Lotto05DEC2026.lot"}));
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(), std::string("You have not selected a file for deletion"));
@@ -301,7 +300,7 @@ void FileOpsWindowsTest::deletionFollowsTheKeysAndNamesTheFile()
     Installation rig;
     writeEntries(rig.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
     writeEntries(rig.file("Lotto09DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
-    Form8 w(rig.state, rig.platform, rig.session);
+    Form8 w(rig.context);
     QListWidget *files = openWithFocus(&w);
     QVERIFY(files);
     QVERIFY(rig.dialogs.shown.empty());
@@ -325,7 +324,7 @@ void FileOpsWindowsTest::deletionRefusesTheShownFile()
 {
     Installation rig;
     rig.entries({{3, 11, 19, 27, 38, 45}});
-    auto *w = new Form8(rig.state, rig.platform, rig.session);
+    auto *w = new Form8(rig.context);
     choose(w, QStringLiteral("Lotto05DEC2026.lot"));
     rig.dialogs.clear();
     button(w, "Command3")->click();

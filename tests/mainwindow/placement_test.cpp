@@ -6,6 +6,7 @@
 #include "about/frmabout.h"
 #include "download/rdl.h"
 #include "entries/editentry.h"
+#include "entries/entryrules.h"
 #include "entries/form10.h"
 #include "entries/form5.h"
 #include "entries/form6.h"
@@ -61,29 +62,23 @@ void PlacementTest::childWindowsOpenOverTheMainWindow()
     MainWindow rig;
     rig.history(60, {2026, 4, 4});
     writeEntries(rig.todayFile(), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
-    SharedState &state = rig.state;
-    Platform &platform = rig.platform;
-    MainSession &session = rig.session;
+    Context &context = rig.context;
     Form1 &form = *rig.form;
     ChildWindows &children = form.children();
-    children.setFactory(ChildKind::Entry, [&] { return new Form5(state, platform, session); });
+    ConstraintSet constraints;
+    children.setFactory(ChildKind::Entry, [&] { return new Form5(context, constraints); });
+    children.setFactory(ChildKind::EditEntry, [&] { return new editEntry(context); });
+    children.setFactory(ChildKind::HistoryCheck, [&] { return new Form6(context); });
+    children.setFactory(ChildKind::Filter, [&] { return new Form10(context); });
+    children.setFactory(ChildKind::Optimiser, [&] { return new LinkProcess(context); });
+    children.setFactory(ChildKind::Statistics, [&] { return new Form4(context); });
     children.setFactory(
-        ChildKind::EditEntry, [&] { return new editEntry(state, platform, session); });
-    children.setFactory(
-        ChildKind::HistoryCheck, [&] { return new Form6(state, platform, session); });
-    children.setFactory(ChildKind::Filter, [&] { return new Form10(state, platform, session); });
-    children.setFactory(
-        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, session); });
-    children.setFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
-    children.setFactory(ChildKind::WheelCreate,
-        [&] { return new wheel6(state, platform, session, session.wheelGame()); });
-    children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, session); });
-    children.setFactory(
-        ChildKind::FileDeletion, [&] { return new Form8(state, platform, session); });
-    children.setFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
-    children.setFactory(
-        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform, session); });
-    children.setFactory(ChildKind::About, [&] { return new frmAbout(platform); });
+        ChildKind::WheelCreate, [&] { return new wheel6(context, rig.session.wheelGame()); });
+    children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(context); });
+    children.setFactory(ChildKind::FileDeletion, [&] { return new Form8(context); });
+    children.setFactory(ChildKind::Downloader, [&] { return new RDL(context); });
+    children.setFactory(ChildKind::TicketPrinting, [&] { return new PrintUKLotto(context); });
+    children.setFactory(ChildKind::About, [&] { return new frmAbout(rig.platform); });
     form.start();
     form.move(mainAt);
     form.show();

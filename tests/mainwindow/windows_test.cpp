@@ -167,14 +167,12 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     QCOMPARE(rig.said(), Texts({"There is no list to print!"}));
     QVERIFY(rig.printer.ops.size() <= 1); // at most the printer chosen at start-up
     form3->close(); // the title bar's close does what Close does
-    QVERIFY(!rig.state.historyopen);
     QVERIFY(rig.form->isEnabled());
 
     writeHistory(rig.file("sa.rtl"), seventeenDraws());
     rig.trigger("mnuhistory");
     form3 = MainWindow::window("Form3");
     QCOMPARE(form3->windowTitle(), QStringLiteral("Draw Results for Lotto"));
-    QVERIFY(rig.state.historyopen);
     QVERIFY(!rig.form->isEnabled());
     auto *list = form3->findChild<QListWidget *>(QStringLiteral("List1"));
     QCOMPARE(list->count(), 17);
@@ -197,7 +195,6 @@ void WindowsTest::drawHistoryListsAndPicksADate()
 
     clickIn(form3, "Command1");
     QVERIFY(!MainWindow::window("Form3"));
-    QVERIFY(!rig.state.historyopen);
     QVERIFY(rig.form->isEnabled());
     QCOMPARE(rig.session.drawpos(), int16_t(17));
     QCOMPARE(rig.session.winballs(), (Draw {1, 5, 12, 23, 34, 45, 7}));
@@ -220,7 +217,7 @@ void WindowsTest::printerSelectionEnablesPrinting()
     QCOMPARE(combo->count(), 1);
     QCOMPARE(combo->currentText(), QStringLiteral("No Printers Installed"));
     clickIn(form11, "Command1");
-    QVERIFY(!rig.state.printerok);
+    QVERIFY(!rig.context.printerok);
     QVERIFY(!rig.find<QPushButton>("Command9")->isEnabled());
     QVERIFY(readBytes(rig.file("print.dat")).empty());
     QVERIFY(rig.form->isEnabled());
@@ -239,7 +236,7 @@ void WindowsTest::printerSelectionEnablesPrinting()
     expected.resize(255, ' ');
     QCOMPARE(std::string(saved.begin(), saved.end()), expected);
     QCOMPARE(rig.printer.current, std::string("Label Writer"));
-    QVERIFY(rig.state.printerok);
+    QVERIFY(rig.context.printerok);
 
     // Both buttons now print their own list.
     const std::string indent(16, ' ');

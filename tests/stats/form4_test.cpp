@@ -43,7 +43,7 @@ struct StatsWindow : testing::Installation
             history(draws);
         if (draws < 0)
             std::filesystem::create_directory(paths.results());
-        form = std::make_unique<Form4>(state, platform);
+        form = std::make_unique<Form4>(context);
         form->show();
     }
     ~StatsWindow() { delete ballWindow(); }
@@ -165,7 +165,7 @@ void Form4Test::barClickFollowsTheRanking()
     QTRY_VERIFY(StatsWindow::ballWindow());
     Form26 *info = StatsWindow::ballWindow();
     QVERIFY(!w.form->isEnabled());
-    QCOMPARE(w.state.infoball, int16_t(ball));
+    QCOMPARE(info->infoball(), int16_t(ball));
     QCOMPARE(
         info->windowTitle(), QString("Draw Statistics for Lotto (Sorted) <Ball  %1>").arg(ball));
     QCOMPARE(text(info, "Text2")->text(), QString::number(w.values().value(4)));
@@ -200,7 +200,7 @@ void Form4Test::infoChecksTheBallNumber()
     QPointer<Form26> info = StatsWindow::ballWindow();
     QVERIFY(info);
     QCOMPARE(info->windowTitle(), QString("Draw Statistics for Bonus Ball <Ball 7>"));
-    QCOMPARE(w.state.infoball, int16_t(7));
+    QCOMPARE(info->infoball(), int16_t(7));
     QCOMPARE(text(info, "Text2")->text(), QString::number(w.values().value(6)));
     QCOMPARE(text(info, "Text1")->text(), QString("2")); // 100 / 49 rounded
     for (const char *fact : {"Text1", "Text2", "Text3", "Text4"})
@@ -224,7 +224,7 @@ void Form4Test::infoReadsADecimalPointInADecimalCommaLocale()
     QVERIFY(w.dialogs.shown.empty());
     Form26 *info = StatsWindow::ballWindow();
     QVERIFY(info);
-    QCOMPARE(w.state.infoball, int16_t(8));
+    QCOMPARE(info->infoball(), int16_t(8));
     QCOMPARE(info->windowTitle(), QString("Draw Statistics for Lotto <Ball 7.5>"));
 }
 

@@ -25,7 +25,8 @@ int main(int argc, char **argv)
     QtDialogs dialogs;
     Platform platform {dialogs, inst.printer, inst.shell, inst.clock, inst.random, nullptr};
 
-    Form4 form(inst.state, platform);
+    Context context {platform, inst.paths, inst.session};
+    Form4 form(context);
     form.setAttribute(Qt::WA_DeleteOnClose, false);
     form.setWindowTitle("Draw Statistics for Lotto");
     form.move(20, 20);

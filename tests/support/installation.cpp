@@ -76,9 +76,8 @@ Installation::Installation(Date today)
     : clock(today), paths(made(dir.file("program")), made(dir.file("user-data.Standing"))),
       session(paths), main(session)
 {
-    state.paths = paths;
     printer.printers = {"Office"};
-    state.printerok = true;
+    context.printerok = true;
     // The dated entries of today are listed, as at the main window's start;
     // the empty file listing makes is dropped again.
     session.listDated(today);

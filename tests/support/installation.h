@@ -6,9 +6,8 @@
 // window would show.
 
 #include "core/datapaths.h"
-#include "core/sharedstate.h"
 #include "mainwindow/session.h"
-#include "platform/platform.h"
+#include "platform/context.h"
 #include "platform/testing/fakes.h"
 #include "tests/support/testsupport.h"
 
@@ -62,9 +61,9 @@ private:
 
 // The program installed in a temporary folder: its program folder and its data
 // folder apart (named with a "-" and "Stand", as a user's folder may be), the
-// doubles of the ports, the shared values and the session. Today is Saturday
-// 5 December 2026 unless a test names another day; the printer double has one
-// printer, "Office", and printing is set up.
+// doubles of the ports, the session and the context the windows are handed.
+// Today is Saturday 5 December 2026 unless a test names another day; the
+// printer double has one printer, "Office", and printing is set up.
 struct Installation
 {
     explicit Installation(Date today = {2026, 12, 5});
@@ -94,8 +93,8 @@ struct Installation
     SeededRandom random;
     Platform platform {dialogs, printer, shell, clock, random, nullptr};
     DataPaths paths;
-    SharedState state;
     MainSession session;
+    Context context {platform, paths, session};
     ShownMainWindow main;
 };
 

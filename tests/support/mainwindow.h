@@ -31,7 +31,7 @@ public:
 struct MainWindow : Installation
 {
     explicit MainWindow(Date today = {2026, 12, 5})
-        : Installation(today), form(std::make_unique<Form1>(state, platform, session))
+        : Installation(today), form(std::make_unique<Form1>(context))
     {
     }
 

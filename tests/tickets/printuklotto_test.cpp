@@ -21,12 +21,12 @@ struct SlipWindow : Installation
     explicit SlipWindow(
         std::vector<uint8_t> calib = {}, std::vector<uint8_t> width = {}, bool printerok = true)
     {
-        state.printerok = printerok;
+        context.printerok = printerok;
         if (!calib.empty())
             writeBytes(calibFile(), calib);
         if (!width.empty())
             writeBytes(widthFile(), width);
-        w = new PrintUKLotto(state, platform, session);
+        w = new PrintUKLotto(context);
         w->show();
     }
     ~SlipWindow() { delete w; }

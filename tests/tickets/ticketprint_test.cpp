@@ -96,7 +96,9 @@ void TicketPrintTest::nineEntriesOnTwoSlips()
 
     // The installation with the real printer in place of the double.
     Platform platform {inst.dialogs, printer, inst.shell, inst.clock, inst.random};
-    QPointer<PrintUKLotto> window = new PrintUKLotto(inst.state, platform, inst.session);
+    Context context {platform, inst.paths, inst.session};
+    context.printerok = true;
+    QPointer<PrintUKLotto> window = new PrintUKLotto(context);
     const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
     window->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
     QVERIFY(inst.dialogs.shown.empty());

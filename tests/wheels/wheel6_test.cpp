@@ -26,14 +26,14 @@ struct WheelWindow : Installation
 {
     explicit WheelWindow(bool printerok = true, bool readableHistory = true)
     {
-        state.printerok = printerok;
+        context.printerok = printerok;
         if (readableHistory)
             history({drawRecord(2, 1, {2003, 1, 4}, {7, 3, 20, 21, 22, 23, 1}),
                 drawRecord(0, 2, {2003, 1, 8}, {3, 7, 33, 32, 31, 30, 2})});
         else
             std::filesystem::create_directory(paths.results());
         std::filesystem::create_directory(programFile("wheels"));
-        window = std::make_unique<wheel6>(state, platform, session, session.wheelGame());
+        window = std::make_unique<wheel6>(context, session.wheelGame());
     }
 
     template<typename T = QLineEdit>
