@@ -47,24 +47,4 @@ std::string datedEntryFileName(int day, int month, int year)
     return "Lotto" + twoDigitText(day) + monthabbrev(month) + std::to_string(year) + ".lot";
 }
 
-namespace {
-
-std::string fileNameOf(const std::string &path)
-{
-    const auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-} // namespace
-
-bool isWheelFile(const std::string &path)
-{
-    return fileNameOf(path).find('-') != std::string::npos;
-}
-
-bool isStandingFile(const std::string &path)
-{
-    return fileNameOf(path).find("Stand") != std::string::npos;
-}
-
 } // namespace pickwise

@@ -26,12 +26,10 @@ std::string winLineText(const Entry &numbers, const std::string &tag);
 // "Lotto05DEC2026.lot"
 std::string datedEntryFileName(int day, int month, int year);
 
+// What an entry file is, as whoever opens it knows: the dated entries of a
+// draw day, the standing entries, or a saved wheel. Never read from its path:
+// a folder's name ("/home/anne-marie") says nothing of the files in it.
 enum class EntryFileKind { Dated, Standing, Wheel };
-
-// Told apart by the file name alone, never the folders above it: a "-" in the
-// name makes a wheel file ("Lotto-6-6-5.lot"), "Stand" a standing entry file.
-bool isWheelFile(const std::string &path);
-bool isStandingFile(const std::string &path);
 constexpr const char *applicationTitle = "Pickwise South Africa";
 // The short title: the About window's, and that of the questions that carry one.
 constexpr const char *pickwiseTitle = "Pickwise";

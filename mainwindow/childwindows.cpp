@@ -1,5 +1,7 @@
 #include "mainwindow/childwindows.h"
 
+#include <QAction>
+
 #include <algorithm>
 
 namespace pickwise {
@@ -19,7 +21,25 @@ void ChildWindows::setFactory(ChildKind kind, ChildFactory make)
         m_factories[kind] = std::move(make);
     else
         m_factories.erase(kind);
-    emit factoriesChanged();
+    enableOpeners(kind);
+}
+
+void ChildWindows::openedBy(ChildKind kind, std::initializer_list<QObject *> controls)
+{
+    for (QObject *c : controls)
+        m_openers[kind].emplace_back(c);
+    enableOpeners(kind);
+}
+
+void ChildWindows::enableOpeners(ChildKind kind)
+{
+    const bool on = has(kind);
+    for (const QPointer<QObject> &c : m_openers[kind]) {
+        if (auto *w = qobject_cast<QWidget *>(c.data()))
+            w->setEnabled(on);
+        else if (auto *a = qobject_cast<QAction *>(c.data()))
+            a->setEnabled(on);
+    }
 }
 
 bool ChildWindows::has(ChildKind kind) const

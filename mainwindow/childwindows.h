@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
 
     void setFactory(ChildKind kind, ChildFactory make);
     bool has(ChildKind kind) const;
+    // The buttons and menu items that open kind: enabled only while a factory
+    // for it is registered.
+    void openedBy(ChildKind kind, std::initializer_list<QObject *> controls);
 
     // Makes one of kind and opens it over the owner; false when no factory is
     // registered. caption, when given, replaces the window's title.
@@ -66,11 +70,9 @@ public:
     // refreshes.
     void closeAll();
 
-signals:
-    // A factory came or went: the controls that open that kind follow.
-    void factoriesChanged();
-
 private:
+    void enableOpeners(ChildKind kind);
+
     void show(ChildWindow *window, const QString &caption, bool disableOwner,
         std::function<void()> refresh);
 
@@ -78,6 +80,7 @@ private:
     std::map<ChildKind, ChildFactory> m_factories;
     std::vector<QPointer<ChildWindow>> m_open;
     std::map<ChildKind, QPointer<ChildWindow>> m_beside;
+    std::map<ChildKind, std::vector<QPointer<QObject>>> m_openers;
 };
 
 } // namespace pickwise

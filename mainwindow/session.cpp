@@ -244,6 +244,32 @@ std::string MainSession::copyToStanding() const
     return copyFileAtomic(m_entryfile, m_paths.standingEntries());
 }
 
+MainSession::EntryWindow MainSession::entryWindow() const
+{
+    switch (m_kind) {
+    case EntryFileKind::Standing:
+        return {"", "Standing Entry"};
+    case EntryFileKind::Wheel:
+        return {mainmsg::modifyWheel, "Wheel Entry"};
+    case EntryFileKind::Dated:
+        break;
+    }
+    return {isWednesdayOrSaturday(m_entriesDate) ? "" : mainmsg::notEntryDay,
+        mainrules::entryWindowCaption(m_entriesDate)};
+}
+
+std::string MainSession::chooseEdit(const std::vector<bool> &selected)
+{
+    const auto count = std::count(selected.begin(), selected.end(), true);
+    if (count == 0)
+        return mainmsg::noneToEdit;
+    if (count > 1)
+        return mainmsg::severalToEdit;
+    editpos = static_cast<int16_t>(
+        std::find(selected.begin(), selected.end(), true) - selected.begin() + 1);
+    return {};
+}
+
 void MainSession::appendListed(const Entry &entry)
 {
     m_entries.push_back(entry);

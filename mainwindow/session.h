@@ -131,6 +131,17 @@ public:
     std::string deleteEntries(const std::vector<bool> &selected);
     // Copies the listed file over the standing entry file; the error text or "".
     std::string copyToStanding() const;
+    // The entry window opened by Add: the question asked first ("" when none:
+    // a dated file of a draw day, or the standing entries) and its caption.
+    struct EntryWindow
+    {
+        std::string question;
+        std::string caption;
+    };
+    EntryWindow entryWindow() const;
+    // Edit Entry works on exactly one selected line (selected[i]: line i):
+    // editpos becomes it, or the message says why not.
+    std::string chooseEdit(const std::vector<bool> &selected);
 
     // What the other windows did to the listed file, shown as they do it.
     void appendListed(const Entry &entry);

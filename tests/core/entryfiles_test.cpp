@@ -262,15 +262,3 @@ TEST(DataPaths, FolderBecomesPrefixWithoutTrailingSeparator)
     // Installed in the root, the results file is the root's sa.rtl.
     EXPECT_EQ(DataPaths("/", "/").results(), "/sa.rtl");
 }
-
-TEST(EntryFiles, KindsComeFromTheFileName)
-{
-    EXPECT_TRUE(isWheelFile("/opt/pick/Lotto-6-6-5.lot"));
-    // A folder's name never counts: a data folder under a home folder such as
-    // /home/anne-marie would otherwise make every entry file a wheel.
-    EXPECT_FALSE(isWheelFile("/home/anne-marie/Standing/Lotto05DEC2026.lot"));
-    EXPECT_FALSE(isStandingFile("/home/anne-marie/Standing/Lotto05DEC2026.lot"));
-    EXPECT_FALSE(isWheelFile("/opt/pick/Lotto05DEC2026.lot"));
-    EXPECT_TRUE(isStandingFile("/opt/pick/StandLT.lot"));
-    EXPECT_FALSE(isStandingFile("/opt/pick/Lotto05DEC2026.lot"));
-}
