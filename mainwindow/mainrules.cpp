@@ -27,14 +27,6 @@ std::string winsText(int wins)
     return " " + std::to_string(wins);
 }
 
-int entryCount(const std::string &countText)
-{
-    int16_t value = 0;
-    if (!readInt16(countText, value))
-        return 0;
-    return value;
-}
-
 std::string historyLineText(const BallRecord &draw)
 {
     char buffer[96];

@@ -27,9 +27,6 @@ std::vector<WinningLine> checkEntries(const std::vector<Entry> &entries, const D
 // The wins box after a check: the count preceded by one blank (" 2").
 std::string winsText(int wins);
 
-// The entry count as it is typed in the count box ("0", "12", or "" read as 0).
-int entryCount(const std::string &countText);
-
 // Draw history list line, 40 columns for four-digit years:
 // "00017 05 03 2003: 01 05 12 23 34 45 B 07".
 std::string historyLineText(const BallRecord &draw);

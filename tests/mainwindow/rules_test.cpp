@@ -8,7 +8,7 @@ using namespace pickwise;
 using namespace pickwise::testing;
 using mainrules::DrawInput;
 
-TEST(Check, TagsEachEntryByItsBestClassAndCountsBoxes)
+TEST(Check, TagsEachEntryByItsBestClass)
 {
     const Draw draw {3, 9, 14, 27, 33, 41, 7};
     const std::pair<Entry, const char *> cases[] = {
@@ -33,10 +33,6 @@ TEST(Check, TagsEachEntryByItsBestClassAndCountsBoxes)
     for (const auto &win : mainrules::checkEntries(entries, draw))
         got.emplace_back(win.index, win.tag);
     EXPECT_EQ(got, expected);
-
-    EXPECT_EQ(mainrules::entryCount(" 2"), 2);
-    EXPECT_EQ(mainrules::entryCount(""), 0);
-    EXPECT_EQ(mainrules::entryCount("99999"), 0); // not a 16-bit count
 }
 
 TEST(DrawHistoryLine, FixedColumnsReadBackAsTheDate)
