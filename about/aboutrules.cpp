@@ -1,7 +1,5 @@
 #include "about/aboutrules.h"
 
-#include "core/fileio.h"
-
 namespace pickwise::about {
 
 std::string versionText(int major, int minor, int revision)
@@ -10,9 +8,8 @@ std::string versionText(int major, int minor, int revision)
         + std::to_string(revision);
 }
 
-void showHelp(Shell &shell, Dialogs &dialogs, const std::string &apppath)
+void showHelp(Shell &shell, Dialogs &dialogs, const std::string &path)
 {
-    const std::string path = joinPath(apppath, helpFileName);
     switch (shell.openDocument(path)) {
     case Shell::OpenResult::Opened:
         break;

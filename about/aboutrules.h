@@ -8,15 +8,12 @@
 
 namespace pickwise::about {
 
-// The help document beside the program.
-constexpr const char *helpFileName = "PICKWISE.html";
-
 // "Version 1.0.0"
 std::string versionText(int major, int minor, int revision);
 
-// Opens the help document with the desktop's viewer; a missing document and a
-// desktop that cannot show it get a message each.
-void showHelp(Shell &shell, Dialogs &dialogs, const std::string &apppath);
+// Opens the help document at path with the desktop's viewer; a missing document
+// and a desktop that cannot show it get a message each.
+void showHelp(Shell &shell, Dialogs &dialogs, const std::string &path);
 
 // System-information programs tried in this order on the PATH.
 const std::vector<std::string> &systemInfoPrograms();

@@ -1,18 +1,18 @@
 #include "about/aboutrules.h"
 #include "about/frmabout.h"
-#include "core/sharedstate.h"
+#include "core/datapaths.h"
 #include "download/qthttpclient.h"
 #include "download/rdl.h"
 #include "entries/editentry.h"
+#include "entries/entryrules.h"
 #include "entries/form10.h"
 #include "entries/form5.h"
 #include "entries/form6.h"
 #include "entries/linkprocess.h"
 #include "fileops/form30.h"
 #include "fileops/form8.h"
-#include "mainwindow/apppath.h"
 #include "mainwindow/form1.h"
-#include "platform/platform.h"
+#include "platform/context.h"
 #include "platform/qtports.h"
 #include "stats/form4.h"
 #include "tickets/printuklotto.h"
@@ -34,8 +34,10 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral(PICKWISE_APP_ID));
 
-    SharedState state;
-    state.apppath = apppathFrom(QCoreApplication::applicationDirPath().toStdString());
+    // Where the program's files are, decided here once. The program's own
+    // files and the player's data both live beside the executable for now.
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const DataPaths paths(programFolder, programFolder);
 
     QtDialogs dialogs;
     QtPrinter printer;
@@ -45,29 +47,27 @@ int main(int argc, char *argv[])
     QtHttpClient http;
     Platform platform {dialogs, printer, shell, clock, random, &http};
 
-    Form1 form1(state, platform);
+    MainSession session(paths);
+    Context context {platform, paths, session};
+    ConstraintSet constraints; // the computer suggestions' constraints, kept for the run
+    Form1 form1(context);
 
-    // Every window the main window opens. A window works on the shared values
-    // and, through the main window's link, on the main window's lists.
-    MainWindowLink &link = form1;
-    form1.setChildFactory(ChildKind::Entry, [&] { return new Form5(state, platform, link); });
-    form1.setChildFactory(
-        ChildKind::EditEntry, [&] { return new editEntry(state, platform, link); });
-    form1.setChildFactory(
-        ChildKind::HistoryCheck, [&] { return new Form6(state, platform, link); });
-    form1.setChildFactory(ChildKind::Filter, [&] { return new Form10(state, platform); });
-    form1.setChildFactory(
-        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, link); });
-    form1.setChildFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
-    form1.setChildFactory(
-        ChildKind::WheelCreate, [&] { return new wheel6(state, platform, link); });
-    form1.setChildFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, link); });
-    form1.setChildFactory(ChildKind::FileDeletion, [&] { return new Form8(state, platform); });
-    form1.setChildFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
-    form1.setChildFactory(
-        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform); });
-    form1.setChildFactory(ChildKind::About, [&] { return new frmAbout(platform); });
-    form1.setHelpHandler([&] { about::showHelp(shell, dialogs, state.apppath); });
+    // Every window the main window opens, each handed the context.
+    ChildWindows &children = form1.children();
+    children.setFactory(ChildKind::Entry, [&] { return new Form5(context, constraints); });
+    children.setFactory(ChildKind::EditEntry, [&] { return new editEntry(context); });
+    children.setFactory(ChildKind::HistoryCheck, [&] { return new Form6(context); });
+    children.setFactory(ChildKind::Filter, [&] { return new Form10(context); });
+    children.setFactory(ChildKind::Optimiser, [&] { return new LinkProcess(context); });
+    children.setFactory(ChildKind::Statistics, [&] { return new Form4(context); });
+    children.setFactory(
+        ChildKind::WheelCreate, [&] { return new wheel6(context, session.wheelGame()); });
+    children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(context); });
+    children.setFactory(ChildKind::FileDeletion, [&] { return new Form8(context); });
+    children.setFactory(ChildKind::Downloader, [&] { return new RDL(context); });
+    children.setFactory(ChildKind::TicketPrinting, [&] { return new PrintUKLotto(context); });
+    children.setFactory(ChildKind::About, [&] { return new frmAbout(platform); });
+    form1.setHelpHandler([&] { about::showHelp(shell, dialogs, paths.helpFile()); });
 
     form1.show();
     form1.start();

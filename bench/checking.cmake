@@ -5,7 +5,7 @@ if(TARGET pickwise_checking_rules)
     target_link_libraries(checking_bench PRIVATE pickwise_checking_rules benchmark::benchmark)
     if(TARGET pickwise_checking_windows)
         target_link_libraries(checking_bench PRIVATE pickwise_checking_windows
-            pickwise_platform_fakes)
+            pickwise_test_support)
         target_compile_definitions(checking_bench PRIVATE PICKWISE_BENCH_WINDOW=1)
     endif()
 endif()

@@ -13,8 +13,7 @@
 
 #ifdef PICKWISE_BENCH_WINDOW
 #include "entries/form6.h"
-#include "platform/testing/fakelink.h"
-#include "platform/testing/fakes.h"
+#include "tests/support/installation.h"
 
 #include <QApplication>
 #include <QListView>
@@ -55,14 +54,14 @@ Date nextDrawDay(Date d)
     return d;
 }
 
-// An installation folder with 3000 draws from Saturday 1 January 1994 and a
-// dated entry file of 2500 entries.
-struct Installation
+// A folder with 3000 draws from Saturday 1 January 1994 and a dated entry
+// file of 2500 entries.
+struct HistoryFiles
 {
     std::string folder;
     std::string entryfile;
 
-    Installation()
+    HistoryFiles()
     {
         char name[] = "/tmp/pickwisebenchXXXXXX";
         folder = ::mkdtemp(name);
@@ -97,23 +96,23 @@ struct Installation
         entries.save();
     }
 
-    ~Installation()
+    ~HistoryFiles()
     {
         std::error_code ec;
         std::filesystem::remove_all(folder, ec);
     }
 };
 
-const Installation &installation()
+const HistoryFiles &historyFiles()
 {
-    static const Installation once;
+    static const HistoryFiles once;
     return once;
 }
 
 // Reading both files, the range and every draw's lines, as Check does.
 void BM_HistoryCheckRules(benchmark::State &state)
 {
-    const Installation &inst = installation();
+    const HistoryFiles &inst = historyFiles();
     long long lines = 0;
     for (auto _ : state) {
         std::vector<BallRecord> draws;
@@ -137,20 +136,13 @@ BENCHMARK(BM_HistoryCheckRules)->Unit(benchmark::kMillisecond);
 // The shown window: Check with its progress, event processing and four lists.
 void BM_HistoryCheckWindow(benchmark::State &state)
 {
-    const Installation &inst = installation();
-    SharedState shared;
-    shared.apppath = inst.folder;
-    shared.entryfile = inst.entryfile;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock({2030, 12, 31});
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
-    FakeMainWindowLink main;
-    main.entryCount = std::to_string(entryCount);
+    const HistoryFiles &files = historyFiles();
+    testing::Installation inst({2030, 12, 31});
+    std::filesystem::copy_file(files.folder + "/sa.rtl", inst.paths.results());
+    std::filesystem::copy_file(files.entryfile, inst.file("Lotto05DEC2026.lot"));
+    inst.session.listDated({2026, 12, 5});
 
-    Form6 form(shared, platform, main);
+    Form6 form(inst.context);
     form.resize(800, 600);
     form.show();
     QApplication::processEvents();
@@ -166,7 +158,7 @@ void BM_HistoryCheckWindow(benchmark::State &state)
                         ->rowCount();
     }
     state.counters["rows"] = rows;
-    state.counters["messages"] = static_cast<double>(dialogs.shown.size());
+    state.counters["messages"] = static_cast<double>(inst.dialogs.shown.size());
 }
 BENCHMARK(BM_HistoryCheckWindow)->Unit(benchmark::kMillisecond);
 #endif

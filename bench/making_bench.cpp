@@ -40,16 +40,16 @@ void suggestIntoFile(benchmark::State &state)
 {
     testing::TempDir dir;
     testing::writeHistory(dir.file("sa.rtl"), testing::makeHistory(historyDraws));
-    SharedState shared;
-    shared.apppath = dir.path();
-    shared.entryfile = dir.file("Lotto05DEC2026.lot");
+    const std::string entryfile = dir.file("Lotto05DEC2026.lot");
+    const ConstraintSet constraints;
+    bool cancelflag = false;
     RealRandom random;
     for (auto _ : state) {
         state.PauseTiming();
-        removeFile(shared.entryfile);
+        removeFile(entryfile);
         state.ResumeTiming();
-        const SuggestOutcome outcome
-            = suggestentries(shared, random, entriesWanted, entriesWanted, {});
+        const SuggestOutcome outcome = suggestentries(dir.file("sa.rtl"), entryfile, constraints,
+            cancelflag, random, entriesWanted, entriesWanted, {});
         if (outcome.added != entriesWanted)
             state.SkipWithError("not every entry was made");
     }
@@ -61,12 +61,13 @@ BENCHMARK(suggestIntoFile)->Unit(benchmark::kMillisecond);
 void suggestInMemory(benchmark::State &state)
 {
     const std::vector<BallRecord> draws = testing::makeHistory(historyDraws);
-    SharedState shared;
+    const ConstraintSet constraints;
+    bool cancelflag = false;
     RealRandom random;
     for (auto _ : state) {
         std::vector<Entry> entries;
-        const SuggestOutcome outcome = suggestFrom(draws, entries, shared, random, entriesWanted,
-            entriesWanted, {}, [](const Entry &) { return std::string(); });
+        const SuggestOutcome outcome = suggestFrom(draws, entries, constraints, cancelflag, random,
+            entriesWanted, entriesWanted, {}, [](const Entry &) { return std::string(); });
         benchmark::DoNotOptimize(entries.data());
         if (outcome.added != entriesWanted)
             state.SkipWithError("not every entry was made");

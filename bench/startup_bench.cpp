@@ -2,12 +2,9 @@
 // 2500 entries for today: from construction until the day's draw is shown,
 // its winning lines checked and listed.
 #include "core/lines.h"
-#include "core/sharedstate.h"
 #include "mainwindow/form1.h"
-#include "platform/platform.h"
-#include "platform/testing/fakes.h"
 
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,18 +34,14 @@ Date firstSaturday()
     return d;
 }
 
-struct Installation
+// The installation, made once: the history, ending today, and today's entries.
+testing::Installation &installation()
 {
-    testing::TempDir dir;
-    Date today;
-
-    Installation()
-    {
-        const auto draws = testing::makeHistory(historyDraws, firstSaturday());
-        testing::writeHistory(dir.file(resultsFileName), draws);
-        const BallRecord &last = draws.back();
-        today = {last.year, last.month, last.day};
-
+    static const std::vector<BallRecord> draws
+        = testing::makeHistory(historyDraws, firstSaturday());
+    static testing::Installation inst({draws.back().year, draws.back().month, draws.back().day});
+    static const bool filled = [] {
+        inst.history(draws);
         std::mt19937 random(2026);
         std::vector<int16_t> balls(49);
         std::iota(balls.begin(), balls.end(), int16_t(1));
@@ -59,28 +52,20 @@ struct Installation
             std::copy(balls.begin(), balls.begin() + 6, entry.begin());
             entries.push_back(entry);
         }
-        testing::writeEntries(
-            dir.file(datedEntryFileName(today.day, today.month, today.year)), entries);
-    }
-};
+        testing::writeEntries(inst.todayFile(), entries);
+        return true;
+    }();
+    (void)filled;
+    return inst;
+}
 
 void mainWindowStartup(benchmark::State &state)
 {
-    static const Installation inst;
-    SharedState shared;
-    shared.apppath = inst.dir.path();
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    printer.printers = {"Office"};
-    FakeShell shell;
-    FixedClock clock(inst.today);
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
-
+    testing::Installation &inst = installation();
     int listed = 0;
     int winning = 0;
     for (auto _ : state) {
-        auto form = std::make_unique<Form1>(shared, platform);
+        auto form = std::make_unique<Form1>(inst.context);
         form->start();
         form->show();
         QApplication::processEvents();
@@ -95,8 +80,8 @@ void mainWindowStartup(benchmark::State &state)
         QApplication::processEvents();
         state.ResumeTiming();
     }
-    if (!dialogs.shown.empty())
-        state.SkipWithError(dialogs.lastText().c_str());
+    if (!inst.dialogs.shown.empty())
+        state.SkipWithError(inst.dialogs.lastText().c_str());
     state.counters["listed"] = listed;
     state.counters["winning"] = winning;
 }

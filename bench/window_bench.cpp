@@ -5,14 +5,12 @@
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/lines.h"
-#include "core/sharedstate.h"
+#include "entries/entryrules.h"
 #include "entries/form5.h"
 #include "mainwindow/form1.h"
-#include "platform/platform.h"
 #include "platform/qtports.h"
-#include "platform/testing/fakes.h"
 
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,37 +35,26 @@ constexpr Date today {2026, 12, 5}; // a Saturday: Add asks no question
 
 // The main window over an installation with a 2000-draw history, the real
 // entry window behind its Add button and the program's own random numbers.
-struct MainWindow
+struct ListingWindow : testing::Installation
 {
-    testing::TempDir dir;
-    SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock {today};
-    SystemRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
+    SystemRandom systemRandom;
+    Platform programPlatform {dialogs, printer, shell, clock, systemRandom, nullptr};
+    Context programContext {programPlatform, paths, session};
+    ConstraintSet constraints;
     std::unique_ptr<Form1> form;
 
-    MainWindow()
+    ListingWindow() : testing::Installation(today)
     {
-        testing::writeHistory(dir.file(resultsFileName), testing::makeHistory(2000));
-        state.apppath = dir.path();
-        printer.printers = {"Office"};
-        form = std::make_unique<Form1>(state, platform);
-        MainWindowLink &link = *form;
-        form->setChildFactory(
-            ChildKind::Entry, [this, &link] { return new Form5(state, platform, link); });
+        history(2000);
+        form = std::make_unique<Form1>(programContext);
+        form->children().setFactory(
+            ChildKind::Entry, [this] { return new Form5(programContext, constraints); });
         form->resize(800, 620);
         form->show();
         form->start();
         QApplication::processEvents();
     }
 
-    std::string entryFile() const
-    {
-        return dir.file(datedEntryFileName(today.day, today.month, today.year));
-    }
     QListWidget *entryList() const
     {
         return form->findChild<QListWidget *>(QStringLiteral("List1"));
@@ -81,7 +68,7 @@ struct MainWindow
     void relist() { form->reopenCurrentFile(); }
 };
 
-Form5 *openEntryWindow(MainWindow &main)
+Form5 *openEntryWindow(ListingWindow &main)
 {
     main.find<QPushButton>(main.form.get(), "Command4")->click();
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -94,11 +81,11 @@ Form5 *openEntryWindow(MainWindow &main)
 // entry window's Add until the last entry is listed.
 void suggestThroughTheWindow(benchmark::State &state)
 {
-    MainWindow main;
+    ListingWindow main;
     int listed = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        removeFile(main.entryFile());
+        removeFile(main.todayFile());
         main.relist();
         Form5 *entryWindow = openEntryWindow(main);
         if (!entryWindow) {
@@ -131,7 +118,7 @@ BENCHMARK(suggestThroughTheWindow)->Unit(benchmark::kMillisecond);
 void deleteThroughTheWindow(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
-    MainWindow main;
+    ListingWindow main;
     std::mt19937 random(2026);
     std::vector<int16_t> balls(49);
     std::iota(balls.begin(), balls.end(), int16_t(1));
@@ -145,7 +132,7 @@ void deleteThroughTheWindow(benchmark::State &state)
     int listed = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        testing::writeEntries(main.entryFile(), entries);
+        testing::writeEntries(main.todayFile(), entries);
         main.relist();
         QListWidget *list = main.entryList();
         // Selected in one go: line by line is quadratic in the list itself.

@@ -60,7 +60,7 @@ std::string append(const std::string &path, const Entry &numbers)
         return error;
     const int e = file.count();
     if (e >= RecordFile::maxRecords)
-        return "The entry file is full (32767 entries).";
+        return "The entry file is full (" + std::to_string(RecordFile::maxRecords) + " entries).";
     BallRecord buffer = file.read(1);
     for (int i = 0; i < 6; ++i)
         buffer.ball[i] = numbers[i];

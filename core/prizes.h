@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datapaths.h"
 #include "core/dates.h"
 #include "core/fileio.h"
 #include "core/game.h"
@@ -25,7 +26,6 @@ namespace pickwise {
 // can read, check and mend in any editor or spreadsheet, written like the
 // history itself to a temporary file renamed into place, so that one import
 // replaces both files together.
-constexpr const char *prizesFileName = "prizes.csv";
 
 // Division k is tier k of the draw's game: 1 = six numbers ... 8 = two and the bonus.
 constexpr int prizeDivisions = largestTierCount;

@@ -115,7 +115,7 @@ std::string insertDraw(const std::string &path, const Date &date, const Draw &ba
     if (!error.empty())
         return error;
     if (file.count() >= RecordFile::maxRecords)
-        return "The results file is full (32767 draws).";
+        return "The results file is full (" + std::to_string(RecordFile::maxRecords) + " draws).";
     insertDraw(file, date, balls);
     return file.save();
 }

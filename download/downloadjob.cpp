@@ -6,19 +6,20 @@
 
 namespace pickwise::download {
 
-DownloadJob::DownloadJob(std::string folder, std::string fileName, std::string url)
-    : m_folder(std::move(folder)), m_fileName(std::move(fileName)), m_url(std::move(url))
+DownloadJob::DownloadJob(std::string historyPath, std::string backupPath, std::string url)
+    : m_historyPath(std::move(historyPath)), m_backupPath(std::move(backupPath)),
+      m_url(std::move(url))
 {
 }
 
 std::string DownloadJob::resultsPath() const
 {
-    return joinPath(m_folder, m_fileName);
+    return m_historyPath;
 }
 
 std::string DownloadJob::backupPath() const
 {
-    return joinPath(m_folder, backupFileName);
+    return m_backupPath;
 }
 
 std::string DownloadJob::begin()

@@ -35,7 +35,8 @@ class DownloadJob
 {
 public:
     // url is the address the download is fetched from, named when it fails.
-    explicit DownloadJob(std::string folder, std::string fileName = "sa.rtl", std::string url = {});
+    // historyPath is the results history, backupPath its backup while the job runs.
+    DownloadJob(std::string historyPath, std::string backupPath, std::string url = {});
 
     // Reads the local draws and copies the history to temp.rtl. An error text
     // when that is impossible; then nothing has changed.
@@ -96,8 +97,8 @@ private:
     // Notes the reason of a failure and shows it.
     void noteFailure(const FinishOptions &options, const std::string &reason);
 
-    std::string m_folder;
-    std::string m_fileName;
+    std::string m_historyPath;
+    std::string m_backupPath;
     std::string m_url;
     int m_oldcount = 0;
     std::vector<BallRecord> m_local; // the history's draws before the download

@@ -2,6 +2,7 @@
 
 #include "core/ballrecord.h"
 #include "core/dates.h"
+#include "core/recordfile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,11 +20,11 @@ enum DlState : int16_t {
 };
 
 constexpr const char *gameWord = "Lotto";
-constexpr const char *backupFileName = "temp.rtl";
 constexpr const char *serverPath = "/dwnld/";
 
-// The largest history the program can hold: 32767 draws of 26 bytes.
-constexpr int64_t maxBodyBytes = int64_t(32767) * 26;
+// The largest history the program can hold: as many draws as a record file
+// holds, of 26 bytes each.
+constexpr int64_t maxBodyBytes = int64_t(RecordFile::maxRecords) * BallRecord::size;
 
 // The status text for a transfer state code, and its effect on dlstate: 11 sets
 // TransferError, 12 sets Complete, an unknown code sets Cancelled.

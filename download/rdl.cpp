@@ -1,8 +1,8 @@
 #include "download/rdl.h"
 
 #include "core/lines.h"
-#include "core/sharedstate.h"
 #include "download/module2.h"
+#include "platform/context.h"
 #include "platform/damagecheck.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
@@ -41,8 +41,8 @@ QGroupBox *frameAround(QWidget *inside, const QString &caption, const char *name
 
 } // namespace
 
-RDL::RDL(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform),
+RDL::RDL(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
       m_baseUrl(QStringLiteral(PICKWISE_RESULTS_URL))
 {
     setObjectName(QStringLiteral("RDL"));
@@ -145,8 +145,8 @@ void RDL::Command1_Click()
 {
     if (m_busy)
         return;
-    const std::string history = m_state.pathOf(resultsFileName);
-    if (!mayWrite(m_state, m_platform.dialogs, history, RecordKind::Results)) {
+    const std::string history = m_context.paths.results();
+    if (!mayWrite(m_context, history, RecordKind::Results)) {
         setStatus(std::string(download::noConnectionStatus) + "\n"
             + download::failureLines(history, "its count is damaged and was left as it is"));
         return;
@@ -168,7 +168,7 @@ void RDL::Command1_Click()
     }
 
     m_job = std::make_unique<download::DownloadJob>(
-        m_state.apppath, resultsFileName, url().toStdString());
+        m_context.paths.results(), m_context.paths.resultsBackup(), url().toStdString());
     setProgress(0);
     const std::string error = m_job->begin();
     if (!error.empty()) {
@@ -286,10 +286,7 @@ void RDL::finish()
 bool RDL::aboutToClose()
 {
     // While a download runs only Cancel ends it, so the backup is always dealt with.
-    if (m_busy)
-        return false;
-    m_state.downloaddone = true;
-    return true;
+    return !m_busy;
 }
 
 } // namespace pickwise

@@ -19,7 +19,7 @@ class QPushButton;
 namespace pickwise {
 
 struct Platform;
-struct SharedState;
+struct Context;
 
 // "Results Downloader": fetches the results history from the results server and
 // replaces sa.rtl with it once it has been checked (and, when asked, accepted).
@@ -28,7 +28,7 @@ class RDL : public ChildWindow, private HttpListener
     Q_OBJECT
 
 public:
-    RDL(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    RDL(Context &context, QWidget *parent = nullptr);
     ~RDL() override;
 
     // The results server; the request goes to <base>/dwnld/sa.rtl.
@@ -52,7 +52,7 @@ private:
     // Percent of the file received; -1 for a busy indicator.
     void setProgress(int percent);
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
     QString m_baseUrl;
     std::unique_ptr<download::DownloadJob> m_job;

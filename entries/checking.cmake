@@ -16,5 +16,6 @@ if(PICKWISE_BUILD_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/linkprocess.cpp
         ${CMAKE_CURRENT_LIST_DIR}/linkprocess.h
     )
-    target_link_libraries(pickwise_checking_windows PUBLIC pickwise_checking_rules pickwise_platform_qt)
+    target_link_libraries(pickwise_checking_windows
+        PUBLIC pickwise_checking_rules pickwise_mainwindow_rules pickwise_platform_qt)
 endif()

@@ -1,9 +1,9 @@
 #include "entries/editentry.h"
 
 #include "core/entryfiles.h"
-#include "core/sharedstate.h"
 #include "entries/entryrules.h"
-#include "platform/mainlink.h"
+#include "mainwindow/session.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
 
@@ -15,8 +15,9 @@
 
 namespace pickwise {
 
-editEntry::editEntry(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+editEntry::editEntry(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("editEntry"));
     setWindowTitle(QStringLiteral("Edit Entry"));
@@ -47,7 +48,7 @@ editEntry::editEntry(SharedState &state, Platform &platform, MainWindowLink &mai
     connect(Command5, &QPushButton::clicked, this, &QWidget::close);
 
     Entry entry {};
-    const std::string error = entryAt(m_state.entryfile, m_state.editpos, entry);
+    const std::string error = entryAt(m_session.entryfile(), m_session.editpos, entry);
     if (!error.empty()) {
         m_platform.dialogs.message("The entry could not be read (" + error + ").");
         return;
@@ -67,13 +68,13 @@ void editEntry::change()
         m_platform.dialogs.message(fault);
         return;
     }
-    const std::string error = entryfiles::rewrite(m_state.entryfile, m_state.editpos, entry);
+    const std::string error = entryfiles::rewrite(m_session.entryfile(), m_session.editpos, entry);
     if (!error.empty()) {
         m_platform.dialogs.message(
             "The entry could not be changed in the entry file (" + error + ").");
         return;
     }
-    m_main.replaceEntryLine(m_state.editpos - 1, editedLineText(entry));
+    m_session.replaceListed(m_session.editpos - 1, entry);
     close();
 }
 

@@ -10,9 +10,9 @@ class QPushButton;
 
 namespace pickwise {
 
-class MainWindowLink;
+class MainSession;
 struct Platform;
-struct SharedState;
+struct Context;
 
 // Changes the six numbers of entry editpos of the listed entry file, in place.
 class editEntry : public ChildWindow
@@ -20,15 +20,14 @@ class editEntry : public ChildWindow
     Q_OBJECT
 
 public:
-    editEntry(
-        SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    editEntry(Context &context, QWidget *parent = nullptr);
 
 private:
     void change();
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
 
     QGroupBox *Frame1 = nullptr;
     std::array<QLineEdit *, 6> Text1 {};

@@ -26,7 +26,7 @@ int16_t slotValue(double value)
 }
 
 // Reads boxes[first..first+n) into slots; a box reading 0 is emptied.
-void readSlots(SharedState &state, ConstraintBoxes &boxes, size_t first, int16_t *slots, size_t n)
+void readSlots(ConstraintSet &set, ConstraintBoxes &boxes, size_t first, int16_t *slots, size_t n)
 {
     for (size_t i = 0; i < n; ++i) {
         const double value = leadingNumber(boxes[first + i]);
@@ -35,7 +35,7 @@ void readSlots(SharedState &state, ConstraintBoxes &boxes, size_t first, int16_t
             slots[i] = 0;
         } else {
             slots[i] = slotValue(value);
-            state.constrained = true;
+            set.constrained = true;
         }
     }
 }
@@ -100,56 +100,48 @@ std::string entryAt(const std::string &path, int k, Entry &entry)
     return {};
 }
 
-std::string editedLineText(const Entry &entry)
-{
-    std::string line;
-    for (int16_t n : entry)
-        line += twoDigitText(n) + " ";
-    return line;
-}
-
-ConstraintBoxes constraintBoxTexts(const SharedState &state)
+ConstraintBoxes constraintBoxTexts(const ConstraintSet &set)
 {
     ConstraintBoxes boxes;
-    if (!state.constrained)
+    if (!set.constrained)
         return boxes;
     auto text = [](int16_t slot) { return slot > 0 ? std::to_string(slot) : std::string(); };
     for (size_t i = 0; i < 3; ++i)
-        boxes[i] = text(state.mustcontain[i]);
+        boxes[i] = text(set.mustcontain[i]);
     for (size_t i = 0; i < 6; ++i)
-        boxes[3 + i] = text(state.mustnotcontain[i]);
+        boxes[3 + i] = text(set.mustnotcontain[i]);
     return boxes;
 }
 
-std::string applyConstraints(SharedState &state, ConstraintBoxes &boxes)
+std::string applyConstraints(ConstraintSet &set, bool &addmode, ConstraintBoxes &boxes)
 {
-    state.addmode = false;
-    state.constrained = false;
+    addmode = false;
+    set.constrained = false;
 
-    readSlots(state, boxes, 0, state.mustcontain.data(), 3);
-    std::string message = checkSlots(state.mustcontain.data(), 3);
+    readSlots(set, boxes, 0, set.mustcontain.data(), 3);
+    std::string message = checkSlots(set.mustcontain.data(), 3);
     if (!message.empty())
         return message;
 
-    readSlots(state, boxes, 3, state.mustnotcontain.data(), 6);
-    message = checkSlots(state.mustnotcontain.data(), 6);
+    readSlots(set, boxes, 3, set.mustnotcontain.data(), 6);
+    message = checkSlots(set.mustnotcontain.data(), 6);
     if (!message.empty())
         return message;
 
-    for (int16_t must : state.mustcontain) {
+    for (int16_t must : set.mustcontain) {
         if (must == 0)
             continue;
-        if (std::find(state.mustnotcontain.begin(), state.mustnotcontain.end(), must)
-            != state.mustnotcontain.end())
+        if (std::find(set.mustnotcontain.begin(), set.mustnotcontain.end(), must)
+            != set.mustnotcontain.end())
             return "You cannot have the same number in both lists";
     }
     return {};
 }
 
-void clearConstraints(SharedState &state)
+void clearConstraints(ConstraintSet &set)
 {
-    state.mustcontain.fill(0);
-    state.mustnotcontain.fill(0);
+    set.mustcontain.fill(0);
+    set.mustnotcontain.fill(0);
 }
 
 } // namespace pickwise

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/lines.h"
-#include "core/sharedstate.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace pickwise {
@@ -22,24 +22,32 @@ std::string typedEntry(const TypedBoxes &boxes, Entry &entry);
 // error text, empty on success.
 std::string entryAt(const std::string &path, int k, Entry &entry);
 
-// The line Edit Entry puts into the main window's list: every number two
-// digits wide and followed by a blank.
-std::string editedLineText(const Entry &entry);
+// The constraint set of computer suggestions: numbers each suggestion must
+// hold (mustcontain, slots 1..3) and must not (mustnotcontain, slots 1..6),
+// in force while constrained; 0 is an empty slot. The app keeps one for the
+// whole run and hands it to the entry window.
+struct ConstraintSet
+{
+    std::array<int16_t, 3> mustcontain {};
+    std::array<int16_t, 6> mustnotcontain {};
+    bool constrained = false;
+};
 
 // The nine constraint boxes in slot order: must contain Text2..Text4, must not
 // contain Text5, Text6, Text7, Text9, Text10, Text11.
 using ConstraintBoxes = std::array<std::string, 9>;
 
 // What the boxes show when the entry window opens.
-ConstraintBoxes constraintBoxTexts(const SharedState &state);
+ConstraintBoxes constraintBoxTexts(const ConstraintSet &set);
 
 // The constraint editor's Done: reads the boxes into the constraint set
 // (emptying the boxes that read as 0) and checks it. Returns the message that
 // keeps the editor open, or "" when the constraints are accepted. Reading and
 // checking stop at the first fault, leaving what was read so far in place.
-std::string applyConstraints(SharedState &state, ConstraintBoxes &boxes);
+// The user has seen the constraints now: addmode goes off.
+std::string applyConstraints(ConstraintSet &set, bool &addmode, ConstraintBoxes &boxes);
 
 // The constraint editor's Clear: every slot 0 (constrained stays as it is).
-void clearConstraints(SharedState &state);
+void clearConstraints(ConstraintSet &set);
 
 } // namespace pickwise

@@ -94,11 +94,6 @@ int markDuplicates(RecordFile &copy, int level, const std::function<void(int)> &
     return newlyMarked;
 }
 
-std::string listLine(const Entry &numbers)
-{
-    return winLineText(numbers, "");
-}
-
 Listing listingOf(const RecordFile &copy)
 {
     Listing listing;
@@ -107,7 +102,7 @@ Listing listingOf(const RecordFile &copy)
         const BallRecord record = copy.read(r);
         Entry numbers {};
         std::copy_n(record.ball.begin(), 6, numbers.begin());
-        listing.lines.push_back(listLine(numbers));
+        listing.lines.push_back(winLineText(numbers, ""));
         listing.marked.push_back(isMarked(record));
     }
     return listing;

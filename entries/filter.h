@@ -10,10 +10,6 @@
 
 namespace pickwise::filter {
 
-// The working copy of the entry file; the entry file itself changes only when
-// the checked entries are removed.
-constexpr const char *workingCopyName = "temp.lot";
-
 // ball(7), unused by entries, marks an entry of the working copy for removal.
 constexpr int16_t removalMark = -1;
 inline bool isMarked(const BallRecord &record)
@@ -41,10 +37,6 @@ int markBySum(RecordFile &copy, const SumBand &band);
 // afterEntry(r) runs after each reference entry r (1-based). Returns how many it
 // marked.
 int markDuplicates(RecordFile &copy, int level, const std::function<void(int)> &afterEntry = {});
-
-// The check list's text of an entry: every number two digits wide and followed
-// by a blank.
-std::string listLine(const Entry &numbers);
 
 // What the check list shows after a check: entries 1..E with their marks.
 struct Listing

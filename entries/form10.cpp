@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "core/recordfile.h"
 #include "entries/filter.h"
+#include "mainwindow/session.h"
 #include "platform/widgets.h"
 #include "printing/printing.h"
 
@@ -35,8 +36,9 @@ void addTotal(QGridLayout *grid, int row, QLabel *label, QLineEdit *box)
 
 } // namespace
 
-Form10::Form10(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform)
+Form10::Form10(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Filter"));
@@ -134,12 +136,12 @@ Form10::Form10(SharedState &state, Platform &platform, QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
     connect(List1, &QListWidget::itemChanged, this, &Form10::itemTicked);
 
-    Command4->setEnabled(m_state.printerok);
+    Command4->setEnabled(m_context.printerok);
 }
 
 std::string Form10::copyPath() const
 {
-    return m_state.pathOf(filter::workingCopyName);
+    return m_context.paths.filterCopy();
 }
 
 int Form10::level() const
@@ -160,17 +162,13 @@ void Form10::setBusy(bool busy)
     for (QWidget *control : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Command2),
              static_cast<QWidget *>(Command3), static_cast<QWidget *>(List1)})
         control->setEnabled(!busy);
-    Command4->setEnabled(!busy && m_state.printerok);
+    Command4->setEnabled(!busy && m_context.printerok);
     m_platform.dialogs.setBusy(busy);
 }
 
 bool Form10::aboutToClose()
 {
-    if (m_running)
-        return false;
-    // The main window waits for this flag, shared with the results download.
-    m_state.downloaddone = true;
-    return true;
+    return !m_running;
 }
 
 void Form10::check()
@@ -192,7 +190,7 @@ void Form10::check()
         box->clear();
 
     RecordFile copy;
-    std::string error = filter::prepareCopy(m_state.entryfile, copyPath(), copy);
+    std::string error = filter::prepareCopy(m_session.entryfile(), copyPath(), copy);
     if (error.empty()) {
         ProgressBar1->setRange(0, std::max(copy.count(), 1));
         if (Check1->isChecked())
@@ -265,13 +263,14 @@ void Form10::remove()
     const double ticked = leadingNumber(Text2->text().toStdString());
     if (ticked == 0)
         return;
-    const std::string file = QFileInfo(qs(m_state.entryfile)).fileName().toStdString();
+    const std::string file = QFileInfo(qs(m_session.entryfile())).fileName().toStdString();
     if (!m_platform.dialogs.askYesNo(
             "Remove " + entriesText(static_cast<int>(ticked)) + " from " + file + "?"))
         return;
     int kept = 0;
     int removed = 0;
-    const std::string error = filter::removeMarked(copyPath(), m_state.entryfile, kept, removed);
+    const std::string error
+        = filter::removeMarked(copyPath(), m_session.entryfile(), kept, removed);
     if (!error.empty()) {
         m_platform.dialogs.message(
             "The checked entries could not be removed; the entry file has been left as it was. "
@@ -291,9 +290,9 @@ void Form10::print()
     for (int i = 0; i < List1->count(); ++i)
         ticked.push_back(List1->item(i)->checkState() == Qt::Checked);
     filter::printChecked(listLines(List1), ticked,
-        documentName("filter " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
+        documentName("filter " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
             m_platform.clock),
-        printOutputOf(m_state, m_platform));
+        printOutputOf(m_context));
 }
 
 } // namespace pickwise

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QCheckBox;
@@ -15,6 +15,8 @@ class QSlider;
 
 namespace pickwise {
 
+class MainSession;
+
 // Filter: marks entries by sum band and duplicate coverage in a working copy,
 // lets the user tick or untick them by hand, and removes the ticked ones from
 // the entry file.
@@ -23,7 +25,7 @@ class Form10 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form10(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    Form10(Context &context, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
@@ -37,8 +39,9 @@ private:
     void setBusy(bool busy);
     std::string copyPath() const;
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
+    MainSession &m_session;
 
     bool m_listFilled = false;
     bool m_running = false;

@@ -2,10 +2,10 @@
 
 #include "core/entryfiles.h"
 #include "core/numbers.h"
-#include "core/sharedstate.h"
 #include "entries/entryrules.h"
 #include "entries/suggest.h"
-#include "platform/mainlink.h"
+#include "mainwindow/session.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
 
@@ -43,8 +43,9 @@ QLineEdit *numberBox(const QString &name, QWidget *parent)
 
 } // namespace
 
-Form5::Form5(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form5::Form5(Context &context, ConstraintSet &constraints, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session), m_constraints(constraints)
 {
     setObjectName(QStringLiteral("Form5"));
 
@@ -137,7 +138,7 @@ Form5::Form5(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     // Cancel stops a running generation; a click while none runs means nothing.
     connect(Command1, &QPushButton::clicked, this, [this] {
         if (m_generating)
-            m_state.cancelflag = true;
+            m_context.cancelflag = true;
     });
     connect(Command2, &QPushButton::clicked, this, &Form5::showConstraintEditor);
     connect(Command7, &QPushButton::clicked, this, &Form5::constraintsDone);
@@ -146,7 +147,7 @@ Form5::Form5(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     // Opening: editor hidden, Total selected, kept constraints shown.
     Frame3->hide();
     Option1->setChecked(true);
-    const ConstraintBoxes texts = constraintBoxTexts(m_state);
+    const ConstraintBoxes texts = constraintBoxTexts(m_constraints);
     for (size_t i = 0; i < texts.size(); ++i)
         m_constraintBoxes[i]->setText(qs(texts[i]));
 }
@@ -158,7 +159,7 @@ bool Form5::aboutToClose()
     if (m_generating)
         return false;
     // Earlier check results no longer match the changed entries.
-    m_main.clearWinningLines();
+    m_session.clearWins();
     return true;
 }
 
@@ -173,14 +174,13 @@ void Form5::manualAdd()
         m_platform.dialogs.message(fault);
         return;
     }
-    const std::string error = entryfiles::append(m_state.entryfile, entry);
+    const std::string error = entryfiles::append(m_session.entryfile(), entry);
     if (!error.empty()) {
         m_platform.dialogs.message(
             "The entry could not be added to the entry file (" + error + ").");
         return;
     }
-    m_main.setEntryCountText(std::to_string(entryfiles::countOf(m_state.entryfile)));
-    m_main.addentryline(entry);
+    m_session.appendListed(entry);
 }
 
 void Form5::manualClear()
@@ -197,14 +197,14 @@ void Form5::computerAdd()
         m_platform.dialogs.message(noNumber);
         return;
     }
-    if (m_state.addmode && m_state.constrained) {
-        m_state.addmode = false;
+    if (m_session.addmode && m_constraints.constrained) {
+        m_session.addmode = false;
         if (!m_platform.dialogs.askYesNo("You currently have contraints. Do you want to continue?"))
             return;
     }
-    const int fileCount = entryfiles::countOf(m_state.entryfile);
-    const SuggestRequest request = planSuggestions(
-        enterNo, Option1->isChecked(), leadingNumber(m_main.entryCountText()), fileCount);
+    const int fileCount = entryfiles::countOf(m_session.entryfile());
+    const SuggestRequest request
+        = planSuggestions(enterNo, Option1->isChecked(), m_session.listedCount(), fileCount);
     if (!request.message.empty()) {
         m_platform.dialogs.message(request.message);
         return;
@@ -212,10 +212,7 @@ void Form5::computerAdd()
 
     setGenerating(true);
     SuggestHooks hooks;
-    hooks.accepted = [this](int count, const Entry &entry) {
-        m_main.setEntryCountText(std::to_string(count));
-        m_main.addentryline(entry);
-    };
+    hooks.accepted = [this](int, const Entry &entry) { m_session.appendListed(entry); };
     // Painting the windows after every entry costs far more than making it.
     // Events run at the first entry and then at most every 40 ms, a pace at
     // which the list still grows before the user's eyes; the cancel flag is
@@ -227,8 +224,8 @@ void Form5::computerAdd()
         QCoreApplication::processEvents();
         sinceEvents.start();
     };
-    const SuggestOutcome outcome
-        = suggestentries(m_state, m_platform.random, request.count, enterNo, hooks);
+    const SuggestOutcome outcome = suggestentries(m_context.paths.results(), m_session.entryfile(),
+        m_constraints, m_context.cancelflag, m_platform.random, request.count, enterNo, hooks);
     if (!outcome.message.empty())
         m_platform.dialogs.message(outcome.message);
     setGenerating(false);
@@ -252,7 +249,7 @@ void Form5::constraintsDone()
     ConstraintBoxes boxes;
     for (size_t i = 0; i < boxes.size(); ++i)
         boxes[i] = m_constraintBoxes[i]->text().toStdString();
-    const std::string message = applyConstraints(m_state, boxes);
+    const std::string message = applyConstraints(m_constraints, m_session.addmode, boxes);
     for (size_t i = 0; i < boxes.size(); ++i) {
         if (boxes[i].empty())
             m_constraintBoxes[i]->clear();
@@ -269,7 +266,7 @@ void Form5::constraintsClear()
 {
     for (QLineEdit *box : m_constraintBoxes)
         box->clear();
-    clearConstraints(m_state);
+    clearConstraints(m_constraints);
 }
 
 } // namespace pickwise

@@ -12,19 +12,20 @@ class QRadioButton;
 
 namespace pickwise {
 
-class MainWindowLink;
+class MainSession;
 struct Platform;
-struct SharedState;
+struct Context;
+struct ConstraintSet;
 
 // Adding entries to the listed entry file: one typed by hand, or many
-// suggested by the computer under the player's constraint set. The opener sets
-// the caption and addmode before showing it.
+// suggested by the computer under the player's constraint set, kept for the
+// whole run. The opener sets the caption and addmode before showing it.
 class Form5 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    Form5(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    Form5(Context &context, ConstraintSet &constraints, QWidget *parent = nullptr);
 
     bool isGenerating() const { return m_generating; }
 
@@ -40,9 +41,10 @@ private:
     void constraintsClear();
     void setGenerating(bool on);
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
+    ConstraintSet &m_constraints;
     bool m_generating = false;
 
     QGroupBox *Frame1 = nullptr;

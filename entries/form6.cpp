@@ -2,6 +2,7 @@
 
 #include "core/entryfiles.h"
 #include "core/results.h"
+#include "mainwindow/session.h"
 #include "platform/widgets.h"
 
 #include <QCoreApplication>
@@ -65,8 +66,9 @@ QPushButton *makeButton(const char *name, const char *caption, const char *tip, 
 
 } // namespace
 
-Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form6::Form6(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form6"));
 
@@ -141,8 +143,8 @@ Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     Label10->setObjectName(QStringLiteral("Label10"));
     // A long status text must not widen the window from one check to the next.
     Label10->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    Label10->setMinimumWidth(
-        Label10->fontMetrics().horizontalAdvance(qs(historycheck::checkText("32767", 32767))));
+    Label10->setMinimumWidth(Label10->fontMetrics().horizontalAdvance(qs(
+        historycheck::checkText(std::to_string(RecordFile::maxRecords), RecordFile::maxRecords))));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setValue(0);
@@ -153,14 +155,14 @@ Form6::Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
 
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     connect(Command2, &QPushButton::clicked, this, &Form6::check);
-    connect(Command3, &QPushButton::clicked, this, [this] { m_state.cancelflag = true; });
+    connect(Command3, &QPushButton::clicked, this, [this] { m_context.cancelflag = true; });
     connect(Command4, &QPushButton::clicked, this, &Form6::more);
     connect(Command5, &QPushButton::clicked, this, &Form6::back);
 
     // Form_Load: from the earliest draw to today.
     const Date today = m_platform.clock.today();
     std::vector<BallRecord> draws;
-    results::readAll(m_state.pathOf(resultsFileName), draws);
+    results::readAll(m_context.paths.results(), draws);
     if (!draws.empty()) {
         const BallRecord &firstDraw = draws.front();
         DTPicker1->setDate(toQDate({firstDraw.year, firstDraw.month, firstDraw.day}));
@@ -246,7 +248,7 @@ void Form6::check()
     }
 
     std::vector<BallRecord> draws;
-    std::string error = results::readAll(m_state.pathOf(resultsFileName), draws);
+    std::string error = results::readAll(m_context.paths.results(), draws);
     if (!error.empty()) {
         m_platform.dialogs.message("The results file could not be read. " + error);
         setIdle(true);
@@ -270,12 +272,13 @@ void Form6::check()
 
     ProgressBar1->setRange(0, range.draws());
     ProgressBar1->setValue(0);
-    Label10->setText(qs(historycheck::checkText(m_main.entryCountText(), range.draws())));
+    Label10->setText(
+        qs(historycheck::checkText(std::to_string(m_session.listedCount()), range.draws())));
 
     // The entries cannot change while this window is open, so they are read
     // once for the whole range.
     std::vector<Entry> entries;
-    error = entryfiles::list(m_state.entryfile, entries);
+    error = entryfiles::list(m_session.entryfile(), entries);
     if (!error.empty()) {
         m_platform.dialogs.message("The entries could not be read. " + error);
         ProgressBar1->setValue(0);
@@ -286,7 +289,7 @@ void Form6::check()
     const historycheck::Checker checker(std::move(entries));
 
     // A Cancel clicked before the check began does not stop it.
-    m_state.cancelflag = false;
+    m_context.cancelflag = false;
     bool listZeroShown = false;
     historycheck::checkRange(checker, draws, range, m_tally, m_lines, [&](int done) {
         for (ResultListModel *model : m_models)
@@ -299,8 +302,8 @@ void Form6::check()
         }
         ProgressBar1->setValue(done);
         QCoreApplication::processEvents();
-        if (m_state.cancelflag) {
-            m_state.cancelflag = false;
+        if (m_context.cancelflag) {
+            m_context.cancelflag = false;
             return false;
         }
         return true;

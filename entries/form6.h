@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "entries/historycheck.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 #include <QAbstractListModel>
@@ -18,6 +17,8 @@ class QProgressBar;
 class QPushButton;
 
 namespace pickwise {
+
+class MainSession;
 
 // One result list: a view onto one of the check's line lists, so that the
 // window stays responsive with 130920 lines.
@@ -48,7 +49,7 @@ class Form6 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form6(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    Form6(Context &context, QWidget *parent = nullptr);
     ~Form6() override;
 
 protected:
@@ -68,9 +69,9 @@ private:
     void showOnly(int list);
     int visibleList() const;
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
 
     historycheck::ResultLists m_lines;
     historycheck::Tally m_tally;

@@ -13,25 +13,6 @@ std::string signedText(long long value)
     return (value >= 0 ? " " : "") + std::to_string(value);
 }
 
-// winLineText without its temporaries: this runs for every winning line of a
-// check, up to 130920 of them.
-std::string winningLine(const Entry &numbers, const std::string &tag)
-{
-    std::string line;
-    line.reserve(18 + tag.size());
-    for (int16_t n : numbers) {
-        if (n >= 0 && n <= 99) {
-            line += static_cast<char>('0' + n / 10);
-            line += static_cast<char>('0' + n % 10);
-        } else {
-            line += twoDigitText(n);
-        }
-        line += ' ';
-    }
-    line += tag;
-    return line;
-}
-
 long long keyOf(const BallRecord &r)
 {
     return datekey(r.year, r.month, r.day);
@@ -148,7 +129,7 @@ Checker::Checker(std::vector<Entry> entries) : m_entries(std::move(entries))
         m_distinct.push_back(mask.distinct);
         m_allFit.push_back(mask.allFit);
         m_allDistinct = m_allDistinct && mask.distinct;
-        m_linePrefix.push_back(winningLine(e, std::string()));
+        m_linePrefix.push_back(winLineText(e, std::string()));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "entries/linkprocess.h"
 
 #include "core/results.h"
+#include "mainwindow/session.h"
 #include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
@@ -15,9 +16,9 @@
 
 namespace pickwise {
 
-LinkProcess::LinkProcess(
-    SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+LinkProcess::LinkProcess(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("LinkProcess"));
     setWindowTitle(QStringLiteral("Optimiser"));
@@ -47,8 +48,7 @@ LinkProcess::LinkProcess(
     layout->addWidget(Command3);
 
     // Form_Load
-    Frame1->setTitle(
-        qs(optimiser::frameCaption(results::drawCount(m_state.pathOf(resultsFileName)))));
+    Frame1->setTitle(qs(optimiser::frameCaption(results::drawCount(m_context.paths.results()))));
     Command2->setEnabled(false);
     DTPicker1->setDate(toQDate(m_platform.clock.today()));
 
@@ -71,7 +71,7 @@ void LinkProcess::processRange()
     Command2->setEnabled(false);
 
     std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_state.pathOf(resultsFileName), draws);
+    const std::string error = results::readAll(m_context.paths.results(), draws);
     if (!error.empty()) {
         m_platform.dialogs.message("The results file could not be read. " + error);
         return;
@@ -93,11 +93,11 @@ void LinkProcess::processRange()
 void LinkProcess::createEntries()
 {
     const Date date = toDate(DTPicker1->date());
-    if (m_main.entriesDate() == date)
-        m_state.optimiserwroteshown = true;
+    if (m_session.entriesDate() == date)
+        m_session.optimiserwroteshown = true;
 
-    RecordFile file(m_state.pathOf(datedEntryFileName(date.day, date.month, date.year)));
-    if (!mayWrite(m_state, m_platform.dialogs, file.path(), RecordKind::Entries))
+    RecordFile file(m_context.paths.datedEntries(date));
+    if (!mayWrite(m_context, file.path(), RecordKind::Entries))
         return;
     std::string error = file.load();
     if (!error.empty()) {
@@ -128,7 +128,6 @@ bool LinkProcess::aboutToClose()
         && !m_platform.dialogs.askYesNo("You have not yet created an entry from the last "
                                         "initiation of Process Range. Do you still want to quit?"))
         return false;
-    m_state.optimiserdone = true;
     return true;
 }
 

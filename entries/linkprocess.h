@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "entries/optimiser.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QDateEdit;
@@ -13,6 +12,8 @@ class QPushButton;
 
 namespace pickwise {
 
+class MainSession;
+
 // Optimiser: counts how often pairs of numbers were drawn together over the
 // last N draws and chains the strongest pairs into entries for a chosen date.
 class LinkProcess : public ChildWindow
@@ -20,8 +21,7 @@ class LinkProcess : public ChildWindow
     Q_OBJECT
 
 public:
-    LinkProcess(
-        SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    LinkProcess(Context &context, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
@@ -30,9 +30,9 @@ private:
     void processRange(); // Command1
     void createEntries(); // Command2
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
 
     optimiser::LinkTable m_links;
     bool m_processed = false;

@@ -10,5 +10,6 @@ if(PICKWISE_BUILD_WINDOWS)
         ${CMAKE_CURRENT_LIST_DIR}/form5.cpp
         ${CMAKE_CURRENT_LIST_DIR}/editentry.cpp
     )
-    target_link_libraries(pickwise_making_windows PUBLIC pickwise_making_rules pickwise_platform_qt)
+    target_link_libraries(pickwise_making_windows
+        PUBLIC pickwise_making_rules pickwise_mainwindow_rules pickwise_platform_qt)
 endif()

@@ -2,6 +2,7 @@
 
 #include "core/entryfiles.h"
 #include "core/numbers.h"
+#include "core/recordfile.h"
 #include "core/results.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace pickwise {
 namespace {
 
 constexpr int suggestionLimit = 2500;
-constexpr int entryFileLimit = 32767;
 // The balls of the game the suggestions are made for.
 constexpr int highestBall = 49;
 
@@ -36,8 +36,8 @@ class Sampler
 {
 public:
     Sampler(const std::vector<BallRecord> &draws, const std::vector<Entry> &entries,
-        const SharedState &state, Random &random, double enterNo)
-        : m_draws(draws), m_state(state), m_random(random), m_enterNo(enterNo)
+        const ConstraintSet &constraints, Random &random, double enterNo)
+        : m_draws(draws), m_constraints(constraints), m_random(random), m_enterNo(enterNo)
     {
         m_masks.reserve(entries.size());
         for (const Entry &e : entries)
@@ -49,11 +49,11 @@ public:
     // One attempt; false when the candidate is abandoned.
     bool attempt(Entry &c)
     {
-        const bool constrained = m_state.constrained;
+        const bool constrained = m_constraints.constrained;
         const double drawCount = static_cast<double>(m_draws.size());
         for (int p = 0; p < 6; ++p) {
-            if (p < 3 && constrained && m_state.mustcontain[p] >= 1) {
-                c[p] = m_state.mustcontain[p];
+            if (p < 3 && constrained && m_constraints.mustcontain[p] >= 1) {
+                c[p] = m_constraints.mustcontain[p];
                 continue;
             }
             // k runs 0..D; 0 names no draw and starts the attempt again.
@@ -63,7 +63,7 @@ public:
             c[p] = m_draws[static_cast<size_t>(k) - 1].ball[p];
         }
         if (constrained) {
-            for (int16_t banned : m_state.mustnotcontain) {
+            for (int16_t banned : m_constraints.mustnotcontain) {
                 if (banned != 0 && std::find(c.begin(), c.end(), banned) != c.end())
                     return false;
             }
@@ -90,7 +90,7 @@ public:
 
 private:
     const std::vector<BallRecord> &m_draws;
-    const SharedState &m_state;
+    const ConstraintSet &m_constraints;
     Random &m_random;
     double m_enterNo;
     std::vector<uint64_t> m_masks;
@@ -105,22 +105,22 @@ int similarityLimit(bool constrained, double entriesPlusEnterNo)
     return entriesPlusEnterNo < 52 ? 3 : 5;
 }
 
-std::string constraintProblem(const SharedState &state, int highestBall)
+std::string constraintProblem(const ConstraintSet &set, int highestBall)
 {
-    if (!state.constrained)
+    if (!set.constrained)
         return {};
     const std::string advice = " Please correct it under Constrain before adding entries.";
     const std::string range = " (balls run from 1 to " + std::to_string(highestBall) + ").";
     auto outside = [highestBall](int16_t n) { return n != 0 && (n < 1 || n > highestBall); };
-    for (int16_t n : state.mustcontain)
+    for (int16_t n : set.mustcontain)
         if (outside(n))
             return "The must contain number " + std::to_string(n) + " is not a ball of the game"
                 + range + advice;
-    for (int16_t n : state.mustnotcontain)
+    for (int16_t n : set.mustnotcontain)
         if (outside(n))
             return "The must not contain number " + std::to_string(n) + " is not a ball of the game"
                 + range + advice;
-    const auto &must = state.mustcontain;
+    const auto &must = set.mustcontain;
     for (size_t i = 0; i < must.size(); ++i) {
         if (must[i] == 0)
             continue;
@@ -128,7 +128,7 @@ std::string constraintProblem(const SharedState &state, int highestBall)
             if (must[j] == must[i])
                 return "The number " + std::to_string(must[i])
                     + " is in the must contain list twice." + advice;
-        for (int16_t banned : state.mustnotcontain)
+        for (int16_t banned : set.mustnotcontain)
             if (banned == must[i])
                 return "The number " + std::to_string(must[i])
                     + " is in both the must contain and the must not contain list." + advice;
@@ -162,9 +162,10 @@ SuggestRequest planSuggestions(double enterNo, bool totalMode, double shownCount
     }
     // Entry counts and record numbers are 16-bit: refuse before writing rather
     // than overflow part way through a run.
+    constexpr int entryFileLimit = RecordFile::maxRecords;
     if (enterNo > entryFileLimit || fileCount + wanted > entryFileLimit) {
-        request.message = "An entry file can hold at most 32767 entries. Please enter a smaller "
-                          "number in: Enter No box";
+        request.message = "An entry file can hold at most " + std::to_string(entryFileLimit)
+            + " entries. Please enter a smaller number in: Enter No box";
         return request;
     }
     request.count = static_cast<int>(wanted);
@@ -172,14 +173,14 @@ SuggestRequest planSuggestions(double enterNo, bool totalMode, double shownCount
 }
 
 SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Entry> &entries,
-    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks,
-    const std::function<std::string(const Entry &)> &appendEntry)
+    const ConstraintSet &constraints, bool &cancelflag, Random &random, int n, double enterNo,
+    const SuggestHooks &hooks, const std::function<std::string(const Entry &)> &appendEntry)
 {
     using Clock = std::chrono::steady_clock;
     SuggestOutcome outcome;
     // A Cancel clicked before this run is not meant for it.
-    state.cancelflag = false;
-    outcome.message = constraintProblem(state, highestBall);
+    cancelflag = false;
+    outcome.message = constraintProblem(constraints, highestBall);
     if (!outcome.message.empty()) {
         outcome.end = SuggestOutcome::End::BadConstraints;
         return outcome;
@@ -195,14 +196,14 @@ SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Ent
     auto cancelled = [&]() {
         if (hooks.letEventsRun)
             hooks.letEventsRun();
-        if (!state.cancelflag)
+        if (!cancelflag)
             return false;
-        state.cancelflag = false;
+        cancelflag = false;
         outcome.end = SuggestOutcome::End::Cancelled;
         return true;
     };
 
-    Sampler sampler(draws, entries, state, random, enterNo);
+    Sampler sampler(draws, entries, constraints, random, enterNo);
     auto lastYield = Clock::now();
     for (int made = 0; made < n; ++made) {
         Entry candidate {};
@@ -237,12 +238,13 @@ SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Ent
     return outcome;
 }
 
-SuggestOutcome suggestentries(
-    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks)
+SuggestOutcome suggestentries(const std::string &history, const std::string &entryfile,
+    const ConstraintSet &constraints, bool &cancelflag, Random &random, int n, double enterNo,
+    const SuggestHooks &hooks)
 {
     SuggestOutcome outcome;
     std::vector<BallRecord> draws;
-    std::string error = results::readAll(state.pathOf(resultsFileName), draws);
+    std::string error = results::readAll(history, draws);
     if (!error.empty()) {
         outcome.end = SuggestOutcome::End::ReadFailed;
         outcome.message = "The results file could not be read (" + error + ").";
@@ -250,15 +252,15 @@ SuggestOutcome suggestentries(
     }
     std::vector<Entry> entries;
     if (static_cast<int>(draws.size()) < minimumSuggestionDraws) // the entry file stays unopened
-        return suggestFrom(draws, entries, state, random, n, enterNo, hooks, {});
-    const std::string path = state.entryfile;
+        return suggestFrom(draws, entries, constraints, cancelflag, random, n, enterNo, hooks, {});
+    const std::string path = entryfile;
     error = entryfiles::list(path, entries);
     if (!error.empty()) {
         outcome.end = SuggestOutcome::End::ReadFailed;
         outcome.message = "The entry file could not be read (" + error + ").";
         return outcome;
     }
-    return suggestFrom(draws, entries, state, random, n, enterNo, hooks,
+    return suggestFrom(draws, entries, constraints, cancelflag, random, n, enterNo, hooks,
         [&path](const Entry &e) { return entryfiles::append(path, e); });
 }
 

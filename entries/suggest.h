@@ -2,7 +2,7 @@
 
 #include "core/ballrecord.h"
 #include "core/lines.h"
-#include "core/sharedstate.h"
+#include "entries/entryrules.h"
 #include "platform/clock.h"
 
 #include <chrono>
@@ -26,7 +26,7 @@ int similarityLimit(bool constrained, double entriesPlusEnterNo);
 // can still hold a number out of range, twice, or in both lists; a run under it
 // could never find an entry. Only a constrained set is looked at; 0 is an empty
 // slot.
-std::string constraintProblem(const SharedState &state, int highestBall);
+std::string constraintProblem(const ConstraintSet &set, int highestBall);
 
 // What the computer Add button asks for, once the "Enter No" value and the
 // counts are known.
@@ -61,20 +61,21 @@ struct SuggestOutcome
     std::string message; // the one message box of the run, empty when none
 };
 
-// Generates up to n entries for state.entryfile from the history in
-// state.apppath, honouring the constraint set, which is checked first; every
-// accepted entry is appended to the file at once. A Cancel counts only once the
-// run has started. enterNo is the "Enter No" value as typed. The history
-// and the entries are read once; accepted entries join both the file and the
-// in-memory list.
-SuggestOutcome suggestentries(
-    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks);
+// Generates up to n entries for entryfile from the results history at
+// history, honouring the constraint set, which is checked first; every
+// accepted entry is appended to the file at once. A Cancel (cancelflag set)
+// counts only once the run has started. enterNo is the "Enter No" value as
+// typed. The history and the entries are read once; accepted entries join both
+// the file and the in-memory list.
+SuggestOutcome suggestentries(const std::string &history, const std::string &entryfile,
+    const ConstraintSet &constraints, bool &cancelflag, Random &random, int n, double enterNo,
+    const SuggestHooks &hooks);
 
 // The same over draws and entries already in memory, with appendEntry doing
 // the writing (it returns an error text, empty on success). Used by the
 // function above; exposed so the sampling can be measured without a disk.
 SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Entry> &entries,
-    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks,
-    const std::function<std::string(const Entry &)> &appendEntry);
+    const ConstraintSet &constraints, bool &cancelflag, Random &random, int n, double enterNo,
+    const SuggestHooks &hooks, const std::function<std::string(const Entry &)> &appendEntry);
 
 } // namespace pickwise

@@ -5,6 +5,7 @@
 #include "fileops/deletionrules.h"
 #include "fileops/filelist.h"
 #include "fileops/importrules.h"
+#include "mainwindow/session.h"
 #include "platform/damagecheck.h"
 #include "platform/widgets.h"
 
@@ -43,13 +44,14 @@ std::string unreadableDateFile(const std::string &name, const std::string &error
 
 } // namespace
 
-Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form30::Form30(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form30"));
     setWindowTitle(QStringLiteral("Import Txt File"));
 
-    m_files = new FileList(m_state.apppath, ".txt", this);
+    m_files = new FileList(m_context.paths.dataFolder(), ".txt", this);
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("List2"));
     m_contents->setFont(listFont());
@@ -91,7 +93,7 @@ Form30::Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 
     // Load.
-    m_state.importwrote = false;
+    m_session.importwrote = false;
     m_date->setDate(toQDate(m_platform.clock.today()));
     m_import->setVisible(false);
     m_validate->setVisible(true);
@@ -129,7 +131,7 @@ void Form30::view()
         return;
     }
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(m_state.pathOf(name.toStdString()), bytes, false).empty())
+    if (!readFileBytes(m_context.paths.chosen(name.toStdString()), bytes, false).empty())
         return;
     for (const std::string &field : importtxt::readFields(std::string(bytes.begin(), bytes.end())))
         m_contents->addItem(qs(field));
@@ -143,7 +145,7 @@ void Form30::validateFile()
         return;
     }
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(m_state.pathOf(name.toStdString()), bytes, false).empty()) {
+    if (!readFileBytes(m_context.paths.chosen(name.toStdString()), bytes, false).empty()) {
         m_platform.dialogs.message("Your txt file is not valid");
         return;
     }
@@ -156,8 +158,8 @@ void Form30::validateFile()
 
     const Date date = toDate(m_date->date());
     const std::string datedName = datedEntryFileName(date.day, date.month, date.year);
-    m_importfile = m_state.pathOf(datedName);
-    if (!mayWrite(m_state, m_platform.dialogs, m_importfile, RecordKind::Entries))
+    m_importfile = m_context.paths.datedEntries(date);
+    if (!mayWrite(m_context, m_importfile, RecordKind::Entries))
         return;
     RecordFile target(m_importfile);
     const std::string error = target.load();
@@ -201,13 +203,7 @@ void Form30::importFile()
     m_platform.dialogs.message("Entry imported succsessfully");
     // Once the shown date was written the main window must relist it, whatever
     // is imported after that.
-    m_state.importwrote = m_state.importwrote || m_validatedDate == m_main.entriesDate();
-}
-
-bool Form30::aboutToClose()
-{
-    m_state.importclosed = true;
-    return true;
+    m_session.importwrote = m_session.importwrote || m_validatedDate == m_session.entriesDate();
 }
 
 } // namespace pickwise

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "core/lines.h"
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 #include <vector>
@@ -15,6 +14,8 @@ class QPushButton;
 
 namespace pickwise {
 
+class MainSession;
+
 class FileList;
 
 // Import Txt File: shows a text file of entries, validates it and writes it as
@@ -24,7 +25,7 @@ class Form30 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form30(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    Form30(Context &context, QWidget *parent = nullptr);
 
     void refreshFiles();
 
@@ -34,12 +35,11 @@ private:
     void validateFile();
     void importFile();
     void backToValidate();
-    bool aboutToClose() override;
     QString selectedFile() const;
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
     FileList *m_files;
     QListWidget *m_contents;
     QDateEdit *m_date;

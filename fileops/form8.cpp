@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 #include "fileops/deletionrules.h"
 #include "fileops/filelist.h"
+#include "mainwindow/session.h"
 #include "platform/widgets.h"
 
 #include <QGridLayout>
@@ -12,8 +13,9 @@
 
 namespace pickwise {
 
-Form8::Form8(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform)
+Form8::Form8(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("File Deletion"));
@@ -26,7 +28,7 @@ Form8::Form8(SharedState &state, Platform &platform, QWidget *parent)
     hint->setWordWrap(true);
     auto *caption = new QLabel(QStringLiteral("Contents/Entries"), this);
     caption->setObjectName(QStringLiteral("Label2"));
-    m_files = new FileList(m_state.apppath, ".lot", this);
+    m_files = new FileList(m_context.paths.dataFolder(), ".lot", this);
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("List2"));
     m_contents->setFont(listFont());
@@ -79,7 +81,7 @@ void Form8::viewandcreate()
     }
     std::vector<uint8_t> bytes;
     // Viewing never creates a file that is not there.
-    readFileBytes(m_state.pathOf(name.toStdString()), bytes, false);
+    readFileBytes(m_context.paths.chosen(name.toStdString()), bytes, false);
     m_contents->clear();
     for (const std::string &line : filedeletion::viewLines(bytes, name.toStdString()))
         m_contents->addItem(qs(line));
@@ -92,8 +94,8 @@ void Form8::deleteFile()
         m_platform.dialogs.message("You have not selected a file for deletion");
         return;
     }
-    const std::string path = m_state.pathOf(name.toStdString());
-    if (path == m_state.entryfile) {
+    const std::string path = m_context.paths.chosen(name.toStdString());
+    if (path == m_session.entryfile()) {
         m_platform.dialogs.message(
             "You cannot delete this file, you currently have it opened in the main program");
         return;

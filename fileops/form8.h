@@ -1,13 +1,15 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QListWidget;
 class QPushButton;
 
 namespace pickwise {
+
+class MainSession;
 
 class FileList;
 
@@ -18,7 +20,7 @@ class Form8 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form8(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    Form8(Context &context, QWidget *parent = nullptr);
 
     void refreshFiles();
 
@@ -27,8 +29,9 @@ private:
     void deleteFile();
     QString selectedFile() const;
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
+    MainSession &m_session;
     FileList *m_files;
     QListWidget *m_contents;
 };

@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
         RecordFile file;
         importtxt::writeImport(file, result.entries, Date {2026, 12, 5});
-        if (file.count() != static_cast<int>(std::min<size_t>(fields.size(), 32767)))
+        if (file.count()
+            != static_cast<int>(std::min<size_t>(fields.size(), RecordFile::maxRecords)))
             __builtin_trap();
     }
     return 0;

@@ -49,7 +49,7 @@ std::string unknownNote(int lines)
 
 } // namespace
 
-Ledger build(const ResultsHistory &history, const PrizeStore &prizes, const std::string &dataFolder,
+Ledger build(const ResultsHistory &history, const PrizeStore &prizes, const DataPaths &paths,
     const Date &from, const Date &to, Cents boardPrice, const Progress &progress)
 {
     Ledger ledger;
@@ -70,8 +70,7 @@ Ledger build(const ResultsHistory &history, const PrizeStore &prizes, const std:
         // A damaged history may hold a date twice; its entries were played once.
         if (!dates.insert(datekey(draw.date)).second)
             continue;
-        const std::string path = joinPath(
-            dataFolder, datedEntryFileName(draw.date.day, draw.date.month, draw.date.year));
+        const std::string path = paths.datedEntries(draw.date);
         if (!fileExists(path))
             continue;
         std::string error;
@@ -100,10 +99,10 @@ Ledger build(const ResultsHistory &history, const PrizeStore &prizes, const std:
     return ledger;
 }
 
-Ledger build(const std::string &dataFolder, const Date &from, const Date &to, Cents boardPrice,
+Ledger build(const DataPaths &paths, const Date &from, const Date &to, Cents boardPrice,
     const Progress &progress)
 {
-    ResultsHistory history(joinPath(dataFolder, resultsFileName));
+    ResultsHistory history(paths.results());
     std::string error = history.load();
     if (!error.empty()) {
         Ledger ledger;
@@ -111,9 +110,9 @@ Ledger build(const std::string &dataFolder, const Date &from, const Date &to, Ce
         ledger.error = std::move(error);
         return ledger;
     }
-    PrizeStore prizes(joinPath(dataFolder, prizesFileName));
+    PrizeStore prizes(paths.prizes());
     prizes.load(); // missing or damaged: those prizes are not known
-    return build(history, prizes, dataFolder, from, to, boardPrice, progress);
+    return build(history, prizes, paths, from, to, boardPrice, progress);
 }
 
 std::string csvText(const Ledger &ledger)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datapaths.h"
 #include "core/dates.h"
 #include "core/history.h"
 #include "core/money.h"
@@ -49,14 +50,14 @@ struct Ledger
 };
 
 // Spent and won: every draw of the history dated from..to whose dated entry
-// file (core/lines.h, datedEntryFileName) is in dataFolder and holds
-// entries, oldest first. Entry files are only read, never made.
-Ledger build(const ResultsHistory &history, const PrizeStore &prizes, const std::string &dataFolder,
+// file (DataPaths::datedEntries) is in the data folder and holds entries,
+// oldest first. Entry files are only read, never made.
+Ledger build(const ResultsHistory &history, const PrizeStore &prizes, const DataPaths &paths,
     const Date &from, const Date &to, Cents boardPrice, const Progress &progress = {});
 
-// The same, reading the history and the prize file of dataFolder. Missing or
-// damaged prizes leave prizes unknown; an unreadable history is Failed.
-Ledger build(const std::string &dataFolder, const Date &from, const Date &to, Cents boardPrice,
+// The same, reading the history and the prize file of the data folder. Missing
+// or damaged prizes leave prizes unknown; an unreadable history is Failed.
+Ledger build(const DataPaths &paths, const Date &from, const Date &to, Cents boardPrice,
     const Progress &progress = {});
 
 // The ledger as a CSV text: a header, one line per row, a totals line.

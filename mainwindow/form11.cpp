@@ -13,8 +13,8 @@
 
 namespace pickwise {
 
-Form11::Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form11::Form11(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Printer Selection"));
@@ -31,7 +31,7 @@ Form11::Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setToolTip(
         QStringLiteral("Sends printouts straight to the printer, without showing them first"));
-    Check1->setChecked(readPrintDirectly(m_state.apppath));
+    Check1->setChecked(readPrintDirectly(m_context.paths.printDirectly()));
     frameLayout->addWidget(Check1);
     layout->addWidget(Frame1);
     auto *buttons = new QHBoxLayout;
@@ -41,7 +41,7 @@ Form11::Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWi
     buttons->addWidget(Command1);
     layout->addLayout(buttons);
 
-    const std::string saved = readSavedPrinter(m_state.apppath);
+    const std::string saved = readSavedPrinter(m_context.paths.savedPrinter());
     std::vector<std::string> names;
     int chosen = 0;
     if (m_platform.printer.installedPrinters(names)) {
@@ -62,8 +62,9 @@ Form11::Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWi
 
 bool Form11::aboutToClose()
 {
-    if (Check1->isChecked() != readPrintDirectly(m_state.apppath)) {
-        const std::string error = writePrintDirectly(m_state.apppath, Check1->isChecked());
+    if (Check1->isChecked() != readPrintDirectly(m_context.paths.printDirectly())) {
+        const std::string error
+            = writePrintDirectly(m_context.paths.printDirectly(), Check1->isChecked());
         if (!error.empty())
             m_platform.dialogs.message(error);
     }
@@ -76,13 +77,10 @@ bool Form11::aboutToClose()
             continue;
         if (!m_platform.printer.setCurrentPrinter(name))
             continue;
-        const std::string error = writeSavedPrinter(m_state.apppath, name);
+        const std::string error = writeSavedPrinter(m_context.paths.savedPrinter(), name);
         if (!error.empty())
             m_platform.dialogs.message(error);
-        if (!m_state.printerok) {
-            m_state.printerok = true;
-            m_main.enablePrintButtons();
-        }
+        m_context.printerok = true;
         break;
     }
     return true;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QCheckBox;
@@ -20,15 +19,14 @@ class Form11 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form11(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    Form11(Context &context, QWidget *parent = nullptr);
 
 protected:
     bool aboutToClose() override;
 
 private:
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
-    MainWindowLink &m_main;
     QComboBox *Combo1 = nullptr;
     QCheckBox *Check1 = nullptr;
     QPushButton *Command1 = nullptr;

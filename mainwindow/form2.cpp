@@ -14,11 +14,12 @@
 
 namespace pickwise {
 
-Form2::Form2(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form2::Form2(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(qs(mainrules::addResultCaption(main.drawDate())));
+    setWindowTitle(qs(mainrules::addResultCaption(m_session.drawDate())));
 
     auto *layout = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
@@ -69,13 +70,13 @@ void Form2::add()
         break;
     }
     const std::string error
-        = results::insertDraw(m_state.pathOf(resultsFileName), m_main.drawDate(), draw);
+        = results::insertDraw(m_context.paths.results(), m_session.drawDate(), draw);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
         return;
     }
     // drawpos stays 0: a following Delete Draw looks the new draw up first.
-    m_main.showBalls(draw);
+    m_session.showDraw(draw);
     close();
 }
 

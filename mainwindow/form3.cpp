@@ -14,8 +14,9 @@
 
 namespace pickwise {
 
-Form3::Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+Form3::Form3(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Draw Results for Lotto"));
@@ -43,9 +44,9 @@ Form3::Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
     buttons->addWidget(Command1);
     layout->addLayout(buttons);
 
-    Command2->setEnabled(m_state.printerok);
+    Command2->setEnabled(m_context.printerok);
     std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_state.pathOf(resultsFileName), draws);
+    const std::string error = results::readAll(m_context.paths.results(), draws);
     if (!error.empty())
         m_platform.dialogs.message(error);
     QStringList lines;
@@ -60,7 +61,7 @@ Form3::Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidg
         [this](QListWidgetItem *item) { pick(item); });
     connect(Command2, &QPushButton::clicked, this, [this] {
         printlist(listLines(List1), documentName("draw history", m_platform.clock),
-            printOutputOf(m_state, m_platform));
+            printOutputOf(m_context));
     });
     connect(Command1, &QPushButton::clicked, this, [this] { close(); });
 }
@@ -69,13 +70,7 @@ void Form3::pick(QListWidgetItem *item)
 {
     Date date;
     if (item && mainrules::historyLineDate(item->text().toStdString(), date))
-        m_main.setDrawDate(date);
-}
-
-bool Form3::aboutToClose()
-{
-    m_state.historyopen = false;
-    return true;
+        m_session.pickDrawDate(date);
 }
 
 } // namespace pickwise

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/sharedstate.h"
+#include "mainwindow/session.h"
 #include "platform/childwindow.h"
-#include "platform/mainlink.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 
 class QListWidget;
@@ -18,17 +18,14 @@ class Form3 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form3(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
-
-protected:
-    bool aboutToClose() override;
+    Form3(Context &context, QWidget *parent = nullptr);
 
 private:
     void pick(QListWidgetItem *item);
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
     QListWidget *List1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;

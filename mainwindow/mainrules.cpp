@@ -27,14 +27,6 @@ std::string winsText(int wins)
     return " " + std::to_string(wins);
 }
 
-int entryCount(const std::string &countText)
-{
-    int16_t value = 0;
-    if (!readInt16(countText, value))
-        return 0;
-    return value;
-}
-
 std::string historyLineText(const BallRecord &draw)
 {
     char buffer[96];
@@ -145,30 +137,6 @@ std::string deleteQuestion(int selected)
     if (selected == 1)
         return "Are you sure you want to delete the selected entry?";
     return "Are you sure you want to delete the " + std::to_string(selected) + " selected entries?";
-}
-
-const std::array<WheelItem, 10> &wheelItems()
-{
-    static const std::array<WheelItem, 10> items {{
-        {"mnu666", "Guarantee Match 6 if 6 Picked from Group", "Lotto-6-6-6.lot"},
-        {"mnu665", "Guarantee Match 5 if 6 Picked from Group", "Lotto-6-6-5.lot"},
-        {"mnu664", "Guarantee Match 4 if 6 Picked from Group", "Lotto-6-6-4.lot"},
-        {"mnu663", "Guarantee Match 3 if 6 Picked from Group", "Lotto-6-6-3.lot"},
-        {"mnu655", "Guarantee Match 5 if 5 Picked from Group", "Lotto-6-5-5.lot"},
-        {"mnu654", "Guarantee Match 4 if 5 Picked from Group", "Lotto-6-5-4.lot"},
-        {"mnu653", "Guarantee Match 3 if 5 Picked from Group", "Lotto-6-5-3.lot"},
-        {"mnu644", "Guarantee Match 4 if 4 Picked from Group", "Lotto-6-4-4.lot"},
-        {"mnu643", "Guarantee Match 3 if 4 Picked from Group", "Lotto-6-4-3.lot"},
-        {"mnu633", "Guarantee Match 3 if 3 Picked from Group", "Lotto-6-3-3.lot"},
-    }};
-    return items;
-}
-
-std::string wheelFileName(int wheelno)
-{
-    if (wheelno < 1 || wheelno > 10)
-        return {};
-    return wheelItems()[static_cast<size_t>(wheelno - 1)].fileName;
 }
 
 } // namespace pickwise::mainrules

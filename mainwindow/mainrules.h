@@ -27,9 +27,6 @@ std::vector<WinningLine> checkEntries(const std::vector<Entry> &entries, const D
 // The wins box after a check: the count preceded by one blank (" 2").
 std::string winsText(int wins);
 
-// The entry count as it is typed in the count box ("0", "12", or "" read as 0).
-int entryCount(const std::string &countText);
-
 // Draw history list line, 40 columns for four-digit years:
 // "00017 05 03 2003: 01 05 12 23 34 45 B 07".
 std::string historyLineText(const BallRecord &draw);
@@ -61,17 +58,6 @@ std::string addResultCaption(const Date &date);
 std::string entryWindowCaption(const Date &date);
 // Delete's confirmation for one or several selected entries.
 std::string deleteQuestion(int selected);
-
-// The "Wheels" > "Open" items in menu order; item i has wheelno i + 1.
-struct WheelItem
-{
-    const char *menuName;
-    const char *caption;
-    const char *fileName;
-};
-const std::array<WheelItem, 10> &wheelItems();
-// The wheel's entry file name for wheelno 1..10, "" otherwise.
-std::string wheelFileName(int wheelno);
 
 } // namespace mainrules
 
@@ -119,7 +105,6 @@ constexpr const char *nothingToFilter = "You have no entries displayed to filter
 constexpr const char *nothingForTickets = "You do not have any entries listed for ticket printing";
 constexpr const char *wheelNotCreated = "You have not yet created this 6 wheel for Lotto";
 constexpr const char *noPrinters = "No Printers Installed";
-constexpr const char *pickwiseTitle = "Pickwise";
 } // namespace mainmsg
 
 } // namespace pickwise

@@ -1,14 +1,14 @@
 #include "printing/output.h"
 
-#include "core/sharedstate.h"
-#include "platform/platform.h"
+#include "platform/context.h"
 #include "printing/printing.h"
 
 namespace pickwise {
 
-PrintOutput printOutputOf(const SharedState &state, Platform &platform)
+PrintOutput printOutputOf(const Context &context)
 {
-    return {platform.printer, platform.dialogs, state.printerok, readPrintDirectly(state.apppath)};
+    return {context.platform.printer, context.platform.dialogs, context.printerok,
+        readPrintDirectly(context.paths.printDirectly())};
 }
 
 std::string printRefusedMessage(const std::string &printerName)

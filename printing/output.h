@@ -10,15 +10,14 @@
 
 namespace pickwise {
 
-struct SharedState;
-struct Platform;
+struct Context;
 
 // Where a window's printouts go.
 struct PrintOutput
 {
     Printer &printer;
     Dialogs &dialogs;
-    // Whether a printer was set up (SharedState::printerok); read when the
+    // Whether a printer was set up (Context::printerok); read when the
     // user prints, so a printer chosen while a preview is open counts.
     const bool &printerok;
     // Straight to the printer, without the preview.
@@ -27,7 +26,7 @@ struct PrintOutput
 
 // A window's output: the ports, its printer state, and the user's choice of
 // printing directly as saved in printdirect.dat.
-PrintOutput printOutputOf(const SharedState &state, Platform &platform);
+PrintOutput printOutputOf(const Context &context);
 
 // What the user is told when the printer did not take a document.
 std::string printRefusedMessage(const std::string &printerName);

@@ -35,17 +35,16 @@ std::vector<uint8_t> savedPrinterBytes(std::vector<uint8_t> bytes, const std::st
     return bytes;
 }
 
-std::string readSavedPrinter(const std::string &apppath)
+std::string readSavedPrinter(const std::string &path)
 {
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(joinPath(apppath, savedPrinterFileName), bytes, true).empty())
+    if (!readFileBytes(path, bytes, true).empty())
         return {};
     return savedPrinterFromBytes(bytes);
 }
 
-std::string writeSavedPrinter(const std::string &apppath, const std::string &deviceName)
+std::string writeSavedPrinter(const std::string &path, const std::string &deviceName)
 {
-    const std::string path = joinPath(apppath, savedPrinterFileName);
     std::vector<uint8_t> bytes;
     // Anything after the first record is kept as it was.
     readFileBytes(path, bytes, true);
@@ -75,19 +74,17 @@ bool loadprinter(Printer &printer, const std::string &savedName)
     return set;
 }
 
-bool readPrintDirectly(const std::string &apppath)
+bool readPrintDirectly(const std::string &path)
 {
-    const std::string path = joinPath(apppath, printDirectlyFileName);
     std::vector<uint8_t> bytes;
     if (!fileExists(path) || !readFileBytes(path, bytes, false).empty())
         return false;
     return !bytes.empty() && bytes[0] == '1';
 }
 
-std::string writePrintDirectly(const std::string &apppath, bool direct)
+std::string writePrintDirectly(const std::string &path, bool direct)
 {
-    return writeFileAtomic(
-        joinPath(apppath, printDirectlyFileName), {static_cast<uint8_t>(direct ? '1' : '0')});
+    return writeFileAtomic(path, {static_cast<uint8_t>(direct ? '1' : '0')});
 }
 
 void setupprinter(PrintDocument &doc, bool printerok)

@@ -12,25 +12,22 @@
 namespace pickwise {
 
 // print.dat: one 255-byte record, the device name padded with blanks.
-constexpr const char *savedPrinterFileName = "print.dat";
 constexpr int savedPrinterRecordSize = 255;
-// printdirect.dat: "1" when printouts go straight to the printer; missing,
-// empty or anything else shows each printout's preview first. A file of its
-// own, so print.dat keeps its format.
-constexpr const char *printDirectlyFileName = "printdirect.dat";
 
-// The saved name without surrounding blanks; the file is created empty when
-// missing, and an empty file gives "".
-std::string readSavedPrinter(const std::string &apppath);
+// The saved name in print.dat at path, without surrounding blanks; the file is
+// created empty when missing, and an empty file gives "".
+std::string readSavedPrinter(const std::string &path);
 std::string savedPrinterFromBytes(const std::vector<uint8_t> &bytes);
 // The file's new content: the name padded to 255 in place of the first record.
 std::vector<uint8_t> savedPrinterBytes(std::vector<uint8_t> old, const std::string &deviceName);
-std::string writeSavedPrinter(const std::string &apppath, const std::string &deviceName);
+std::string writeSavedPrinter(const std::string &path, const std::string &deviceName);
 
-// Whether printouts skip the preview; a missing file is not created.
-bool readPrintDirectly(const std::string &apppath);
+// printdirect.dat at path: "1" when printouts go straight to the printer;
+// missing, empty or anything else shows each printout's preview first. A file
+// of its own, so print.dat keeps its format. A missing file is not created.
+bool readPrintDirectly(const std::string &path);
 // "" or the write error.
-std::string writePrintDirectly(const std::string &apppath, bool direct);
+std::string writePrintDirectly(const std::string &path, bool direct);
 
 // Makes the saved printer current when it is installed, otherwise the last
 // installed printer with a name; false when no printer could be set.

@@ -1,6 +1,7 @@
 #include "stats/drawstats.h"
 
 #include "core/numbers.h"
+#include "core/recordfile.h"
 
 #include <algorithm>
 #include <utility>
@@ -40,9 +41,9 @@ LastDraws readLastDraws(const std::string &text)
     const double n = roundHalfEven(leadingNumber(text));
     if (!(n >= 1.0))
         return {};
-    // No history holds more than 32767 draws, so anything larger asks for more
-    // than there is, whatever its exact size.
-    constexpr double beyondAnyHistory = 32768.0;
+    // No history holds more than RecordFile::maxRecords draws, so anything
+    // larger asks for more than there is, whatever its exact size.
+    constexpr double beyondAnyHistory = RecordFile::maxRecords + 1.0;
     return {true, static_cast<int>(std::min(n, beyondAnyHistory))};
 }
 

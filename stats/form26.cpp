@@ -1,6 +1,6 @@
 #include "stats/form26.h"
 
-#include "core/sharedstate.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
 #include "stats/ballinfo.h"
@@ -16,13 +16,13 @@
 
 namespace pickwise {
 
-Form26::Form26(SharedState &state, Platform &platform, QWidget *parent) : ChildWindow(parent)
+Form26::Form26(Context &context, stats::View view, int16_t infoball, QWidget *parent)
+    : ChildWindow(parent), m_infoball(infoball)
 {
     setObjectName(QStringLiteral("Form26"));
 
-    const auto draws = stats::loadHistory(state, platform.dialogs);
-    const stats::BallFacts facts
-        = stats::ballFacts(draws, stats::viewOf(state.statview), state.infoball);
+    const auto draws = stats::loadHistory(context.paths.results(), context.platform.dialogs);
+    const stats::BallFacts facts = stats::ballFacts(draws, view, infoball);
 
     auto *layout = new QVBoxLayout(this);
     auto *frame = new QGroupBox(this);

@@ -1,21 +1,29 @@
 #pragma once
 
 #include "platform/childwindow.h"
+#include "stats/drawstats.h"
+
+#include <cstdint>
 
 namespace pickwise {
 
 struct Platform;
-struct SharedState;
+struct Context;
 
-// The ball information window: four facts about `infoball` in the view the
-// statistics window last showed (`statview`), over the whole history. The
-// opener sets the caption and re-enables itself on closed().
+// The ball information window: four facts about one ball (infoball) in the
+// view the statistics window last showed, over the whole history. The opener
+// sets the caption and re-enables itself on closed().
 class Form26 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    Form26(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    Form26(Context &context, stats::View view, int16_t infoball, QWidget *parent = nullptr);
+
+    int16_t infoball() const { return m_infoball; }
+
+private:
+    int16_t m_infoball;
 };
 
 } // namespace pickwise

@@ -1,6 +1,6 @@
 #include "stats/form4.h"
 
-#include "core/sharedstate.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
 #include "stats/ballinfo.h"
@@ -53,12 +53,11 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-Form4::Form4(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform)
+Form4::Form4(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform)
 {
     setObjectName(QStringLiteral("Form4"));
     buildWindow();
-    m_state.statview = stats::statviewOf(stats::View::Lotto);
     runViewCommand(stats::View::Lotto);
 }
 
@@ -152,8 +151,7 @@ void Form4::buildWindow()
     controls->addSpacing(24);
     controls->addWidget(close);
 
-    connect(show, &QPushButton::clicked, this,
-        [this] { runViewCommand(stats::viewOf(m_state.statview)); });
+    connect(show, &QPushButton::clicked, this, [this] { runViewCommand(stats::viewOf(statview)); });
     connect(clear, &QPushButton::clicked, m_text2, &QLineEdit::clear);
     connect(info, &QPushButton::clicked, this, &Form4::showInfo);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -211,10 +209,10 @@ void Form4::runViewCommand(stats::View view)
 
 void Form4::display(stats::View view, const stats::LastDraws &request)
 {
-    m_state.statview = stats::statviewOf(view);
+    statview = stats::statviewOf(view);
     setWindowTitle(qs(stats::caption(view, sorted())));
 
-    const auto draws = stats::loadHistory(m_state, m_platform.dialogs);
+    const auto draws = stats::loadHistory(m_context.paths.results(), m_platform.dialogs);
     const stats::Tally tally = stats::countDraws(draws, view, request);
     if (tally.exceeded)
         m_platform.dialogs.message(stats::exceedMessage);
@@ -251,7 +249,7 @@ void Form4::setSorted(bool yes)
 {
     m_sortYes->setChecked(yes);
     m_sortNo->setChecked(!yes);
-    runViewCommand(stats::viewOf(m_state.statview));
+    runViewCommand(stats::viewOf(statview));
 }
 
 void Form4::showInfo()
@@ -276,8 +274,7 @@ void Form4::barClicked(int row)
 void Form4::openBallWindow(int16_t ball, const std::string &caption)
 {
     setEnabled(false);
-    m_state.infoball = ball;
-    auto *window = new Form26(m_state, m_platform);
+    auto *window = new Form26(m_context, stats::viewOf(statview), ball);
     m_ballWindow = window;
     window->setWindowTitle(qs(caption));
     connect(window, &ChildWindow::closed, this, [this] {
@@ -291,7 +288,7 @@ void Form4::openBallWindow(int16_t ball, const std::string &caption)
 
 void Form4::showQuickInfo(stats::QuickInfo kind)
 {
-    const auto draws = stats::loadHistory(m_state, m_platform.dialogs);
+    const auto draws = stats::loadHistory(m_context.paths.results(), m_platform.dialogs);
     m_platform.dialogs.message(stats::quickInfoMessage(kind, stats::quickNumbers(kind, draws)));
 }
 

@@ -19,7 +19,7 @@ class QValueAxis;
 namespace pickwise {
 
 struct Platform;
-struct SharedState;
+struct Context;
 
 // The draw statistics window: a bar chart of how often each ball was drawn
 // over all or the last N draws, in one of three views, in ball order or sorted.
@@ -28,7 +28,7 @@ class Form4 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form4(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    Form4(Context &context, QWidget *parent = nullptr);
     ~Form4() override;
 
 public slots:
@@ -49,8 +49,13 @@ private:
     void showQuickInfo(stats::QuickInfo kind);
     void openBallWindow(int16_t ball, const std::string &caption);
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
+
+    // The view the chart shows, as its code (1 Bonus, 2 Lotto, 3 Lotto +
+    // Bonus): Show and Sorted keep it, and the ball information window is
+    // opened in it.
+    int16_t statview = stats::statviewOf(stats::View::Lotto);
 
     // Kept from the last sorted display: maps a bar back to its ball.
     stats::Ranking m_ranking {};

@@ -1,6 +1,8 @@
 #include "tickets/printuklotto.h"
 
+#include "core/lines.h"
 #include "core/numbers.h"
+#include "mainwindow/session.h"
 #include "platform/widgets.h"
 #include "printing/output.h"
 #include "printing/printing.h"
@@ -34,8 +36,9 @@ QPushButton *button(const char *name, const char *caption, const char *tip, QWid
 
 } // namespace
 
-PrintUKLotto::PrintUKLotto(SharedState &state, Platform &platform, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform)
+PrintUKLotto::PrintUKLotto(Context &context, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session)
 {
     setObjectName(QStringLiteral("PrintUKLotto"));
     setWindowTitle(QStringLiteral("Lotto Ticket Printing"));
@@ -142,7 +145,7 @@ PrintUKLotto::PrintUKLotto(SharedState &state, Platform &platform, QWidget *pare
     connect(Command5, &QPushButton::clicked, this, [this] { printSlips(SlipPrint::Tickets); });
     connect(Command6, &QPushButton::clicked, this, [this] { showSavedSettings(); });
 
-    if (!m_state.printerok) {
+    if (!m_context.printerok) {
         Command2->setEnabled(false);
         Command3->setEnabled(false);
         Command5->setEnabled(false);
@@ -158,7 +161,7 @@ PrintUKLotto::~PrintUKLotto()
 void PrintUKLotto::showSavedSettings()
 {
     tickets::SavedSettings saved;
-    const std::string error = tickets::loadSettings(m_state.apppath, saved);
+    const std::string error = tickets::loadSettings(m_context.paths, saved);
     if (!error.empty()) {
         m_platform.dialogs.message(error);
     } else {
@@ -207,7 +210,7 @@ tickets::Correction PrintUKLotto::displayedCorrection(double unit) const
 bool PrintUKLotto::saveSettings()
 {
     std::string error;
-    switch (tickets::saveSettings(m_state.apppath, displayedSettings(), error)) {
+    switch (tickets::saveSettings(m_context.paths, displayedSettings(), error)) {
     case tickets::SaveOutcome::Saved:
         m_settingschanged = false;
         return true;
@@ -228,23 +231,23 @@ std::string PrintUKLotto::slipPrintout(SlipPrint kind, PrintDocument &doc) const
     case SlipPrint::Test:
         doc = tickets::slipDocument(
             tickets::testPrintPlan(displayedCorrection(tickets::calibrationUnit), dots),
-            documentName("test print", m_platform.clock), m_state.printerok);
+            documentName("test print", m_platform.clock), m_context.printerok);
         return {};
     case SlipPrint::Alignment:
         doc = tickets::slipDocument(
             tickets::alignmentPlan(displayedCorrection(tickets::alignmentUnit), dots),
-            documentName("alignment print", m_platform.clock), m_state.printerok);
+            documentName("alignment print", m_platform.clock), m_context.printerok);
         return {};
     case SlipPrint::Tickets:
         break;
     }
     // The amounts and the width come from the saved files; the directions are
     // taken from the option buttons as they stand, as they always have been.
-    return tickets::ticketDocument(m_state.apppath, m_state.entryfile,
+    return tickets::ticketDocument(m_context.paths, m_session.entryfile(),
         documentName(
-            "play slips " + QFileInfo(qs(m_state.entryfile)).completeBaseName().toStdString(),
+            "play slips " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
             m_platform.clock),
-        m_state.printerok, Option1->isChecked(), Option3->isChecked(), doc);
+        m_context.printerok, Option1->isChecked(), Option3->isChecked(), doc);
 }
 
 void PrintUKLotto::printSlips(SlipPrint kind)
@@ -256,7 +259,7 @@ void PrintUKLotto::printSlips(SlipPrint kind)
         return;
     }
     closePreview();
-    const OutputResult result = tickets::printPlan(doc, printOutputOf(m_state, m_platform));
+    const OutputResult result = tickets::printPlan(doc, printOutputOf(m_context));
     m_preview = result.preview;
     m_previewed = kind;
 }
@@ -288,8 +291,7 @@ void PrintUKLotto::closePreview()
 
 bool PrintUKLotto::aboutToClose()
 {
-    if (m_settingschanged
-        && m_platform.dialogs.askYesNo(tickets::msg::saveOnClose, tickets::msg::saveOnCloseTitle))
+    if (m_settingschanged && m_platform.dialogs.askYesNo(tickets::msg::saveOnClose, pickwiseTitle))
         saveSettings();
     // The window closes even when saving failed; the message has told why.
     // Its preview goes with it.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/sharedstate.h"
 #include "platform/childwindow.h"
+#include "platform/context.h"
 #include "platform/platform.h"
 #include "tickets/ticketrules.h"
 
@@ -10,6 +10,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace pickwise {
+
+class MainSession;
 
 // Lotto Ticket Printing: marks the listed entries onto the eight-board play
 // slips, with a calibration of the printed pattern that is shown, tried with a
@@ -21,7 +23,7 @@ class PrintUKLotto : public ChildWindow
     Q_OBJECT
 
 public:
-    PrintUKLotto(SharedState &state, Platform &platform, QWidget *parent = nullptr);
+    PrintUKLotto(Context &context, QWidget *parent = nullptr);
     ~PrintUKLotto() override;
 
     bool settingschanged() const { return m_settingschanged; }
@@ -44,8 +46,9 @@ private:
     void refreshPreview();
     void closePreview();
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
+    MainSession &m_session;
     bool m_settingschanged = false;
     // The open preview's actions, and what it shows.
     std::shared_ptr<PreviewActions> m_preview;

@@ -123,23 +123,22 @@ std::optional<bool> directionFromFlag(int16_t flag)
     return std::nullopt;
 }
 
-std::string loadSettings(const std::string &apppath, SavedSettings &out)
+std::string loadSettings(const DataPaths &paths, SavedSettings &out)
 {
     out = SavedSettings {};
     std::vector<uint8_t> bytes;
-    std::string error = readFileBytes(joinPath(apppath, calibrationFileName), bytes, true);
+    std::string error = readFileBytes(paths.calibration(), bytes, true);
     if (!error.empty())
         return error;
     out.calib = CalibRecord::unpack(bytes);
-    error = readFileBytes(joinPath(apppath, widthFileName), bytes, true);
+    error = readFileBytes(paths.lineWidth(), bytes, true);
     if (!error.empty())
         return error;
     out.widthcode = unpackWidthCode(bytes);
     return {};
 }
 
-SaveOutcome saveSettings(
-    const std::string &apppath, const DisplayedSettings &shown, std::string &error)
+SaveOutcome saveSettings(const DataPaths &paths, const DisplayedSettings &shown, std::string &error)
 {
     error.clear();
     CalibRecord calib;
@@ -148,8 +147,8 @@ SaveOutcome saveSettings(
     calib.moveright = shown.right ? -1 : 0;
     calib.moveup = shown.up ? -1 : 0;
 
-    const std::string calibPath = joinPath(apppath, calibrationFileName);
-    const std::string widthPath = joinPath(apppath, widthFileName);
+    const std::string calibPath = paths.calibration();
+    const std::string widthPath = paths.lineWidth();
     std::vector<uint8_t> oldCalib;
     std::vector<uint8_t> oldWidth;
     error = readFileBytes(calibPath, oldCalib, true);
@@ -311,12 +310,12 @@ OutputResult printPlan(const PrintDocument &doc, const PrintOutput &out)
     });
 }
 
-std::string ticketDocument(const std::string &apppath, const std::string &entryfile,
+std::string ticketDocument(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, bool printerok, std::optional<bool> shownRight,
     std::optional<bool> shownUp, PrintDocument &doc)
 {
     SavedSettings saved;
-    std::string error = loadSettings(apppath, saved);
+    std::string error = loadSettings(paths, saved);
     std::vector<Entry> entries;
     if (error.empty() && !entryfile.empty())
         error = entryfiles::list(entryfile, entries);
@@ -332,13 +331,13 @@ std::string ticketDocument(const std::string &apppath, const std::string &entryf
     return {};
 }
 
-OutputResult printTickets(const std::string &apppath, const std::string &entryfile,
+OutputResult printTickets(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, const PrintOutput &out, std::optional<bool> shownRight,
     std::optional<bool> shownUp)
 {
     PrintDocument doc;
     const std::string error
-        = ticketDocument(apppath, entryfile, name, out.printerok, shownRight, shownUp, doc);
+        = ticketDocument(paths, entryfile, name, out.printerok, shownRight, shownUp, doc);
     if (!error.empty()) {
         out.dialogs.message(error);
         return {false, nullptr};

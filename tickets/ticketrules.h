@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datapaths.h"
 #include "core/lines.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -58,9 +59,6 @@ struct CalibRecord
 constexpr int widthRecordSize = 2;
 int16_t unpackWidthCode(const std::vector<uint8_t> &bytes);
 
-constexpr const char *calibrationFileName = "nprnt.dat";
-constexpr const char *widthFileName = "nlnwdth.dat";
-
 enum class LineWidth { Thin = 1, Recommended = 2, Thick = 3 };
 
 // 0 and anything outside 1..3 mean Recommended.
@@ -78,8 +76,9 @@ struct SavedSettings
     int16_t widthcode = 0;
 };
 
-// Reads both files, creating each empty when it is missing. "" or an error text.
-std::string loadSettings(const std::string &apppath, SavedSettings &out);
+// Reads both files (nprnt.dat and nlnwdth.dat in the data folder), creating each
+// empty when it is missing. "" or an error text.
+std::string loadSettings(const DataPaths &paths, SavedSettings &out);
 
 // The settings as the window displays them.
 struct DisplayedSettings
@@ -97,7 +96,7 @@ enum class SaveOutcome { Saved, OutOfRange, WriteFailed };
 // write nothing; when the second file cannot be written the first is put back,
 // so a failure never leaves half the settings saved. error gets the write error.
 SaveOutcome saveSettings(
-    const std::string &apppath, const DisplayedSettings &shown, std::string &error);
+    const DataPaths &paths, const DisplayedSettings &shown, std::string &error);
 
 // Pattern shift in twips, kept in single precision as the calibration always was.
 struct Correction
@@ -152,13 +151,13 @@ OutputResult printPlan(const PrintDocument &doc, const PrintOutput &out);
 // applied to the entries of entryfile. The directions are those the window shows when given
 // (after opening or "Get Settings" they are the saved ones), else the saved
 // ones. "" or the read error.
-std::string ticketDocument(const std::string &apppath, const std::string &entryfile,
+std::string ticketDocument(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, bool printerok, std::optional<bool> shownRight,
     std::optional<bool> shownUp, PrintDocument &doc);
 
 // "Print Tickets": ticketDocument named name, handed on by printPlan. Reports
 // a read failure and prints nothing then.
-OutputResult printTickets(const std::string &apppath, const std::string &entryfile,
+OutputResult printTickets(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, const PrintOutput &out, std::optional<bool> shownRight = {},
     std::optional<bool> shownUp = {});
 
@@ -173,7 +172,6 @@ constexpr const char *testPrint
       "successfully calibrated for printing.";
 constexpr const char *saveOnClose
     = "You have changed your settings, do you want to save the current displayed settings?";
-constexpr const char *saveOnCloseTitle = "Pickwise";
 } // namespace msg
 
 } // namespace pickwise::tickets

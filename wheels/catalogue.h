@@ -23,6 +23,15 @@ struct WheelType
     int largestSize() const { return smallestSize + static_cast<int>(entries.size()) - 1; }
 };
 
+// The game the wheels are made for, as the wheel window is opened with it.
+struct WheelGame
+{
+    std::string wheelgame; // what a wheel entry file's name starts with: "Lotto"
+    std::string wheelresults; // the results history the group is suggested from
+    int maxball = 0; // the highest ball
+    std::string wheeltitle; // the game's name on a printed cover
+};
+
 // The ten types in code order.
 const std::vector<WheelType> &catalogue();
 

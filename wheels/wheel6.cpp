@@ -3,9 +3,9 @@
 #include "core/fileio.h"
 #include "core/numbers.h"
 #include "core/results.h"
-#include "core/sharedstate.h"
+#include "mainwindow/session.h"
+#include "platform/context.h"
 #include "platform/damagecheck.h"
-#include "platform/mainlink.h"
 #include "platform/platform.h"
 #include "platform/widgets.h"
 #include "printing/printing.h"
@@ -55,22 +55,22 @@ QPushButton *makeButton(const QString &name, const QString &text, QWidget *paren
 
 } // namespace
 
-wheel6::wheel6(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent)
-    : ChildWindow(parent), m_state(state), m_platform(platform), m_main(main)
+wheel6::wheel6(Context &context, const wheels::WheelGame &game, QWidget *parent)
+    : ChildWindow(parent), m_context(context), m_platform(context.platform),
+      m_session(context.session), m_game(game)
 {
     setWindowTitle(QStringLiteral("Pick 6 - Guaranteed Wheels"));
     buildControls();
 
-    if (!m_state.printerok)
+    if (!m_context.printerok)
         m_print->setEnabled(false);
 
     // Type 1 is laid out before the suggestion exists; the boxes are filled
     // again below once it does.
     m_options->button(1)->setChecked(true);
 
-    m_state.drawfile = m_state.pathOf(m_state.wheelresults);
     std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_state.drawfile, draws);
+    const std::string error = results::readAll(m_game.wheelresults, draws);
     // Without the history every suggested ball is a random one; the note
     // under the group says they come from the history, so the user is told.
     if (!error.empty())
@@ -78,7 +78,7 @@ wheel6::wheel6(SharedState &state, Platform &platform, MainWindowLink &main, QWi
             "The draw history could not be read, so the suggested balls are chosen at random, "
             "not from the draw history. You may change any or all of them.\n"
             + error);
-    m_suggested = wheels::suggestedBalls(draws, m_state.maxball, m_platform.random);
+    m_suggested = wheels::suggestedBalls(draws, m_game.maxball, m_platform.random);
     layOutGroup();
 }
 
@@ -236,35 +236,31 @@ void wheel6::layOutGroup()
 void wheel6::saveWheel()
 {
     wheels::SaveWheelInput input;
-    input.apppath = m_state.apppath;
-    input.wheelgame = m_state.wheelgame;
+    input.paths = m_context.paths;
+    input.wheelgame = m_game.wheelgame;
     input.wheeltype = m_wheeltype;
     input.ballcount = m_ballcount;
-    input.maxball = m_state.maxball;
+    input.maxball = m_game.maxball;
     for (size_t i = 0; i < m_boxes.size(); ++i)
         input.boxes[i] = m_boxes[i]->text().toStdString();
     input.entriesText = m_entries->text().toStdString();
 
     const std::string target
-        = joinPath(m_state.apppath, wheels::entryFileName(m_state.wheelgame, m_wheeltype));
-    if (!mayWrite(m_state, m_platform.dialogs, target, RecordKind::Entries))
+        = m_context.paths.wheelEntries(wheels::entryFileName(m_game.wheelgame, m_wheeltype));
+    if (!mayWrite(m_context, target, RecordKind::Entries))
         return;
-    const bool listed = m_state.wheelno == m_wheeltype;
+    const bool listed = m_session.wheelno() == m_wheeltype;
     if (wheels::saveWheel(input, m_platform.dialogs) != wheels::SaveOutcome::Done || !listed)
         return;
     // The main window was showing the wheel just replaced.
-    m_state.wheelno = 0;
-    m_main.clearEntryList();
-    m_main.clearWinningLines();
-    m_main.setEntryCountText("0");
-    m_state.entryfile.clear();
+    m_session.clearListed();
 }
 
 void wheel6::printCover()
 {
     wheels::CoverInput input;
-    input.wheeltitle = m_state.wheeltitle;
-    input.wheelgame = m_state.wheelgame;
+    input.wheeltitle = m_game.wheeltitle;
+    input.wheelgame = m_game.wheelgame;
     input.wheeltype = m_options->checkedId();
     for (QLineEdit *box : m_boxes) {
         if (!box->isHidden())
@@ -277,7 +273,7 @@ void wheel6::printCover()
                   .completeBaseName()
                   .toStdString(),
         m_platform.clock);
-    wheels::printCover(input, name, printOutputOf(m_state, m_platform));
+    wheels::printCover(input, name, printOutputOf(m_context));
 }
 
 } // namespace pickwise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/childwindow.h"
+#include "wheels/catalogue.h"
 #include "wheels/suggestion.h"
 
 #include <array>
@@ -12,18 +13,19 @@ class QPushButton;
 
 namespace pickwise {
 
-struct SharedState;
+struct Context;
 struct Platform;
-class MainWindowLink;
+class MainSession;
 
 // "Pick 6 - Guaranteed Wheels": choose a wheel type and group size, adjust the
-// suggested group of balls, save the wheel or print its cover.
+// suggested group of balls, save the wheel or print its cover, for the game
+// the main window gives.
 class wheel6 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    wheel6(SharedState &state, Platform &platform, MainWindowLink &main, QWidget *parent = nullptr);
+    wheel6(Context &context, const wheels::WheelGame &game, QWidget *parent = nullptr);
 
 private:
     void buildControls();
@@ -33,9 +35,10 @@ private:
     void saveWheel();
     void printCover();
 
-    SharedState &m_state;
+    Context &m_context;
     Platform &m_platform;
-    MainWindowLink &m_main;
+    MainSession &m_session;
+    const wheels::WheelGame m_game;
 
     int m_wheeltype = 0;
     int m_ballcount = 0;

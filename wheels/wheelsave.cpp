@@ -105,9 +105,9 @@ void writeWheel(
     }
 }
 
-std::string definitionPath(const std::string &apppath, int code, int n)
+std::string definitionPath(const DataPaths &paths, int code, int n)
 {
-    return joinPath(apppath, "wheels/" + definitionFileName(code, n));
+    return paths.wheelDefinition(definitionFileName(code, n));
 }
 
 SaveOutcome saveWheel(const SaveWheelInput &input, Dialogs &dialogs)
@@ -135,13 +135,13 @@ SaveOutcome saveWheel(const SaveWheelInput &input, Dialogs &dialogs)
 
     // The definition file must be there before anything is asked; its lines
     // are read only once the old wheel may go.
-    const std::string definitionFile = definitionPath(input.apppath, input.wheeltype, n);
+    const std::string definitionFile = definitionPath(input.paths, input.wheeltype, n);
     if (!fileExists(definitionFile))
         return notFound();
 
     // A missing wheel entry file is not created here: a failed save then
     // leaves no empty wheel behind.
-    RecordFile file(joinPath(input.apppath, entryFileName(input.wheelgame, input.wheeltype)));
+    RecordFile file(input.paths.wheelEntries(entryFileName(input.wheelgame, input.wheeltype)));
     if (fileExists(file.path())) {
         std::vector<uint8_t> bytes;
         if (!readFileBytes(file.path(), bytes, false).empty())

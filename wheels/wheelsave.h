@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datapaths.h"
 #include "core/recordfile.h"
 #include "platform/dialogs.h"
 #include "wheels/suggestion.h"
@@ -52,7 +53,7 @@ void writeWheel(
 
 struct SaveWheelInput
 {
-    std::string apppath;
+    DataPaths paths; // the definition files in the program folder, the wheel in the data folder
     std::string wheelgame;
     int wheeltype = 0;
     int ballcount = 0;
@@ -70,7 +71,7 @@ enum class SaveOutcome { Same, OutOfRange, Kept, Corrupt, NotFound, Done };
 // in one rename.
 SaveOutcome saveWheel(const SaveWheelInput &input, Dialogs &dialogs);
 
-// apppath/wheels/6-d-k-n.whl
-std::string definitionPath(const std::string &apppath, int code, int n);
+// The program folder's wheels/6-d-k-n.whl
+std::string definitionPath(const DataPaths &paths, int code, int n);
 
 } // namespace pickwise::wheels

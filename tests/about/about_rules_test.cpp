@@ -1,5 +1,6 @@
 #include "about/aboutrules.h"
 
+#include "core/datapaths.h"
 #include "platform/testing/fakes.h"
 #include "tests/support/testsupport.h"
 
@@ -11,25 +12,26 @@ using namespace pickwise::testing;
 TEST(Help, OpensTheDocumentBesideTheProgramOrSaysItIsMissing)
 {
     TempDir dir;
+    const DataPaths paths(dir.path(), dir.path());
     FakeShell shell;
     FakeDialogs dialogs;
-    about::showHelp(shell, dialogs, dir.path());
+    about::showHelp(shell, dialogs, paths.helpFile());
     EXPECT_EQ(dialogs.texts(),
         std::vector<std::string> {"Cannot find Help file in the installation directory"});
 
-    writeBytes(dir.file(about::helpFileName), {'<'});
+    writeBytes(paths.helpFile(), {'<'});
     dialogs.clear();
-    about::showHelp(shell, dialogs, dir.path());
+    about::showHelp(shell, dialogs, paths.helpFile());
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(shell.opened.back(), dir.file(about::helpFileName));
+    EXPECT_EQ(shell.opened.back(), paths.helpFile());
 
     // There, but nothing on the desktop can show it.
     shell.noViewer = true;
-    about::showHelp(shell, dialogs, dir.path());
+    about::showHelp(shell, dialogs, paths.helpFile());
     EXPECT_EQ(dialogs.texts(),
         std::vector<std::string> {"The help file could not be opened: no program to show it was "
                                   "found. You can open it in a web browser: "
-            + dir.file(about::helpFileName)});
+            + paths.helpFile()});
 }
 
 TEST(SystemInfo, StartsTheFirstProgramFoundOrSaysItIsUnavailable)

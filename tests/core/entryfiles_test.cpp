@@ -1,3 +1,4 @@
+#include "core/datapaths.h"
 #include "core/entryfiles.h"
 
 #include "tests/support/testsupport.h"
@@ -246,11 +247,18 @@ TEST(EntryFiles, HugeCountListsOnlyTheRecordsPresent)
     EXPECT_EQ(selected, (std::vector<bool> {true, false}));
 }
 
-TEST(EntryFiles, KindsComeFromThePath)
+TEST(DataPaths, FolderBecomesPrefixWithoutTrailingSeparator)
 {
-    EXPECT_TRUE(isWheelFile("/opt/pick/Lotto-6-6-5.lot"));
-    EXPECT_TRUE(isWheelFile("/opt/my-pick/Lotto05DEC2026.lot")); // a folder name counts too
-    EXPECT_FALSE(isWheelFile("/opt/pick/Lotto05DEC2026.lot"));
-    EXPECT_TRUE(isStandingFile("/opt/pick/StandLT.lot"));
-    EXPECT_FALSE(isStandingFile("/opt/pick/Lotto05DEC2026.lot"));
+    const std::pair<const char *, const char *> cases[] = {
+        {"/opt/pickwise/", "/opt/pickwise"},
+        {"  /opt/pick wise  ", "/opt/pick wise"},
+        {"/", ""},
+        {"C:\\", "C:"},
+        {"C:\\Lotto\\", "C:\\Lotto"},
+    };
+    for (const auto &[folder, apppath] : cases)
+        EXPECT_EQ(apppathFrom(folder), apppath) << "folder \"" << folder << "\"";
+
+    // Installed in the root, the results file is the root's sa.rtl.
+    EXPECT_EQ(DataPaths("/", "/").results(), "/sa.rtl");
 }

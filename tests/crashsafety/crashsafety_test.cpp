@@ -15,9 +15,7 @@
 #include "tickets/ticketrules.h"
 #include "wheels/wheelsave.h"
 
-#include "platform/testing/fakelink.h"
-#include "tests/mainwindow/rig.h"
-#include "tests/support/installation.h"
+#include "tests/support/mainwindow.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -110,7 +108,7 @@ private slots:
 // Add Result and Delete Draw on the main window, over a ten-draw history.
 void CrashSafetyTest::insertAndDeleteDraw()
 {
-    Rig rig;
+    MainWindow rig;
     const std::string history = rig.file("sa.rtl");
     auto draws = makeHistory(9);
     draws.push_back(drawRecord(0, 10, {2026, 12, 5}, {1, 5, 12, 23, 34, 45, 7}));
@@ -120,7 +118,7 @@ void CrashSafetyTest::insertAndDeleteDraw()
     rig.start();
     QVERIFY(rig.ballsShown());
 
-    const QStringList files = namesIn(rig.dir.path());
+    const QStringList files = namesIn(rig.paths.dataFolder());
     {
         FileSizeLimit full(limit);
         QVERIFY(full.ok());
@@ -130,7 +128,7 @@ void CrashSafetyTest::insertAndDeleteDraw()
     QCOMPARE(rig.dialogs.texts().size(), size_t(2)); // the question, then the failure
     QVERIFY(startsWith(rig.dialogs.lastText(), "Cannot write"));
     QVERIFY(rig.ballsShown());
-    QCOMPARE(namesIn(rig.dir.path()), files);
+    QCOMPARE(namesIn(rig.paths.dataFolder()), files);
 
     // Without the limit the same click deletes: the failure came from the write.
     rig.dialogs.clear();
@@ -142,13 +140,13 @@ void CrashSafetyTest::insertAndDeleteDraw()
     // Add Result for the same Saturday.
     const auto nineDraws = readBytes(history);
     rig.click("Command1");
-    QWidget *form2 = Rig::window("Form2");
+    QWidget *form2 = MainWindow::window("Form2");
     QVERIFY(form2);
     const QStringList numbers {"7", "3", "49", "1", "20", "11", "5"};
     for (int i = 0; i < 7; ++i)
         form2->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i + 1))->setText(numbers[i]);
     rig.dialogs.clear();
-    const QStringList files2 = namesIn(rig.dir.path());
+    const QStringList files2 = namesIn(rig.paths.dataFolder());
     {
         FileSizeLimit full(limit);
         form2->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -157,20 +155,20 @@ void CrashSafetyTest::insertAndDeleteDraw()
     QCOMPARE(rig.dialogs.texts().size(), size_t(1));
     QVERIFY(startsWith(rig.dialogs.lastText(), "Cannot write"));
     QVERIFY(!rig.ballsShown());
-    QCOMPARE(namesIn(rig.dir.path()), files2);
+    QCOMPARE(namesIn(rig.paths.dataFolder()), files2);
     form2->close();
 }
 
 // Delete on the entry list, two of twenty entries selected.
 void CrashSafetyTest::deleteEntries()
 {
-    Rig rig;
+    MainWindow rig;
     writeEntries(rig.todayFile(), disjointEntries(20));
     const auto before = readBytes(rig.todayFile());
     rig.start();
     QCOMPARE(rig.list("List1")->count(), 20);
     rig.select({0, 7});
-    const QStringList files = namesIn(rig.dir.path());
+    const QStringList files = namesIn(rig.paths.dataFolder());
     {
         FileSizeLimit full(limit);
         rig.click("Command5");
@@ -179,19 +177,19 @@ void CrashSafetyTest::deleteEntries()
     QVERIFY(startsWith(rig.dialogs.lastText(), "Cannot write"));
     QCOMPARE(rig.list("List1")->count(), 20); // the list still shows the file
     QCOMPARE(rig.box("Text2"), QStringLiteral("20"));
-    QCOMPARE(namesIn(rig.dir.path()), files);
+    QCOMPARE(namesIn(rig.paths.dataFolder()), files);
 }
 
 // Save Standing over an older standing entry file.
 void CrashSafetyTest::saveStanding()
 {
-    Rig rig;
+    MainWindow rig;
     writeEntries(rig.todayFile(), disjointEntries(20));
-    const std::string standing = rig.file(standingEntryName);
+    const std::string standing = rig.file("StandLT.lot");
     writeEntries(standing, disjointEntries(5));
     const auto before = readBytes(standing);
     rig.start();
-    const QStringList files = namesIn(rig.dir.path());
+    const QStringList files = namesIn(rig.paths.dataFolder());
     {
         FileSizeLimit full(limit);
         rig.trigger("mnuSaveStand");
@@ -199,61 +197,56 @@ void CrashSafetyTest::saveStanding()
     QCOMPARE(readBytes(standing), before);
     QCOMPARE(rig.dialogs.texts().size(), size_t(2)); // the overwrite question, then the failure
     QVERIFY(startsWith(rig.dialogs.lastText(), "Cannot write"));
-    QCOMPARE(namesIn(rig.dir.path()), files);
+    QCOMPARE(namesIn(rig.paths.dataFolder()), files);
 }
 
 // The filter's Remove: sixteen entries, the second eight duplicates of the first.
 void CrashSafetyTest::filterRemoval()
 {
     Installation inst;
-    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
-    state.entryfile = dir.file("Lotto05DEC2026.lot");
-    state.printerok = true;
-    writeEntries(state.entryfile, disjointEntries(16));
-    const auto before = readBytes(state.entryfile);
+    inst.entries(disjointEntries(16));
+    const auto before = inst.entryBytes();
 
-    Form10 form(state, platform);
+    Form10 form(inst.context);
     form.findChild<QCheckBox *>(QStringLiteral("Check2"))->setChecked(true);
     form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("8"));
-    const QStringList files = namesIn(dir.path());
+    const QStringList files = namesIn(inst.paths.dataFolder());
     {
         FileSizeLimit full(limit);
         form.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     }
-    QCOMPARE(readBytes(state.entryfile), before);
-    QVERIFY(startsWith(dialogs.lastText(),
+    QCOMPARE(inst.entryBytes(), before);
+    QVERIFY(startsWith(inst.dialogs.lastText(),
         "The checked entries could not be removed; the entry file has been left as it was."));
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("8"));
-    QCOMPARE(namesIn(dir.path()), files);
+    QCOMPARE(namesIn(inst.paths.dataFolder()), files);
 }
 
 // The optimiser adding its entries to a date that already holds eight.
 void CrashSafetyTest::optimiserEntries()
 {
     Installation inst;
-    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
-    main.entriesDateValue = {2026, 12, 5};
-    writeHistory(dir.file("sa.rtl"), makeHistory(3));
-    const std::string target = dir.file("Lotto05DEC2026.lot");
+    inst.history(3);
+    const std::string target = inst.todayFile();
     writeEntries(target, disjointEntries(8));
     const auto before = readBytes(target);
 
-    LinkProcess form(state, platform, main);
+    LinkProcess form(inst.context);
     form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("3"));
     form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     form.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 5));
-    dialogs.clear();
-    const QStringList files = namesIn(dir.path());
+    inst.dialogs.clear();
+    const QStringList files = namesIn(inst.paths.dataFolder());
     {
         FileSizeLimit full(limit);
         form.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     }
     QCOMPARE(readBytes(target), before);
-    QCOMPARE(dialogs.texts().size(), size_t(2)); // the question to add, then the failure
-    QVERIFY(
-        startsWith(dialogs.lastText(), "The entries could not be written, so none were added."));
-    QCOMPARE(namesIn(dir.path()), files);
+    QCOMPARE(inst.dialogs.texts().size(), size_t(2)); // the question to add, then the failure
+    QVERIFY(startsWith(
+        inst.dialogs.lastText(), "The entries could not be written, so none were added."));
+    QCOMPARE(namesIn(inst.paths.dataFolder()), files);
 }
 
 // Save Wheel over a wheel that holds entries, after the overwrite question.
@@ -270,7 +263,7 @@ void CrashSafetyTest::wheelSave()
     const auto before = readBytes(wheelFile);
 
     wheels::SaveWheelInput input;
-    input.apppath = dir.path();
+    input.paths = DataPaths(dir.path(), dir.path());
     input.wheelgame = "Lotto";
     input.wheeltype = 1;
     input.ballcount = 7;
@@ -295,31 +288,30 @@ void CrashSafetyTest::wheelSave()
 void CrashSafetyTest::import()
 {
     Installation inst;
-    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
     {
-        std::ofstream text(dir.file("mine.txt"));
+        std::ofstream text(inst.file("mine.txt"));
         for (const Entry &e : disjointEntries(20))
             text << entryLineText(e) << "\n";
     }
-    const std::string target = dir.file("Lotto05DEC2026.lot");
+    const std::string target = inst.todayFile();
 
-    Form30 form(state, platform, main);
+    Form30 form(inst.context);
     auto *fileList = form.findChild<QListWidget *>(QStringLiteral("File1"));
     fileList->setCurrentRow(0);
     emit fileList->itemClicked(fileList->currentItem());
     form.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    QCOMPARE(dialogs.lastText(), std::string("Entry Valid - click Import to create entry"));
+    QCOMPARE(inst.dialogs.lastText(), std::string("Entry Valid - click Import to create entry"));
     const auto before = readBytes(target); // validation opened it: empty
-    const QStringList files = namesIn(dir.path());
+    const QStringList files = namesIn(inst.paths.dataFolder());
     {
         FileSizeLimit full(limit);
         form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
     }
     QCOMPARE(readBytes(target), before);
-    QVERIFY(
-        startsWith(dialogs.lastText(), "The entries could not be imported, nothing was written."));
-    QVERIFY(!state.importwrote);
-    QCOMPARE(namesIn(dir.path()), files);
+    QVERIFY(startsWith(
+        inst.dialogs.lastText(), "The entries could not be imported, nothing was written."));
+    QVERIFY(!inst.session.importwrote);
+    QCOMPARE(namesIn(inst.paths.dataFolder()), files);
 }
 
 // A checked, accepted download that cannot be written over the history.
@@ -331,7 +323,7 @@ void CrashSafetyTest::downloadInstall()
     const auto body = bytesOf(makeHistory(12));
 
     const QStringList files = namesIn(dir.path());
-    download::DownloadJob job(dir.path());
+    download::DownloadJob job(dir.file("sa.rtl"), dir.file("temp.rtl"));
     QCOMPARE(job.begin(), std::string());
     QVERIFY(job.startBody(200, "200 OK", true, std::to_string(body.size())));
     QVERIFY(job.addPiece(body));
@@ -356,26 +348,25 @@ void CrashSafetyTest::downloadInstall()
 void CrashSafetyTest::calibrationSave()
 {
     Installation inst;
-    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
     const std::vector<uint8_t> oldCalib {5, 0, 0, 0, 7, 0, 0, 0};
     const std::vector<uint8_t> oldWidth {3, 0};
-    writeBytes(dir.file(tickets::calibrationFileName), oldCalib);
-    writeBytes(dir.file(tickets::widthFileName), oldWidth);
+    writeBytes(inst.paths.calibration(), oldCalib);
+    writeBytes(inst.paths.lineWidth(), oldWidth);
 
-    PrintUKLotto form(state, platform);
+    PrintUKLotto form(inst.context);
     auto *lr = form.findChild<QLineEdit *>(QStringLiteral("Text1"));
     lr->setText(QStringLiteral("20"));
     form.findChild<QRadioButton *>(QStringLiteral("Option5"))->setChecked(true);
-    const QStringList files = namesIn(dir.path());
+    const QStringList files = namesIn(inst.paths.dataFolder());
     {
         FileSizeLimit full(4);
         form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     }
-    QCOMPARE(readBytes(dir.file(tickets::calibrationFileName)), oldCalib);
-    QCOMPARE(readBytes(dir.file(tickets::widthFileName)), oldWidth);
-    QCOMPARE(dialogs.texts().size(), size_t(1));
-    QVERIFY(startsWith(dialogs.lastText(), "Cannot write"));
-    QCOMPARE(namesIn(dir.path()), files);
+    QCOMPARE(readBytes(inst.paths.calibration()), oldCalib);
+    QCOMPARE(readBytes(inst.paths.lineWidth()), oldWidth);
+    QCOMPARE(inst.dialogs.texts().size(), size_t(1));
+    QVERIFY(startsWith(inst.dialogs.lastText(), "Cannot write"));
+    QCOMPARE(namesIn(inst.paths.dataFolder()), files);
 }
 
 // Yes to recovering a damaged count, on the main window at start-up: an entry
@@ -384,7 +375,7 @@ void CrashSafetyTest::calibrationSave()
 void CrashSafetyTest::countRecovery()
 {
     for (const bool results : {false, true}) {
-        Rig rig;
+        MainWindow rig;
         const std::string path = results ? rig.file("sa.rtl") : rig.todayFile();
         std::vector<BallRecord> records;
         if (results) {
@@ -408,7 +399,7 @@ void CrashSafetyTest::countRecovery()
             "The count of " + path + " could not be rewritten (Cannot write"));
         QVERIFY(rig.dialogs.lastText().find("The file is left as it was.") != std::string::npos);
         // Start-up makes the missing files empty, as always; no temporary file is left.
-        for (const QString &name : namesIn(rig.dir.path()))
+        for (const QString &name : namesIn(rig.paths.dataFolder()))
             QVERIFY2(!name.startsWith(QLatin1String(".pickwise")), qPrintable(name));
     }
 }

@@ -8,9 +8,7 @@
 #include "wheels/wheel6.h"
 
 #include "platform/damagecheck.h"
-#include "platform/testing/fakelink.h"
-#include "tests/mainwindow/rig.h"
-#include "tests/support/installation.h"
+#include "tests/support/mainwindow.h"
 
 #include <QtTest>
 
@@ -99,7 +97,7 @@ void DamageWindowsTest::entryFileWithANegativeCount_data()
 void DamageWindowsTest::entryFileWithANegativeCount()
 {
     QFETCH(bool, yes);
-    Rig rig;
+    MainWindow rig;
     int made = 0;
     rig.stub(ChildKind::Entry, "Form5", &made);
     const auto damaged = entryFile(-3);
@@ -133,7 +131,7 @@ void DamageWindowsTest::resultsFileWithANegativeCount_data()
 void DamageWindowsTest::resultsFileWithANegativeCount()
 {
     QFETCH(bool, yes);
-    Rig rig;
+    MainWindow rig;
     const std::string history = rig.file("sa.rtl");
     const auto damaged = resultsFile(-1);
     writeBytes(history, damaged);
@@ -148,16 +146,16 @@ void DamageWindowsTest::resultsFileWithANegativeCount()
     rig.dialogs.clear();
     rig.setDate("DTPicker1", 2026, 12, 9);
     rig.click("Command1");
-    QCOMPARE(Rig::window("Form2") != nullptr, yes);
+    QCOMPARE(MainWindow::window("Form2") != nullptr, yes);
     QCOMPARE(rig.said(), yes ? Texts {} : Texts {declinedMessage(history)});
-    if (QWidget *form2 = Rig::window("Form2"))
+    if (QWidget *form2 = MainWindow::window("Form2"))
         form2->close();
     QCOMPARE(readBytes(history), yes ? withCount(damaged, 225) : damaged);
 }
 
 void DamageWindowsTest::countAboveTheRecordsRefusesEveryWriteAfterNo()
 {
-    Rig rig;
+    MainWindow rig;
     int made = 0;
     rig.stub(ChildKind::Entry, "Form5", &made);
     rig.stub(ChildKind::EditEntry, "editEntry", &made);
@@ -204,7 +202,7 @@ void DamageWindowsTest::randomBytesAsTheResultsFile()
     for (uint8_t &b : noise)
         b = uint8_t(engine());
     noise = withCount(noise, 0x6A09E667); // a count no file of 225 records can have
-    Rig rig;
+    MainWindow rig;
     const std::string history = rig.file("sa.rtl");
     writeBytes(history, noise);
     rig.start();
@@ -219,7 +217,7 @@ void DamageWindowsTest::randomBytesAsTheResultsFile()
 
 void DamageWindowsTest::outOfRangeBallsAreToldOnceAtStartUp()
 {
-    Rig rig;
+    MainWindow rig;
     auto draws = recordsOf(resultsFile(225));
     draws[16].ball[2] = 300;
     draws[16].ball[5] = -7;
@@ -242,51 +240,47 @@ void DamageWindowsTest::outOfRangeBallsAreToldOnceAtStartUp()
 void DamageWindowsTest::otherWindowsWriteNothingToADeclinedFile()
 {
     Installation inst;
-    auto &[dir, state, dialogs, printer, shell, clock, random, platform, main] = inst;
-    writeHistory(dir.file("sa.rtl"), makeHistory(30));
-    const std::string dated = dir.file("Lotto05DEC2026.lot");
-    const std::string wheel = dir.file("Lotto-6-6-6.lot");
+    inst.history(30);
+    const std::string dated = inst.todayFile();
+    const std::string wheel = inst.file("Lotto-6-6-6.lot");
     const auto damaged = entryFile(-3);
     for (const std::string &path : {dated, wheel}) {
         writeBytes(path, damaged);
-        dialogs.answer(false);
-        QCOMPARE(reviewFile(state, dialogs, path, RecordKind::Entries),
-            DamageRegister::Outcome::Declined);
+        inst.dialogs.answer(false);
+        QCOMPARE(
+            reviewFile(inst.context, path, RecordKind::Entries), DamageRegister::Outcome::Declined);
     }
 
     {
-        std::ofstream text(dir.file("mine.txt"));
+        std::ofstream text(inst.file("mine.txt"));
         text << "01 02 03 04 05 06\n";
     }
-    Form30 import(state, platform, main);
+    Form30 import(inst.context);
     auto *files = import.findChild<QListWidget *>(QStringLiteral("File1"));
     files->setCurrentRow(0);
     emit files->itemClicked(files->currentItem());
-    dialogs.clear();
+    inst.dialogs.clear();
     import.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    QCOMPARE(dialogs.texts(), Texts({declinedMessage(dated)}));
+    QCOMPARE(inst.dialogs.texts(), Texts({declinedMessage(dated)}));
     QVERIFY(import.findChild<QPushButton *>(QStringLiteral("Command3"))->isHidden());
 
-    LinkProcess optimiser(state, platform, main);
+    LinkProcess optimiser(inst.context);
     optimiser.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("30"));
     optimiser.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     optimiser.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 5));
-    dialogs.clear();
+    inst.dialogs.clear();
     optimiser.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    QCOMPARE(dialogs.texts(), Texts({declinedMessage(dated)}));
+    QCOMPARE(inst.dialogs.texts(), Texts({declinedMessage(dated)}));
 
-    std::filesystem::create_directory(dir.file("wheels"));
+    std::filesystem::create_directory(inst.programFile("wheels"));
     const std::string lines = "01 02 03 04 05 06\n01 02 03 04 05 07\n01 02 03 04 06 07\n"
                               "01 02 03 05 06 07\n01 02 04 05 06 07\n01 03 04 05 06 07\n"
                               "02 03 04 05 06 07\n";
-    writeBytes(dir.file("wheels/6-6-6-7.whl"), {lines.begin(), lines.end()});
-    state.wheelgame = state.wheeltitle = "Lotto";
-    state.wheelresults = "sa.rtl";
-    state.drawfile = dir.file("sa.rtl");
-    wheel6 wheels(state, platform, main);
-    dialogs.clear();
+    writeBytes(inst.programFile("wheels/6-6-6-7.whl"), {lines.begin(), lines.end()});
+    wheel6 wheels(inst.context, inst.session.wheelGame());
+    inst.dialogs.clear();
     wheels.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-    QCOMPARE(dialogs.texts(), Texts({declinedMessage(wheel)}));
+    QCOMPARE(inst.dialogs.texts(), Texts({declinedMessage(wheel)}));
 
     QCOMPARE(readBytes(dated), damaged);
     QCOMPARE(readBytes(wheel), damaged);

@@ -154,7 +154,7 @@ struct Job
     }
     TempDir dir;
     std::vector<uint8_t> old;
-    DownloadJob job {dir.path()};
+    DownloadJob job {dir.file("sa.rtl"), dir.file("temp.rtl")};
     FakeDialogs dialogs;
 };
 

@@ -1,11 +1,8 @@
 #include "download/qthttpclient.h"
 #include "download/rdl.h"
 
-#include "core/sharedstate.h"
 #include "platform/damagecheck.h"
-#include "platform/platform.h"
-#include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +13,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -101,22 +99,23 @@ QByteArray history(int n)
     return QByteArray(reinterpret_cast<const char *>(b.data()), qsizetype(b.size()));
 }
 
-// The window over a fresh installation folder and a local server. The HTTP
-// port gives up after idleMs without a byte.
-struct Harness
+// The window over an installation and a local server. The HTTP port gives up
+// after idleMs without a byte.
+struct DownloadWindow : Installation
 {
-    explicit Harness(int localDraws, quint16 port = 0, int idleMs = 30000) : http(nullptr, idleMs)
+    explicit DownloadWindow(int localDraws, quint16 port = 0, int idleMs = 30000)
+        : http(nullptr, idleMs)
     {
-        const QByteArray local = history(localDraws);
+        platform.http = &http;
+        const QByteArray local = ::history(localDraws);
         before.assign(local.begin(), local.end());
-        writeBytes(dir.file("sa.rtl"), before);
-        state.apppath = dir.path();
-        window = new RDL(state, platform);
+        writeBytes(paths.results(), before);
+        window = new RDL(context);
         window->setBaseUrl(
             QStringLiteral("http://127.0.0.1:%1").arg(port ? port : server.tcp.serverPort()));
         window->show();
     }
-    ~Harness() { delete window.data(); }
+    ~DownloadWindow() { delete window.data(); }
 
     template<typename T = QPushButton>
     T *child(const char *name)
@@ -130,22 +129,14 @@ struct Harness
     // sa.rtl as it was and nothing else: no backup, no partial download.
     void checkHistoryUntouched()
     {
-        QVERIFY(readBytes(dir.file("sa.rtl")) == before);
-        QCOMPARE(QDir(QString::fromStdString(dir.path()))
+        QVERIFY(readBytes(paths.results()) == before);
+        QCOMPARE(QDir(QString::fromStdString(paths.dataFolder()))
                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList {"sa.rtl"});
     }
 
-    TempDir dir;
     Bytes before;
-    SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
     QtHttpClient http;
-    Platform platform {dialogs, printer, shell, clock, random, &http};
     Server server;
     QPointer<RDL> window;
 };
@@ -259,7 +250,7 @@ void RdlTest::downloads()
 {
     QFETCH(int, index);
     const Case c = cases()[size_t(index)];
-    Harness h(c.localDraws, c.refused ? Server::closedPort() : 0, idleMs);
+    DownloadWindow h(c.localDraws, c.refused ? Server::closedPort() : 0, idleMs);
     h.server.served = c.served;
     if (!c.check)
         h.child<QAction>("mnuNo")->trigger();
@@ -303,7 +294,7 @@ void RdlTest::cancel()
 {
     QFETCH(bool, held);
     QFETCH(bool, yes);
-    Harness h(1500);
+    DownloadWindow h(1500);
     h.dialogs.answer(yes);
     auto *bar = h.child<QProgressBar>("ProgressBar1");
     h.server.served = held ? halfWay() : Served {history(1502)};
@@ -321,7 +312,7 @@ void RdlTest::cancel()
         // The bar follows the bytes: half of the announced length is here.
         QTRY_COMPARE(bar->value(), 50);
         // Half way: the backup is taken, Close is off and the window will not close.
-        QVERIFY(readBytes(h.dir.file("temp.rtl")) == h.before);
+        QVERIFY(readBytes(h.paths.resultsBackup()) == h.before);
         QVERIFY(!h.child("Command3")->isEnabled());
         QVERIFY(!h.window->close());
         h.click("Command2");
@@ -333,18 +324,19 @@ void RdlTest::cancel()
         std::string(yes ? someFailedStatus : failedStopStatus) + "\n" + h.address()
             + ": you cancelled the download.\n" + unchangedLine);
     h.checkHistoryUntouched();
-    QVERIFY(!h.state.downloaddone);
+    // Close now closes the window.
+    QSignalSpy closed(h.window.data(), &ChildWindow::closed);
     h.click("Command3");
-    QVERIFY(h.state.downloaddone);
+    QCOMPARE(closed.count(), 1);
 }
 
 void RdlTest::windowGoneMidDownloadLeavesTheHistory()
 {
-    Harness h(1500);
+    DownloadWindow h(1500);
     h.server.served = halfWay();
     h.click("Command1");
     QTRY_VERIFY(!h.server.requests.isEmpty());
-    QVERIFY(QFile::exists(QString::fromStdString(h.dir.file("temp.rtl"))));
+    QVERIFY(QFile::exists(QString::fromStdString(h.paths.resultsBackup())));
     delete h.window.data();
     h.checkHistoryUntouched();
 }
@@ -353,13 +345,12 @@ void RdlTest::windowGoneMidDownloadLeavesTheHistory()
 // written to it in this run, a download included.
 void RdlTest::declinedHistoryIsNotReplaced()
 {
-    Harness h(1500);
-    const std::string path = h.dir.file("sa.rtl");
+    DownloadWindow h(1500);
+    const std::string path = h.paths.results();
     h.before[0] = h.before[1] = h.before[2] = h.before[3] = 0xFF; // count -1
     writeBytes(path, h.before);
     h.dialogs.answer(false);
-    QCOMPARE(reviewFile(h.state, h.dialogs, path, RecordKind::Results),
-        DamageRegister::Outcome::Declined);
+    QCOMPARE(reviewFile(h.context, path, RecordKind::Results), DamageRegister::Outcome::Declined);
     h.dialogs.clear();
     h.server.served = {history(1502)};
 

@@ -4,7 +4,8 @@
 
 #include "core/fileio.h"
 #include "platform/widgets.h"
-#include "tests/entries/windowrig.h"
+#include "tests/support/controls.h"
+#include "tests/support/installation.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -78,9 +79,9 @@ void CheckingWindowsTest::historyCheckFillsListsAndTotalsThenEmptyRanges()
     in.history(
         drawsOf({{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 9, 10}, {20, 21, 22, 23, 24, 25, 26}}));
     in.entries({{1, 2, 3, 4, 5, 7}, {1, 2, 3, 40, 41, 42}});
-    in.state.cancelflag = true; // an early Cancel does not stop the check
+    in.context.cancelflag = true; // an early Cancel does not stop the check
 
-    Opened<Form6> form(in.state, in.platform, in.main);
+    Opened<Form6> form(in.context);
     QCOMPARE(child<QDateEdit>(form, "DTPicker1")->date(), QDate(2003, 1, 4));
     QCOMPARE(child<QDateEdit>(form, "DTPicker2")->date(), QDate(2026, 12, 5));
     click(form, "Command2");
@@ -112,7 +113,7 @@ void CheckingWindowsTest::historyCheckFillsListsAndTotalsThenEmptyRanges()
     click(form, "Command2");
     QCOMPARE(in.dialogs.texts(), Texts({"Your start date must be before your end date"}));
 
-    removeFile(in.state.pathOf("sa.rtl"));
+    removeFile(in.paths.results());
     in.dialogs.clear();
     setDate(form, "DTPicker1", QDate(2003, 1, 1));
     click(form, "Command2");
@@ -126,7 +127,7 @@ void CheckingWindowsTest::historyCheckPagesThroughFullLists()
     // 101 lines per draw: 131300 lines, more than the four lists hold.
     in.history(drawsOf(std::vector<Draw>(1300, Draw {1, 2, 3, 4, 5, 6, 7})));
     in.entries(std::vector<Entry>(100, Entry {1, 2, 3, 4, 5, 6}));
-    Opened<Form6> form(in.state, in.platform, in.main);
+    Opened<Form6> form(in.context);
     form->show();
     click(form, "Command2");
 
@@ -171,7 +172,7 @@ void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
     // 101 lines per draw: 340 draws fill list 0 and part of list 1.
     in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7})));
     in.entries(std::vector<Entry>(100, Entry {1, 2, 3, 4, 5, 6}));
-    Opened<Form6> form(in.state, in.platform, in.main);
+    Opened<Form6> form(in.context);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     const QSize size = form->size();
@@ -207,7 +208,7 @@ void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
             QString()},
         {[&] { setDate(form, "DTPicker1", QDate(2026, 11, 1)); },
             QStringLiteral("No results in specified date range")},
-        {[&] { writeBytes(in.state.pathOf("sa.rtl"), {}); }, QString()},
+        {[&] { writeBytes(in.paths.results(), {}); }, QString()},
     };
     for (const auto &[stop, status] : stops) {
         setDate(form, "DTPicker1", QDate(2003, 1, 1));
@@ -232,7 +233,7 @@ void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
     Installation in;
     in.history(drawsOf(std::vector<Draw>(50, Draw {1, 2, 3, 4, 5, 6, 7})));
     in.entries({{1, 2, 3, 4, 5, 6}});
-    Opened<Form6> form(in.state, in.platform, in.main);
+    Opened<Form6> form(in.context);
     bool closedWhileChecking = true;
     // Runs inside the check, when it first lets events through.
     QTimer::singleShot(0, form, [&] {
@@ -244,7 +245,7 @@ void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
     QVERIFY(!closedWhileChecking);
     QCOMPARE(rowsOf(list(form, 0)), QStringList({"04 JAN  2003", "01 02 03 04 05 06 Match 6"}));
     QCOMPARE(text(form, "Text1"), QStringLiteral("1"));
-    QVERIFY(!in.state.cancelflag);
+    QVERIFY(!in.context.cancelflag);
     QVERIFY(enabled(form, "Command1"));
 }
 
@@ -257,9 +258,9 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     std::vector<BallRecord> records {
         entryRecord(4, a), entryRecord(0, b), entryRecord(0, c), entryRecord(0, d)};
     records[2].drawno = 3; // fields entries do not use stay as they were
-    writeBytes(in.state.entryfile, bytesOf(records));
+    writeBytes(in.session.entryfile(), bytesOf(records));
 
-    Opened<Form10> form(in.state, in.platform);
+    Opened<Form10> form(in.context);
     QVERIFY(child<QRadioButton>(form, "Option3")->isChecked());
     child<QCheckBox>(form, "Check2")->setChecked(true);
     click(form, "Command1");
@@ -290,7 +291,7 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     QCOMPARE(in.entryBytes(), bytesOf({first, records[2]}));
     QCOMPARE(checks->count(), 0);
     QCOMPARE(text(form, "Text2"), QString());
-    QVERIFY(exists(in.state.pathOf("temp.lot")));
+    QVERIFY(exists(in.paths.filterCopy()));
     QCOMPARE(in.dialogs.texts(),
         Texts({"Remove 2 entries from Lotto05DEC2026.lot?",
             "2 entries removed from Lotto05DEC2026.lot, 2 entries left."}));
@@ -298,7 +299,6 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     // Closing tells the main window to relist the entries.
     QSignalSpy closed(form.w.data(), &ChildWindow::closed);
     click(form, "Command3");
-    QVERIFY(in.state.downloaddone);
     QCOMPARE(closed.count(), 1);
 }
 
@@ -307,10 +307,10 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     Installation in;
     in.entries({{1, 2, 3, 4, 5, 6}, {40, 41, 42, 43, 44, 45}});
     const auto before = in.entryBytes();
-    Opened<Form10> form(in.state, in.platform);
+    Opened<Form10> form(in.context);
     click(form, "Command1");
     QCOMPARE(in.dialogs.texts(), Texts({"No filter has been specified"}));
-    QVERIFY(!exists(in.state.pathOf("temp.lot")));
+    QVERIFY(!exists(in.paths.filterCopy()));
 
     child<QCheckBox>(form, "Check1")->setChecked(true);
     child<QSlider>(form, "Slider1")->setValue(5);
@@ -320,7 +320,7 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
 
     // Without the working copy a hand tick is refused and shown as refused
     // (no new copy holding that one entry), and nothing is removed.
-    const std::string copyPath = in.state.pathOf("temp.lot");
+    const std::string copyPath = in.paths.filterCopy();
     QVERIFY(::rename(copyPath.c_str(), (copyPath + ".away").c_str()) == 0);
     auto *checks = child<QListWidget>(form, "List1");
     checks->item(0)->setCheckState(Qt::Unchecked);
@@ -349,7 +349,7 @@ void CheckingWindowsTest::filterKeepsWhatItShowsAfterNoFilter()
         high {40, 41, 42, 43, 44, 45};
     in.entries({low, middle, high});
     const auto before = in.entryBytes();
-    Opened<Form10> form(in.state, in.platform);
+    Opened<Form10> form(in.context);
     QStringList bands;
     for (int position = 1; position <= 5; ++position)
         bands << child<QLabel>(form, QStringLiteral("SumBand%1").arg(position))->text();
@@ -390,7 +390,7 @@ void CheckingWindowsTest::optimiserWritesTheShownDate()
     Installation in;
     in.history(
         drawsOf({{1, 2, 3, 4, 5, 6, 7}, {8, 15, 22, 29, 36, 43, 9}, {10, 20, 30, 40, 45, 49, 1}}));
-    Opened<LinkProcess> form(in.state, in.platform, in.main);
+    Opened<LinkProcess> form(in.context);
     QCOMPARE(child<QGroupBox>(form, "Frame1")->title(), QStringLiteral("Enter number from 1 to 3"));
     QVERIFY(!enabled(form, "Command2"));
 
@@ -407,7 +407,7 @@ void CheckingWindowsTest::optimiserWritesTheShownDate()
     setDate(form, "DTPicker1", QDate(2026, 12, 5));
     click(form, "Command2");
     QCOMPARE(in.dialogs.lastText(), std::string("Done - 2 entries added to draw 05 December 2026"));
-    QVERIFY(in.state.optimiserwroteshown);
+    QVERIFY(in.session.optimiserwroteshown);
 
     const auto records = recordsOf(in.entryBytes());
     QCOMPARE(records.size(), size_t(2));
@@ -425,11 +425,11 @@ void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
 {
     Installation in;
     in.history(drawsOf({{1, 2, 3, 4, 5, 6, 7}}));
-    const std::string target = in.state.pathOf("Lotto09DEC2026.lot");
+    const std::string target = in.file("Lotto09DEC2026.lot");
     writeEntries(target, {{40, 41, 42, 43, 44, 45}});
     const auto before = readBytes(target);
 
-    Opened<LinkProcess> form(in.state, in.platform, in.main);
+    Opened<LinkProcess> form(in.context);
     type(form, "Text1", "1");
     click(form, "Command1");
     setDate(form, "DTPicker1", QDate(2026, 12, 9));
@@ -447,7 +447,6 @@ void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
     QCOMPARE(in.dialogs.lastText(),
         std::string("You have not yet created an entry from the last initiation of Process "
                     "Range. Do you still want to quit?"));
-    QVERIFY(!in.state.optimiserdone);
 
     in.dialogs.answer(true);
     click(form, "Command2");
@@ -457,13 +456,12 @@ void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
     QCOMPARE(records[0].ball[0], int16_t(40));
     QCOMPARE(records[1].ball[0], int16_t(1));
     QCOMPARE(in.dialogs.lastText(), std::string("Done - 1 entries added to draw 09 December 2026"));
-    QVERIFY(!in.state.optimiserwroteshown); // another date than the one shown
+    QVERIFY(!in.session.optimiserwroteshown); // another date than the one shown
 
     in.dialogs.clear();
     QSignalSpy closed(form.w.data(), &ChildWindow::closed);
     click(form, "Command3");
     QVERIFY(in.dialogs.shown.empty());
-    QVERIFY(in.state.optimiserdone);
     QCOMPARE(closed.count(), 1);
 }
 

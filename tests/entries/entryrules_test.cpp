@@ -36,15 +36,15 @@ TEST(Constraints, DoneReadsChecksAndStopsAtTheFirstFault)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        SharedState state;
-        state.addmode = true;
-        state.constrained = true;
-        state.mustnotcontain = earlier;
+        ConstraintSet set;
+        bool addmode = true;
+        set.constrained = true;
+        set.mustnotcontain = earlier;
         ConstraintBoxes boxes = c.boxes;
-        EXPECT_EQ(applyConstraints(state, boxes), c.message);
-        EXPECT_EQ(state.mustcontain, c.must);
-        EXPECT_EQ(state.mustnotcontain, c.mustNot);
-        EXPECT_EQ(state.constrained, c.constrained);
-        EXPECT_FALSE(state.addmode);
+        EXPECT_EQ(applyConstraints(set, addmode, boxes), c.message);
+        EXPECT_EQ(set.mustcontain, c.must);
+        EXPECT_EQ(set.mustnotcontain, c.mustNot);
+        EXPECT_EQ(set.constrained, c.constrained);
+        EXPECT_FALSE(addmode);
     }
 }

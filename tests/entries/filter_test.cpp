@@ -1,6 +1,7 @@
 #include "entries/filter.h"
 
-#include "tests/entries/rig.h"
+#include "platform/testing/fakes.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "entries/historycheck.h"
 
-#include "tests/entries/rig.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
 #include "core/entryfiles.h"
 #include "entries/editentry.h"
+#include "entries/entryrules.h"
 #include "entries/form5.h"
-#include "tests/entries/windowrig.h"
+#include "tests/support/controls.h"
+#include "tests/support/installation.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -16,14 +18,17 @@ namespace {
 const Entry filler {43, 44, 45, 46, 47, 48};
 using Texts = std::vector<std::string>;
 
-// The entry window as the main window's Add opens it.
+// The entry window as the main window's Add opens it, with the run's
+// constraint set.
 struct Making : Installation
 {
+    ConstraintSet constraints;
+
     explicit Making(int draws = 30, const std::vector<Entry> &listed = {})
     {
         history(makeHistory(draws));
         entries(listed);
-        state.addmode = true;
+        session.addmode = true;
     }
 };
 
@@ -103,8 +108,8 @@ void MakingWindowsTest::manualAdd()
     Making in(30, {filler, filler});
     auto records = recordsOf(in.entryBytes());
     records[0].drawno = 77; // the new record carries record 1's other fields
-    writeBytes(in.state.entryfile, bytesOf(records));
-    Opened<Form5> w(in.state, in.platform, in.main);
+    writeBytes(in.session.entryfile(), bytesOf(records));
+    Opened<Form5> w(in.context, in.constraints);
     typeEntry(w, numbers);
     click(w, "Command6");
     QCOMPARE(text(w, "Text1_5"), numbers[5]); // the boxes keep their text
@@ -158,7 +163,7 @@ void MakingWindowsTest::computerAdd()
     QFETCH(int, added);
     Making in(30, std::vector<Entry>(static_cast<size_t>(existing), filler));
     const auto before = in.entryBytes();
-    Opened<Form5> w(in.state, in.platform, in.main);
+    Opened<Form5> w(in.context, in.constraints);
     QVERIFY(child<QRadioButton>(w, "Option1")->isChecked()); // Total on opening
     choose(w, total ? "Option1" : "Option2");
     type(w, "Text8", enterNo);
@@ -173,7 +178,7 @@ void MakingWindowsTest::computerAdd()
     }
     QVERIFY(in.dialogs.shown.empty());
     std::vector<Entry> entries;
-    entryfiles::list(in.state.entryfile, entries);
+    entryfiles::list(in.session.entryfile(), entries);
     const size_t count = static_cast<size_t>(existing + added);
     QCOMPARE(entries.size(), count);
     QCOMPARE(in.main.entryCount, std::to_string(count));
@@ -185,7 +190,7 @@ void MakingWindowsTest::computerAdd()
 void MakingWindowsTest::busyWhileGeneratingAndCancel()
 {
     Making in(30, {filler});
-    Opened<Form5> w(in.state, in.platform, in.main);
+    Opened<Form5> w(in.context, in.constraints);
     QSignalSpy closedSpy(w.w.data(), &ChildWindow::closed);
     QStringList seen;
     in.main.onLine = [&] {
@@ -199,8 +204,8 @@ void MakingWindowsTest::busyWhileGeneratingAndCancel()
     click(w, "Command4");
     QCOMPARE(
         seen, QStringList({"Command3=0", "Command4=0", "Command5=0", "Command6=0", "Command1=1"}));
-    QCOMPARE(entryfiles::countOf(in.state.entryfile), 2); // stopped after that entry
-    QVERIFY(!in.state.cancelflag);
+    QCOMPARE(entryfiles::countOf(in.session.entryfile()), 2); // stopped after that entry
+    QVERIFY(!in.context.cancelflag);
     QCOMPARE(closedSpy.count(), 0);
     QVERIFY(enabled(w, "Command3"));
 }
@@ -208,24 +213,24 @@ void MakingWindowsTest::busyWhileGeneratingAndCancel()
 void MakingWindowsTest::enterAfterTheSixthNumberAdds()
 {
     Making in;
-    Opened<Form5> w(in.state, in.platform, in.main);
+    Opened<Form5> w(in.context, in.constraints);
     typeEntry(w, {"40", "3", "17", "9", "22", ""});
     auto *sixth = child(w, "Text1_5");
     QTest::keyClicks(sixth, "1");
     QTest::keyClick(sixth, Qt::Key_Return);
     QCOMPARE(in.main.entryLines, Texts({"01 03 09 17 22 40"}));
-    QCOMPARE(entryfiles::countOf(in.state.entryfile), 1);
+    QCOMPARE(entryfiles::countOf(in.session.entryfile()), 1);
 }
 
 void MakingWindowsTest::cancelWhileIdleDoesNotStopTheNextRun()
 {
     Making in(30, {filler});
-    Opened<Form5> w(in.state, in.platform, in.main);
+    Opened<Form5> w(in.context, in.constraints);
     click(w, "Command1");
     choose(w, "Option2");
     type(w, "Text8", "4");
     click(w, "Command4");
-    QCOMPARE(entryfiles::countOf(in.state.entryfile), 5);
+    QCOMPARE(entryfiles::countOf(in.session.entryfile()), 5);
     QVERIFY(in.dialogs.shown.empty());
 }
 
@@ -233,7 +238,7 @@ void MakingWindowsTest::constraintsLeftByAFailedDoneAreRefusedAtAdd()
 {
     Making in(30, {filler});
     const auto before = in.entryBytes();
-    Opened<Form5> w(in.state, in.platform, in.main);
+    Opened<Form5> w(in.context, in.constraints);
     click(w, "Command2");
     type(w, "Text2", "50");
     click(w, "Command7");
@@ -260,11 +265,11 @@ void MakingWindowsTest::constraintsQuestionOncePerOpening()
 {
     const std::string question = "You currently have contraints. Do you want to continue?";
     Making in;
-    in.state.constrained = true;
-    in.state.mustcontain = {5, 0, 0};
+    in.constraints.constrained = true;
+    in.constraints.mustcontain = {5, 0, 0};
     for (int opening = 1; opening <= 2; ++opening) {
-        in.state.addmode = true; // set by the main window's Add
-        Opened<Form5> w(in.state, in.platform, in.main);
+        in.session.addmode = true; // set by the main window's Add
+        Opened<Form5> w(in.context, in.constraints);
         choose(w, "Option2");
         type(w, "Text8", "1");
         in.dialogs.answer(false);
@@ -272,7 +277,7 @@ void MakingWindowsTest::constraintsQuestionOncePerOpening()
         click(w, "Command4");
         QCOMPARE(in.dialogs.texts(), Texts(static_cast<size_t>(opening), question));
         std::vector<Entry> entries;
-        entryfiles::list(in.state.entryfile, entries);
+        entryfiles::list(in.session.entryfile(), entries);
         QCOMPARE(entries.size(), static_cast<size_t>(opening)); // the No stopped the first
         QCOMPARE(std::count(entries.back().begin(), entries.back().end(), 5), 1);
     }
@@ -283,7 +288,7 @@ void MakingWindowsTest::constraintEditorAndReopening()
     Making in;
     in.main.winningLines = {"01 02 03 04 05 06 (3)"};
     {
-        Opened<Form5> w(in.state, in.platform, in.main);
+        Opened<Form5> w(in.context, in.constraints);
         auto *frame3 = child<QGroupBox>(w, "Frame3");
         auto *close = child<QPushButton>(w, "Command3");
         QVERIFY(frame3->isHidden());
@@ -311,7 +316,7 @@ void MakingWindowsTest::constraintEditorAndReopening()
         QCOMPARE(closedSpy.count(), 1);
         QVERIFY(in.main.winningLines.empty());
     }
-    Opened<Form5> w(in.state, in.platform, in.main);
+    Opened<Form5> w(in.context, in.constraints);
     QStringList shown;
     for (const char *name :
         {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text9", "Text10", "Text11"})
@@ -320,8 +325,8 @@ void MakingWindowsTest::constraintEditorAndReopening()
 
     click(w, "Command8"); // constraint Clear
     QCOMPARE(text(w, "Text4"), QString());
-    QCOMPARE(in.state.mustcontain, (std::array<int16_t, 3> {}));
-    QCOMPARE(in.state.mustnotcontain, (std::array<int16_t, 6> {}));
+    QCOMPARE(in.constraints.mustcontain, (std::array<int16_t, 3> {}));
+    QCOMPARE(in.constraints.mustnotcontain, (std::array<int16_t, 6> {}));
 }
 
 void MakingWindowsTest::editChange_data()
@@ -347,9 +352,9 @@ void MakingWindowsTest::editChange()
     auto records = recordsOf(in.entryBytes());
     records[1].drawno = 5; // fields other than the six numbers stay as they are
     records[1].ball[6] = -1;
-    writeBytes(in.state.entryfile, bytesOf(records));
-    in.state.editpos = static_cast<int16_t>(editpos);
-    Opened<editEntry> w(in.state, in.platform, in.main);
+    writeBytes(in.session.entryfile(), bytesOf(records));
+    in.session.editpos = static_cast<int16_t>(editpos);
+    Opened<editEntry> w(in.context);
     QStringList boxes;
     for (int i = 0; i < 6; ++i)
         boxes << text(w, QStringLiteral("Text1_%1").arg(i));

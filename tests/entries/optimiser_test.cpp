@@ -1,6 +1,6 @@
 #include "entries/optimiser.h"
 
-#include "tests/entries/rig.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "entries/suggest.h"
 
 #include "core/entryfiles.h"
-#include "tests/entries/rig.h"
+#include "tests/support/installation.h"
 
 #include <gtest/gtest.h>
 
@@ -43,15 +43,18 @@ struct SuggestRun
     std::vector<Entry> written;
 };
 
+// A run whose entries are written to a list; cancelflag is the Cancel button's.
 SuggestRun runFrom(const std::vector<BallRecord> &draws, std::vector<Entry> entries,
-    SharedState &state, Random &random, int n, double enterNo, const SuggestHooks &hooks = {})
+    const ConstraintSet &constraints, Random &random, int n, double enterNo,
+    const SuggestHooks &hooks = {}, bool *cancelflag = nullptr)
 {
+    bool notCancelled = false;
     SuggestRun run;
-    run.outcome
-        = suggestFrom(draws, entries, state, random, n, enterNo, hooks, [&run](const Entry &e) {
-              run.written.push_back(e);
-              return std::string();
-          });
+    run.outcome = suggestFrom(draws, entries, constraints, cancelflag ? *cancelflag : notCancelled,
+        random, n, enterNo, hooks, [&run](const Entry &e) {
+            run.written.push_back(e);
+            return std::string();
+        });
     return run;
 }
 
@@ -65,7 +68,8 @@ TEST(Suggest, TwentyDrawsSufficeNineteenGiveTheMessage)
         in.history(bandedHistory(draws));
         in.entries({filler, fromDraws1to6});
         const auto before = in.entryBytes();
-        in.state.constrained = true; // only exact repeats refused
+        ConstraintSet constraints;
+        constraints.constrained = true; // only exact repeats refused
         // Draws 1..6 repeat the entry on file, the second 7..12 the entry just
         // accepted; 13..18 give the second entry.
         ScriptedRandom random(picks(
@@ -74,9 +78,10 @@ TEST(Suggest, TwentyDrawsSufficeNineteenGiveTheMessage)
         SuggestHooks hooks;
         hooks.accepted = [&](int count, const Entry &) {
             counts.push_back(count);
-            EXPECT_EQ(entryfiles::countOf(in.state.entryfile), count); // on disk at once
+            EXPECT_EQ(entryfiles::countOf(in.session.entryfile()), count); // on disk at once
         };
-        const SuggestOutcome outcome = suggestentries(in.state, random, 2, 2, hooks);
+        const SuggestOutcome outcome = suggestentries(in.paths.results(), in.session.entryfile(),
+            constraints, in.context.cancelflag, random, 2, 2, hooks);
         if (draws == 19) {
             EXPECT_EQ(outcome.message,
                 "You do not have sufficient draws in the results file for the computer to suggest "
@@ -87,7 +92,7 @@ TEST(Suggest, TwentyDrawsSufficeNineteenGiveTheMessage)
         EXPECT_EQ(outcome.message, "");
         EXPECT_EQ(counts, (std::vector<int> {3, 4}));
         std::vector<Entry> entries;
-        entryfiles::list(in.state.entryfile, entries);
+        entryfiles::list(in.session.entryfile(), entries);
         EXPECT_EQ(entries,
             (std::vector<Entry> {filler, fromDraws1to6, fromDraws7to12, {7, 8, 16, 24, 32, 40}}));
     }
@@ -123,12 +128,12 @@ TEST(Suggest, PositionalSamplingUnderConstraints)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        SharedState state;
-        state.constrained = c.constrained;
-        state.mustcontain = c.must;
-        state.mustnotcontain = c.mustNot;
+        ConstraintSet constraints;
+        constraints.constrained = c.constrained;
+        constraints.mustcontain = c.must;
+        constraints.mustnotcontain = c.mustNot;
         ScriptedRandom random(c.values);
-        const SuggestRun run = runFrom(bandedHistory(20), {}, state, random, 1, 1);
+        const SuggestRun run = runFrom(bandedHistory(20), {}, constraints, random, 1, 1);
         EXPECT_EQ(run.written, std::vector<Entry> {c.expected});
         EXPECT_EQ(random.calls, c.calls);
     }
@@ -161,22 +166,22 @@ TEST(Suggest, ConstraintSetIsCheckedBeforeARun)
             "The number 12 is in both the must contain and the must not contain list." + advice},
     };
     for (const Case &c : cases) {
-        SharedState state;
-        state.constrained = true;
-        state.mustcontain = c.must;
-        state.mustnotcontain = c.mustNot;
-        EXPECT_EQ(constraintProblem(state, c.highestBall), c.problem);
+        ConstraintSet constraints;
+        constraints.constrained = true;
+        constraints.mustcontain = c.must;
+        constraints.mustnotcontain = c.mustNot;
+        EXPECT_EQ(constraintProblem(constraints, c.highestBall), c.problem);
         // Slots that are not in force are not looked at.
-        state.constrained = false;
-        EXPECT_EQ(constraintProblem(state, c.highestBall), "");
+        constraints.constrained = false;
+        EXPECT_EQ(constraintProblem(constraints, c.highestBall), "");
     }
 
     // A run under such a set ends at once with the message, writing nothing.
-    SharedState state;
-    state.constrained = true;
-    state.mustcontain = {50, 0, 0};
+    ConstraintSet constraints;
+    constraints.constrained = true;
+    constraints.mustcontain = {50, 0, 0};
     SeededRandom random;
-    const SuggestRun run = runFrom(makeHistory(30), {}, state, random, 3, 3);
+    const SuggestRun run = runFrom(makeHistory(30), {}, constraints, random, 3, 3);
     EXPECT_EQ(run.outcome.end, SuggestOutcome::End::BadConstraints);
     EXPECT_EQ(run.outcome.message,
         "The must contain number 50 is not a ball of the game (balls run from 1 to 49)." + advice);
@@ -208,12 +213,13 @@ TEST(Suggest, SimilarityToExistingEntries)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        SharedState state;
-        state.constrained = c.constrained;
+        ConstraintSet constraints;
+        constraints.constrained = c.constrained;
         std::vector<Entry> existing(static_cast<size_t>(c.fillers), filler);
         existing.push_back(c.existing);
         ScriptedRandom random(picks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-        const SuggestRun run = runFrom(bandedHistory(20), existing, state, random, 1, c.enterNo);
+        const SuggestRun run
+            = runFrom(bandedHistory(20), existing, constraints, random, 1, c.enterNo);
         EXPECT_EQ(run.written, std::vector<Entry> {c.expected});
     }
 }
@@ -222,33 +228,36 @@ TEST(Suggest, CancelEndsARunThatCannotFindACandidate)
 {
     // Twenty equal draws whose one candidate is already entered.
     const auto same = drawsOf(std::vector<Draw>(20, Draw {1, 2, 3, 4, 5, 6, 7}));
-    SharedState state;
+    ConstraintSet constraints;
+    bool cancelflag = false;
     SeededRandom random;
     int yields = 0;
     SuggestHooks hooks;
     hooks.yieldEvery = std::chrono::milliseconds(5);
     hooks.letEventsRun = [&] {
         if (++yields == 3) // events keep running until the click
-            state.cancelflag = true;
+            cancelflag = true;
     };
-    const SuggestRun run = runFrom(same, {{1, 2, 3, 4, 5, 6}}, state, random, 5, 5, hooks);
+    const SuggestRun run
+        = runFrom(same, {{1, 2, 3, 4, 5, 6}}, constraints, random, 5, 5, hooks, &cancelflag);
     EXPECT_EQ(run.outcome.end, SuggestOutcome::End::Cancelled);
     EXPECT_EQ(yields, 3);
     EXPECT_TRUE(run.written.empty());
-    EXPECT_FALSE(state.cancelflag);
+    EXPECT_FALSE(cancelflag);
 }
 
 TEST(Suggest, FailedWriteStopsTheRunKeepingEarlierEntries)
 {
-    SharedState state;
+    ConstraintSet constraints;
+    bool cancelflag = false;
     SeededRandom random;
     std::vector<Entry> entries;
     int calls = 0;
-    const SuggestOutcome outcome
-        = suggestFrom(makeHistory(30), entries, state, random, 5, 5, {}, [&calls](const Entry &) {
-              return ++calls == 3 ? std::string("Cannot write \"x.lot\": No space left on device")
-                                  : std::string();
-          });
+    const SuggestOutcome outcome = suggestFrom(makeHistory(30), entries, constraints, cancelflag,
+        random, 5, 5, {}, [&calls](const Entry &) {
+            return ++calls == 3 ? std::string("Cannot write \"x.lot\": No space left on device")
+                                : std::string();
+        });
     EXPECT_EQ(outcome.end, SuggestOutcome::End::WriteFailed);
     EXPECT_EQ(outcome.added, 2);
     EXPECT_EQ(entries.size(), 2u);
@@ -262,9 +271,9 @@ TEST(Suggest, DamagedHistoryNumbersNeverBecomeEntries)
     std::vector<BallRecord> draws = bandedHistory(20);
     draws[0].ball[0] = 0; // draw 1 gives 0 for position 1
     draws[1].ball[5] = 50; // draw 2 gives 50 for position 6
-    SharedState state;
+    ConstraintSet constraints;
     ScriptedRandom random(picks({1, 2, 3, 4, 5, 6, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6, 7, 8}));
-    const SuggestRun run = runFrom(draws, {}, state, random, 1, 1);
+    const SuggestRun run = runFrom(draws, {}, constraints, random, 1, 1);
     EXPECT_EQ(run.written, (std::vector<Entry> {{4, 12, 20, 28, 29, 37}}));
 }
 

@@ -1,7 +1,6 @@
 #include "fileops/form30.h"
 #include "fileops/form8.h"
 
-#include "platform/testing/fakelink.h"
 #include "platform/testing/fakes.h"
 #include "tests/support/installation.h"
 
@@ -18,8 +17,6 @@ using namespace pickwise;
 using namespace pickwise::testing;
 
 namespace {
-
-using Rig = Installation;
 
 void choose(QWidget *w, const QString &name)
 {
@@ -84,12 +81,12 @@ private slots:
 
 void FileOpsWindowsTest::importShowsAFileOnceWhenChosenByMouseOrKeys()
 {
-    Rig rig;
+    Installation rig;
     {
-        std::ofstream(rig.dir.file("a.txt")) << "01 02 03 04 05 06\n";
-        std::ofstream(rig.dir.file("b.txt")) << "07 08 09 10 11 12\n13 14 15 16 17 18\n";
+        std::ofstream(rig.file("a.txt")) << "01 02 03 04 05 06\n";
+        std::ofstream(rig.file("b.txt")) << "07 08 09 10 11 12\n13 14 15 16 17 18\n";
     }
-    Form30 w(rig.state, rig.platform, rig.main);
+    Form30 w(rig.context);
     QListWidget *files = openWithFocus(&w);
     QVERIFY(files);
     // Opening, and the focus the list takes, show nothing and ask nothing.
@@ -119,14 +116,14 @@ void FileOpsWindowsTest::importShowsAFileOnceWhenChosenByMouseOrKeys()
 
 void FileOpsWindowsTest::importReportsADatedFileItCannotRead()
 {
-    Rig rig;
+    Installation rig;
     {
-        std::ofstream(rig.dir.file("good.txt")) << "01 02 03 04 05 06\n";
+        std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
     // A folder where the dated file should be: it can be neither read nor made.
-    QVERIFY(
-        QDir(QString::fromStdString(rig.dir.path())).mkdir(QStringLiteral("Lotto05DEC2026.lot")));
-    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    QVERIFY(QDir(QString::fromStdString(rig.paths.dataFolder()))
+                .mkdir(QStringLiteral("Lotto05DEC2026.lot")));
+    auto *w = new Form30(rig.context);
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     const std::string said = rig.dialogs.lastText();
@@ -141,12 +138,12 @@ void FileOpsWindowsTest::importReportsADatedFileItCannotRead()
 
 void FileOpsWindowsTest::importsTheValidatedLines()
 {
-    Rig rig;
-    writeBytes(rig.dir.file("mine.txt"), {});
+    Installation rig;
+    writeBytes(rig.file("mine.txt"), {});
     {
-        std::ofstream(rig.dir.file("mine.txt")) << "01 02 03 04 05 06\n\"45 10 33 07 21 02\",x\n";
+        std::ofstream(rig.file("mine.txt")) << "01 02 03 04 05 06\n\"45 10 33 07 21 02\",x\n";
     }
-    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    auto *w = new Form30(rig.context);
     QPointer<Form30> guard(w);
     choose(w, QStringLiteral("mine.txt"));
     QCOMPARE(lines(w, "List2"), QStringList({"01 02 03 04 05 06", "45 10 33 07 21 02"}));
@@ -160,7 +157,7 @@ void FileOpsWindowsTest::importsTheValidatedLines()
 
     // What was validated is what is imported, even if the file changes meanwhile.
     {
-        std::ofstream(rig.dir.file("mine.txt")) << "99 99 99 99 99 99\n";
+        std::ofstream(rig.file("mine.txt")) << "99 99 99 99 99 99\n";
     }
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(), std::string("Entry imported succsessfully"));
@@ -171,17 +168,16 @@ void FileOpsWindowsTest::importsTheValidatedLines()
         r->month = 12;
         r->year = 2026;
     }
-    QCOMPARE(readBytes(rig.dir.file("Lotto05DEC2026.lot")), bytesOf({first, second}));
-    QVERIFY(rig.state.importwrote); // the main window shows 5 December 2026
+    QCOMPARE(readBytes(rig.file("Lotto05DEC2026.lot")), bytesOf({first, second}));
+    QVERIFY(rig.session.importwrote); // the main window shows 5 December 2026
 
     w->close();
-    QVERIFY(rig.state.importclosed);
     QTRY_VERIFY(guard.isNull());
 }
 
 void FileOpsWindowsTest::refusalsOfValidation()
 {
-    Rig rig;
+    Installation rig;
     struct Case
     {
         const char *content;
@@ -196,12 +192,12 @@ void FileOpsWindowsTest::refusalsOfValidation()
             "format"},
         {"07 07 09 10 11 12\n", "You have duplicate numbers in one of the lines"},
     };
-    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    auto *w = new Form30(rig.context);
     button(w, "Command2")->click();
     QCOMPARE(rig.dialogs.lastText(), std::string("You have not selected a file"));
     for (const Case &c : cases) {
         {
-            std::ofstream(rig.dir.file("bad.txt")) << c.content;
+            std::ofstream(rig.file("bad.txt")) << c.content;
         }
         w->refreshFiles();
         choose(w, QStringLiteral("bad.txt"));
@@ -212,38 +208,38 @@ void FileOpsWindowsTest::refusalsOfValidation()
 
     // A date that already has entries.
     {
-        std::ofstream(rig.dir.file("good.txt")) << "01 02 03 04 05 06\n";
+        std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
-    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
-    const auto before = readBytes(rig.dir.file("Lotto05DEC2026.lot"));
+    writeEntries(rig.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
+    const auto before = readBytes(rig.file("Lotto05DEC2026.lot"));
     w->refreshFiles();
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     QCOMPARE(rig.dialogs.lastText(),
         std::string("You already have a date entry for this date, please choose another date"));
     QVERIFY(!button(w, "Command3")->isVisibleTo(w));
-    QCOMPARE(readBytes(rig.dir.file("Lotto05DEC2026.lot")), before);
+    QCOMPARE(readBytes(rig.file("Lotto05DEC2026.lot")), before);
 
     // An empty file validates and imports no entries.
-    writeBytes(rig.dir.file("empty.txt"), {});
+    writeBytes(rig.file("empty.txt"), {});
     w->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 9));
     w->refreshFiles();
     choose(w, QStringLiteral("empty.txt"));
     button(w, "Command2")->click();
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(), std::string("Entry imported succsessfully"));
-    QCOMPARE(readBytes(rig.dir.file("Lotto09DEC2026.lot")), std::vector<uint8_t>(26, 0));
-    QVERIFY(!rig.state.importwrote); // not the main window's date
+    QCOMPARE(readBytes(rig.file("Lotto09DEC2026.lot")), std::vector<uint8_t>(26, 0));
+    QVERIFY(!rig.session.importwrote); // not the main window's date
     delete w;
 }
 
 void FileOpsWindowsTest::dateChangeHidesImport()
 {
-    Rig rig;
+    Installation rig;
     {
-        std::ofstream(rig.dir.file("good.txt")) << "01 02 03 04 05 06\n";
+        std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
-    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    auto *w = new Form30(rig.context);
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     QVERIFY(button(w, "Command3")->isVisibleTo(w));
@@ -255,28 +251,28 @@ void FileOpsWindowsTest::dateChangeHidesImport()
 
 void FileOpsWindowsTest::importNeverOverwritesEntriesThatArrivedAfterValidation()
 {
-    Rig rig;
+    Installation rig;
     {
-        std::ofstream(rig.dir.file("good.txt")) << "01 02 03 04 05 06\n";
+        std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
-    auto *w = new Form30(rig.state, rig.platform, rig.main);
+    auto *w = new Form30(rig.context);
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
-    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
-    const auto before = readBytes(rig.dir.file("Lotto05DEC2026.lot"));
+    writeEntries(rig.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
+    const auto before = readBytes(rig.file("Lotto05DEC2026.lot"));
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(),
         std::string("You already have a date entry for this date, please choose another date"));
-    QCOMPARE(readBytes(rig.dir.file("Lotto05DEC2026.lot")), before);
+    QCOMPARE(readBytes(rig.file("Lotto05DEC2026.lot")), before);
     delete w;
 }
 
 void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
 {
-    Rig rig;
-    writeBytes(rig.dir.file("fmm1.lot"), bytesOf({entryRecord(1, {1, 2, 3, 4, 5, 0})}));
-    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
-    auto *w = new Form8(rig.state, rig.platform);
+    Installation rig;
+    writeBytes(rig.file("fmm1.lot"), bytesOf({entryRecord(1, {1, 2, 3, 4, 5, 0})}));
+    writeEntries(rig.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
+    auto *w = new Form8(rig.context);
     QCOMPARE(lines(w, "File1"), QStringList({"fmm1.lot", "Lotto05DEC2026.lot"}));
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(), std::string("You have not selected a file for deletion"));
@@ -288,12 +284,12 @@ void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(),
         std::string("Are you sure you want to delete this lottery selection file?\n\nfmm1.lot"));
-    QVERIFY(exists(rig.dir.file("fmm1.lot")));
+    QVERIFY(exists(rig.file("fmm1.lot")));
     QCOMPARE(lines(w, "List2").size(), 1);
 
     rig.dialogs.answer(true);
     button(w, "Command3")->click();
-    QVERIFY(!exists(rig.dir.file("fmm1.lot")));
+    QVERIFY(!exists(rig.file("fmm1.lot")));
     QCOMPARE(lines(w, "File1"), QStringList({"Lotto05DEC2026.lot"}));
     QVERIFY(lines(w, "List2").isEmpty());
     delete w;
@@ -301,10 +297,10 @@ void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
 
 void FileOpsWindowsTest::deletionFollowsTheKeysAndNamesTheFile()
 {
-    Rig rig;
-    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
-    writeEntries(rig.dir.file("Lotto09DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
-    Form8 w(rig.state, rig.platform);
+    Installation rig;
+    writeEntries(rig.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
+    writeEntries(rig.file("Lotto09DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
+    Form8 w(rig.context);
     QListWidget *files = openWithFocus(&w);
     QVERIFY(files);
     QVERIFY(rig.dialogs.shown.empty());
@@ -320,23 +316,22 @@ void FileOpsWindowsTest::deletionFollowsTheKeysAndNamesTheFile()
     QCOMPARE(rig.dialogs.texts(),
         std::vector<std::string>({"Are you sure you want to delete this lottery selection "
                                   "file?\n\nLotto09DEC2026.lot"}));
-    QVERIFY(!exists(rig.dir.file("Lotto09DEC2026.lot")));
-    QVERIFY(exists(rig.dir.file("Lotto05DEC2026.lot")));
+    QVERIFY(!exists(rig.file("Lotto09DEC2026.lot")));
+    QVERIFY(exists(rig.file("Lotto05DEC2026.lot")));
 }
 
 void FileOpsWindowsTest::deletionRefusesTheShownFile()
 {
-    Rig rig;
-    writeEntries(rig.dir.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
-    rig.state.entryfile = rig.state.pathOf("Lotto05DEC2026.lot");
-    auto *w = new Form8(rig.state, rig.platform);
+    Installation rig;
+    rig.entries({{3, 11, 19, 27, 38, 45}});
+    auto *w = new Form8(rig.context);
     choose(w, QStringLiteral("Lotto05DEC2026.lot"));
     rig.dialogs.clear();
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.texts(),
         std::vector<std::string> {
             "You cannot delete this file, you currently have it opened in the main program"});
-    QVERIFY(exists(rig.dir.file("Lotto05DEC2026.lot")));
+    QVERIFY(exists(rig.file("Lotto05DEC2026.lot")));
     delete w;
 }
 

@@ -58,8 +58,8 @@ TEST(Ledger, SpentAndWonPerDrawWithUnknownPrizesCountedApart)
     Folder f;
     const auto before = std::distance(
         std::filesystem::directory_iterator(f.dir.path()), std::filesystem::directory_iterator());
-    const ledger::Ledger l
-        = ledger::build(f.dir.path(), {2024, 11, 1}, {2024, 11, 30}, ledger::defaultBoardPrice);
+    const ledger::Ledger l = ledger::build(DataPaths(f.dir.path(), f.dir.path()), {2024, 11, 1},
+        {2024, 11, 30}, ledger::defaultBoardPrice);
     ASSERT_EQ(l.outcome, ledger::Ledger::Outcome::Done);
     ASSERT_EQ(l.rows.size(), 3u);
 
@@ -115,7 +115,8 @@ TEST(Ledger, RangeAndPriceAndAMissingPrizeFile)
 {
     Folder f;
     std::filesystem::remove(f.dir.file(prizesFileName));
-    const ledger::Ledger l = ledger::build(f.dir.path(), {2024, 10, 30}, {2024, 11, 6}, 300);
+    const ledger::Ledger l
+        = ledger::build(DataPaths(f.dir.path(), f.dir.path()), {2024, 10, 30}, {2024, 11, 6}, 300);
     ASSERT_EQ(l.rows.size(), 2u);
     EXPECT_EQ(l.rows[0].date, (Date {2024, 10, 30}));
     EXPECT_EQ(l.rows[0].won.unknownLines, 1); // six numbers, no prizes at all
@@ -124,12 +125,15 @@ TEST(Ledger, RangeAndPriceAndAMissingPrizeFile)
     EXPECT_EQ(l.totals.balance, -900);
     EXPECT_EQ(l.totals.unknownDraws, 2);
 
-    EXPECT_TRUE(ledger::build(f.dir.path(), {2025, 1, 1}, {2025, 12, 31}, ledger::defaultBoardPrice)
+    EXPECT_TRUE(ledger::build(DataPaths(f.dir.path(), f.dir.path()), {2025, 1, 1}, {2025, 12, 31},
+        ledger::defaultBoardPrice)
                     .rows.empty());
 
     std::atomic<bool> cancel {true};
     Progress progress;
     progress.cancel = &cancel;
-    EXPECT_EQ(ledger::build(f.dir.path(), {2024, 1, 1}, {2024, 12, 31}, 500, progress).outcome,
+    EXPECT_EQ(ledger::build(DataPaths(f.dir.path(), f.dir.path()), {2024, 1, 1}, {2024, 12, 31},
+                  500, progress)
+                  .outcome,
         ledger::Ledger::Outcome::Cancelled);
 }

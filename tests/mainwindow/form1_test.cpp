@@ -1,4 +1,4 @@
-#include "rig.h"
+#include "tests/support/mainwindow.h"
 
 #include "core/entryfiles.h"
 
@@ -38,7 +38,7 @@ const std::vector<Entry> fiveEntries {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12},
 class EntryWindowStandIn : public ChildWindow
 {
 public:
-    explicit EntryWindowStandIn(MainWindowLink &main) : m_main(main)
+    explicit EntryWindowStandIn(MainSession &session) : m_session(session)
     {
         setObjectName(QStringLiteral("Form5"));
     }
@@ -46,12 +46,12 @@ public:
 protected:
     bool aboutToClose() override
     {
-        m_main.clearWinningLines();
+        m_session.clearWins();
         return true;
     }
 
 private:
-    MainWindowLink &m_main;
+    MainSession &m_session;
 };
 
 const char *const modifyWheel = "Modifying a wheel entry can change the guarantee of the wheel. "
@@ -81,14 +81,14 @@ private slots:
 
 void Form1Test::startupChecksAndFollowsTheDrawDate()
 {
-    Rig rig;
+    MainWindow rig;
     writeHistory(rig.file("sa.rtl"), historyWithToday());
     writeEntries(rig.todayFile(), fourEntries);
     rig.start();
 
-    QCOMPARE(rig.state.winballs, todaysDraw);
-    QCOMPARE(rig.state.drawpos, int16_t(4));
-    QCOMPARE(rig.state.entryfile, rig.todayFile());
+    QCOMPARE(rig.session.winballs(), todaysDraw);
+    QCOMPARE(rig.session.drawpos(), int16_t(4));
+    QCOMPARE(rig.session.entryfile(), rig.todayFile());
     QCOMPARE(rig.box("Text2"), QStringLiteral("4"));
     QVERIFY(rig.hidden("Command3"));
     QVERIFY(
@@ -113,45 +113,45 @@ void Form1Test::startupChecksAndFollowsTheDrawDate()
 
     // The entry window clears the winning lines as it closes: the highlight of
     // the winners goes with them.
-    rig.form->setChildFactory(
-        ChildKind::Entry, [&rig] { return new EntryWindowStandIn(*rig.form); });
+    rig.form->children().setFactory(
+        ChildKind::Entry, [&rig] { return new EntryWindowStandIn(rig.session); });
     rig.click("Command4");
-    Rig::window("Form5")->close();
+    MainWindow::window("Form5")->close();
     QVERIFY(rig.lines("List2").isEmpty());
     QCOMPARE(rig.selectedRows(), QList<int>());
 
     // A draw date without a draw hides the balls; an earlier draw shows again.
     rig.setDate("DTPicker1", 2026, 12, 9);
     QVERIFY(!rig.ballsShown());
-    QCOMPARE(rig.state.drawpos, int16_t(0));
+    QCOMPARE(rig.session.drawpos(), int16_t(0));
     QVERIFY(rig.lines("List2").isEmpty());
     rig.setDate("DTPicker1", 2003, 1, 8);
     QVERIFY(rig.ballsShown());
-    QCOMPARE(rig.state.drawpos, int16_t(2));
-    QCOMPARE(rig.state.winballs, makeHistory(3)[1].ball);
+    QCOMPARE(rig.session.drawpos(), int16_t(2));
+    QCOMPARE(rig.session.winballs(), makeHistory(3)[1].ball);
 }
 
 void Form1Test::drawStepsJumpOverDaysWithoutADraw()
 {
-    Rig rig;
+    MainWindow rig;
     writeHistory(rig.file("sa.rtl"), historyWithToday()); // 4, 8, 11 January 2003, today
     rig.start();
     auto *previous = rig.find<QToolButton>("previousDraw");
     auto *next = rig.find<QToolButton>("nextDraw");
     const auto shown = [&] {
         return std::make_tuple(
-            rig.form->drawDate(), rig.ballsShown(), previous->isEnabled(), next->isEnabled());
+            rig.session.drawDate(), rig.ballsShown(), previous->isEnabled(), next->isEnabled());
     };
     using Shown = std::tuple<Date, bool, bool, bool>;
     QCOMPARE(shown(), Shown(today, true, true, false));
 
     previous->click(); // back over almost 24 years without a draw
     QCOMPARE(shown(), Shown(Date {2003, 1, 11}, true, true, true));
-    QCOMPARE(rig.state.winballs, makeHistory(3)[2].ball);
+    QCOMPARE(rig.session.winballs(), makeHistory(3)[2].ball);
     previous->click();
     previous->click();
     QCOMPARE(shown(), Shown(Date {2003, 1, 4}, true, false, true));
-    QCOMPARE(rig.state.drawpos, int16_t(1));
+    QCOMPARE(rig.session.drawpos(), int16_t(1));
 
     rig.setDate("DTPicker1", 2003, 1, 9);
     QCOMPARE(shown(), Shown(Date {2003, 1, 9}, false, true, true));
@@ -174,7 +174,7 @@ void Form1Test::checkMessages()
         {true, true, "No wins this time!", " 0"},
     };
     for (const auto &c : cases) {
-        Rig rig;
+        MainWindow rig;
         if (c.draw)
             writeHistory(rig.file("sa.rtl"), historyWithToday());
         if (c.entries)
@@ -190,7 +190,7 @@ void Form1Test::checkMessages()
 
 void Form1Test::deleteTheOnlyDrawDeletesTheFile()
 {
-    Rig rig;
+    MainWindow rig;
     writeHistory(rig.file("sa.rtl"), {drawRecord(1, 1, today, todaysDraw)});
     rig.start();
 
@@ -204,7 +204,7 @@ void Form1Test::deleteTheOnlyDrawDeletesTheFile()
     QCOMPARE(rig.dialogs.shown.back().title, std::string("Pickwise"));
     QVERIFY(!exists(rig.file("sa.rtl")));
     QVERIFY(!rig.ballsShown());
-    QCOMPARE(rig.state.drawpos, int16_t(0));
+    QCOMPARE(rig.session.drawpos(), int16_t(0));
 
     rig.dialogs.clear();
     rig.click("Command2");
@@ -225,7 +225,7 @@ void Form1Test::deleteEntries()
         {{0, 1, 2, 3, 4}, "Are you sure you want to delete the 5 selected entries?", {}},
     };
     for (const auto &c : cases) {
-        Rig rig;
+        MainWindow rig;
         writeEntries(rig.todayFile(), fiveEntries);
         rig.start();
         rig.select(c.rows);
@@ -246,7 +246,7 @@ void Form1Test::deleteEntries()
     }
 
     // In a long list scrolled down, the line at the top stays at the top.
-    Rig rig;
+    MainWindow rig;
     std::vector<Entry> many;
     for (int16_t i = 0; i < 400; ++i)
         many.push_back({int16_t(1 + i % 40), int16_t(41 + i / 40), 0, 0, 0, 0});
@@ -267,7 +267,7 @@ void Form1Test::deleteEntries()
 
 void Form1Test::entryActionPreconditions()
 {
-    Rig rig;
+    MainWindow rig;
     int made = 0;
     rig.stub(ChildKind::EditEntry, "editEntry", &made);
     rig.stub(ChildKind::HistoryCheck, "Form6", &made);
@@ -310,12 +310,12 @@ void Form1Test::entryActionPreconditions()
 
     // Each window opens with the main window disabled until it closes.
     const auto closes = [&](const char *name) {
-        QVERIFY2(Rig::window(name) && !rig.form->isEnabled(), name);
-        Rig::window(name)->close();
+        QVERIFY2(MainWindow::window(name) && !rig.form->isEnabled(), name);
+        MainWindow::window(name)->close();
         QVERIFY(rig.form->isEnabled());
     };
     rig.click("Command6");
-    QCOMPARE(rig.state.editpos, int16_t(2));
+    QCOMPARE(rig.session.editpos, int16_t(2));
     closes("editEntry");
     writeHistory(rig.file("sa.rtl"), makeHistory(2));
     rig.click("Command12");
@@ -327,7 +327,7 @@ void Form1Test::entryActionPreconditions()
 
 void Form1Test::standingEntrySaveAndOpen()
 {
-    Rig rig;
+    MainWindow rig;
     writeEntries(rig.todayFile(), fiveEntries);
     rig.start();
     const auto dated = readBytes(rig.todayFile());
@@ -336,7 +336,7 @@ void Form1Test::standingEntrySaveAndOpen()
     // Nothing to open yet: the dated entries stay listed.
     rig.trigger("mnuStandOpen");
     QCOMPARE(rig.said(), Texts({"You do not have a standing entry for this game!"}));
-    QCOMPARE(rig.state.entryfile, rig.todayFile());
+    QCOMPARE(rig.session.entryfile(), rig.todayFile());
     QCOMPARE(rig.list("List1")->count(), 5);
 
     // None yet: copied without a question.
@@ -362,7 +362,7 @@ void Form1Test::standingEntrySaveAndOpen()
     // Open it: the same lines, "Dated Entry" offered; saving it again is done.
     rig.list("List1")->clear();
     rig.trigger("mnuStandOpen");
-    QCOMPARE(rig.state.entryfile, rig.file("StandLT.lot"));
+    QCOMPARE(rig.session.entryfile(), rig.file("StandLT.lot"));
     QCOMPARE(rig.lines("List1"), datedLines);
     QCOMPARE(rig.box("Text2"), QStringLiteral("5"));
     QVERIFY(!rig.hidden("Command3"));
@@ -370,14 +370,14 @@ void Form1Test::standingEntrySaveAndOpen()
     QCOMPARE(rig.dialogs.lastText(), std::string("Done."));
 
     rig.click("Command3");
-    QCOMPARE(rig.state.entryfile, rig.todayFile());
+    QCOMPARE(rig.session.entryfile(), rig.todayFile());
     QVERIFY(rig.hidden("Command3"));
     QCOMPARE(rig.lines("List1"), datedLines);
 }
 
 void Form1Test::wheelEntryFiles()
 {
-    Rig rig;
+    MainWindow rig;
     int made = 0;
     for (ChildKind kind : {ChildKind::Entry, ChildKind::EditEntry, ChildKind::Filter})
         rig.stub(kind, "child", &made);
@@ -389,8 +389,8 @@ void Form1Test::wheelEntryFiles()
     rig.start();
 
     rig.trigger("mnu665");
-    QCOMPARE(rig.state.wheelno, int16_t(2));
-    QCOMPARE(rig.state.entryfile, rig.file("Lotto-6-6-5.lot"));
+    QCOMPARE(rig.session.wheelno(), int16_t(2));
+    QCOMPARE(rig.session.entryfile(), rig.file("Lotto-6-6-5.lot"));
     QCOMPARE(rig.lines("List1").first(), QStringLiteral("01 10 20 30 40 41"));
     QCOMPARE(rig.box("Text2"), QStringLiteral("7"));
     QVERIFY(rig.hidden("DTPicker2"));
@@ -400,8 +400,8 @@ void Form1Test::wheelEntryFiles()
     rig.trigger("mnu666");
     QCOMPARE(rig.said(), Texts({"You have not yet created this 6 wheel for Lotto"}));
     QVERIFY(!exists(rig.file("Lotto-6-6-6.lot")));
-    QCOMPARE(rig.state.entryfile, rig.file("Lotto-6-6-5.lot"));
-    QCOMPARE(rig.state.wheelno, int16_t(2));
+    QCOMPARE(rig.session.entryfile(), rig.file("Lotto-6-6-5.lot"));
+    QCOMPARE(rig.session.wheelno(), int16_t(2));
 
     // A wheel file that is there but cannot be read: its message, and the
     // wheel on screen, entryfile and wheelno all stay the listed one. (Reading
@@ -416,8 +416,8 @@ void Form1Test::wheelEntryFiles()
                  0)
             == 0,
         rig.said()[0].c_str());
-    QCOMPARE(rig.state.entryfile, rig.file("Lotto-6-6-5.lot"));
-    QCOMPARE(rig.state.wheelno, int16_t(2));
+    QCOMPARE(rig.session.entryfile(), rig.file("Lotto-6-6-5.lot"));
+    QCOMPARE(rig.session.wheelno(), int16_t(2));
     QCOMPARE(rig.list("List1")->count(), 7);
     QCOMPARE(rig.box("Text2"), QStringLiteral("7"));
 
@@ -444,8 +444,8 @@ void Form1Test::wheelEntryFiles()
     // Yes to Add opens the entry window as "Wheel Entry".
     rig.click("Command4");
     QCOMPARE(made, 1);
-    QCOMPARE(Rig::window("child")->windowTitle(), QStringLiteral("Wheel Entry"));
-    Rig::window("child")->close();
+    QCOMPARE(MainWindow::window("child")->windowTitle(), QStringLiteral("Wheel Entry"));
+    MainWindow::window("child")->close();
 
     // An empty wheel file is dropped when another file is listed.
     writeBytes(rig.file("Lotto-6-3-3.lot"), {});
@@ -453,14 +453,14 @@ void Form1Test::wheelEntryFiles()
     QCOMPARE(rig.box("Text2"), QStringLiteral("0"));
     rig.click("Command3");
     QVERIFY(!exists(rig.file("Lotto-6-3-3.lot")));
-    QCOMPARE(rig.state.wheelno, int16_t(0));
+    QCOMPARE(rig.session.wheelno(), int16_t(0));
     QVERIFY(!rig.hidden("DTPicker2"));
     QCOMPARE(rig.list("List1")->count(), 5);
 }
 
 void Form1Test::controlsOfUnregisteredWindowsAreDisabled()
 {
-    Rig rig;
+    MainWindow rig;
     rig.start();
     for (const char *name :
         {"mnuUpdateResults", "mnuDelete", "mnustats", "mnufilter", "mnuprinttickets", "mnuImport",
@@ -485,25 +485,26 @@ void Form1Test::controlsOfUnregisteredWindowsAreDisabled()
     QTest::keyClick(rig.list("List1"), Qt::Key_F1);
     QCOMPARE(helped, 2);
     rig.find<QToolButton>("Image4")->click();
-    QCOMPARE(Rig::window("Form4")->windowTitle(), QStringLiteral("Draw Statistics for Lotto"));
-    Rig::window("Form4")->close();
+    QCOMPARE(
+        MainWindow::window("Form4")->windowTitle(), QStringLiteral("Draw Statistics for Lotto"));
+    MainWindow::window("Form4")->close();
 }
 
 void Form1Test::entryWindowCaptions()
 {
-    Rig rig;
+    MainWindow rig;
     rig.stub(ChildKind::Entry, "Form5");
     rig.start();
 
     rig.click("Command4"); // Saturday: no question
-    QWidget *entry = Rig::window("Form5");
+    QWidget *entry = MainWindow::window("Form5");
     QVERIFY(entry);
     QCOMPARE(entry->windowTitle(), QStringLiteral("Lotto Entries for  5 DEC 2026"));
-    QVERIFY(rig.state.addmode);
+    QVERIFY(rig.session.addmode);
     QVERIFY(rig.dialogs.shown.empty());
     QVERIFY(!rig.form->isEnabled());
-    // The entry window adds its lines through the link while it is open.
-    rig.form->addentryline({1, 2, 3, 4, 5, 6});
+    // The entry window adds its lines through the session while it is open.
+    rig.session.appendListed({1, 2, 3, 4, 5, 6});
     entry->close();
     QVERIFY(rig.form->isEnabled());
     QCOMPARE(rig.lines("List1"), QStringList({"01 02 03 04 05 06"}));
@@ -514,20 +515,20 @@ void Form1Test::entryWindowCaptions()
     rig.click("Command4");
     QCOMPARE(
         rig.said(), Texts({"This is not a Wednesday or Saturday date, do you want to continue"}));
-    QVERIFY(!Rig::window("Form5"));
+    QVERIFY(!MainWindow::window("Form5"));
 
     writeEntries(rig.file("StandLT.lot"), fiveEntries);
     rig.trigger("mnuStandOpen");
     rig.dialogs.clear();
     rig.click("Command4");
-    QCOMPARE(Rig::window("Form5")->windowTitle(), QStringLiteral("Standing Entry"));
+    QCOMPARE(MainWindow::window("Form5")->windowTitle(), QStringLiteral("Standing Entry"));
     QVERIFY(rig.dialogs.shown.empty());
-    Rig::window("Form5")->close();
+    MainWindow::window("Form5")->close();
 }
 
 void Form1Test::refreshesAfterWindowsClose()
 {
-    Rig rig;
+    MainWindow rig;
     rig.stub(ChildKind::Downloader, "RDL");
     rig.stub(ChildKind::ImportTxt, "Form30");
     rig.stub(ChildKind::Optimiser, "LinkProcess");
@@ -535,50 +536,48 @@ void Form1Test::refreshesAfterWindowsClose()
     rig.start();
     rig.trigger("mnufilter");
     QCOMPARE(rig.said(), Texts({"You have no entries displayed to filter."}));
-    QVERIFY(!Rig::window("Form10"));
+    QVERIFY(!MainWindow::window("Form10"));
 
     // The download replaces the history; closing the window shows the draw.
     rig.find<QToolButton>("Image5")->click();
     QVERIFY(!rig.form->isEnabled());
     writeHistory(rig.file("sa.rtl"), historyWithToday());
-    Rig::window("RDL")->close();
+    MainWindow::window("RDL")->close();
     QVERIFY(rig.form->isEnabled());
     QVERIFY(rig.ballsShown());
 
     // The import relists only when it wrote the shown date's entries.
     rig.trigger("mnuImport");
     writeEntries(rig.todayFile(), fiveEntries);
-    Rig::window("Form30")->close();
+    MainWindow::window("Form30")->close();
     QCOMPARE(rig.list("List1")->count(), 0);
     rig.trigger("mnuImport");
-    rig.state.importwrote = true;
-    Rig::window("Form30")->close();
+    rig.session.importwrote = true;
+    MainWindow::window("Form30")->close();
     QCOMPARE(rig.list("List1")->count(), 5);
 
     // The optimiser likewise.
     writeEntries(rig.todayFile(), fourEntries);
     rig.trigger("mnulinkcreate");
-    QVERIFY(!rig.state.optimiserwroteshown);
-    rig.state.optimiserwroteshown = true;
-    Rig::window("LinkProcess")->close();
+    QVERIFY(!rig.session.optimiserwroteshown);
+    rig.session.optimiserwroteshown = true;
+    MainWindow::window("LinkProcess")->close();
     QCOMPARE(rig.list("List1")->count(), 4);
 
     // After a filter of the standing entry the standing entry is listed again.
     writeEntries(rig.file("StandLT.lot"), fiveEntries);
     rig.trigger("mnuStandOpen");
-    rig.state.downloaddone = true;
     rig.trigger("mnufilter");
-    QVERIFY(!rig.state.downloaddone);
     writeEntries(rig.file("StandLT.lot"), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
-    Rig::window("Form10")->close();
-    QCOMPARE(rig.state.entryfile, rig.file("StandLT.lot"));
+    MainWindow::window("Form10")->close();
+    QCOMPARE(rig.session.entryfile(), rig.file("StandLT.lot"));
     QCOMPARE(rig.lines("List1"), QStringList({"01 02 03 04 05 06", "07 08 09 10 11 12"}));
     QVERIFY(!rig.hidden("Command3"));
 }
 
 void Form1Test::startupWithoutEntriesAndExit()
 {
-    Rig rig;
+    MainWindow rig;
     int made = 0;
     rig.stub(ChildKind::About, "frmAbout", &made);
     rig.stub(ChildKind::Optimiser, "LinkProcess", &made);
@@ -594,9 +593,9 @@ void Form1Test::startupWithoutEntriesAndExit()
     // The wheel window: the empty dated file is dropped first.
     rig.trigger("mnuWheelCreate");
     QVERIFY(!exists(rig.todayFile()));
-    QCOMPARE(rig.state.maxball, int16_t(49));
+    QCOMPARE(rig.session.wheelGame().maxball, 49);
     QVERIFY(!rig.form->isEnabled());
-    Rig::window("wheel6")->close();
+    MainWindow::window("wheel6")->close();
     QVERIFY(rig.form->isEnabled());
 
     // Another entries date: the empty file of the date being left goes.
@@ -607,7 +606,7 @@ void Form1Test::startupWithoutEntriesAndExit()
 
     // About and the optimiser leave the main window enabled, one of each at a time.
     rig.trigger("mnuAbout");
-    QCOMPARE(Rig::window("frmAbout")->windowTitle(), QStringLiteral("Pickwise"));
+    QCOMPARE(MainWindow::window("frmAbout")->windowTitle(), QStringLiteral("Pickwise"));
     QTest::mouseClick(rig.find<QWidget>("Image8"), Qt::LeftButton);
     rig.trigger("mnulinkcreate");
     rig.trigger("mnulinkcreate");
@@ -616,18 +615,17 @@ void Form1Test::startupWithoutEntriesAndExit()
 
     // Exit (the title bar's close too): every window closes, the empty file goes.
     rig.trigger("mnuExit");
-    QVERIFY(!Rig::window("frmAbout"));
-    QVERIFY(!Rig::window("LinkProcess"));
+    QVERIFY(!MainWindow::window("frmAbout"));
+    QVERIFY(!MainWindow::window("LinkProcess"));
     QVERIFY(!rig.form->isVisible());
     QVERIFY(!exists(rig.file("Lotto09DEC2026.lot")));
 }
 
 void Form1Test::startupWithLargeFilesIsQuick()
 {
-    Rig rig;
     auto draws = makeHistory(32767);
     const BallRecord &shown = draws[3000];
-    rig.clock.date = {shown.year, shown.month, shown.day};
+    MainWindow rig({shown.year, shown.month, shown.day});
     writeHistory(rig.file("sa.rtl"), draws);
     std::vector<Entry> entries;
     for (int i = 0; i < 2500; ++i)
@@ -638,7 +636,7 @@ void Form1Test::startupWithLargeFilesIsQuick()
     timer.start();
     rig.start();
     const qint64 elapsed = timer.elapsed();
-    QCOMPARE(rig.state.drawpos, int16_t(3001));
+    QCOMPARE(rig.session.drawpos(), int16_t(3001));
     QCOMPARE(rig.list("List1")->count(), 2500);
     QVERIFY2(elapsed < 2000, qPrintable(QStringLiteral("start-up took %1 ms").arg(elapsed)));
 }

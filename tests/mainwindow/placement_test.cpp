@@ -1,11 +1,12 @@
 // Every window the main window opens, made as the program makes it, opens
 // centred over the main window, wholly on a 1366 x 768 screen and transient
 // for the main window, wherever the main window stands.
-#include "rig.h"
+#include "tests/support/mainwindow.h"
 
 #include "about/frmabout.h"
 #include "download/rdl.h"
 #include "entries/editentry.h"
+#include "entries/entryrules.h"
 #include "entries/form10.h"
 #include "entries/form5.h"
 #include "entries/form6.h"
@@ -58,28 +59,26 @@ void PlacementTest::childWindowsOpenOverTheMainWindow_data()
 void PlacementTest::childWindowsOpenOverTheMainWindow()
 {
     QFETCH(QPoint, mainAt);
-    Rig rig;
-    writeHistory(rig.file("sa.rtl"), makeHistory(60, {2026, 4, 4}));
+    MainWindow rig;
+    rig.history(60, {2026, 4, 4});
     writeEntries(rig.todayFile(), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
-    SharedState &state = rig.state;
-    Platform &platform = rig.platform;
+    Context &context = rig.context;
     Form1 &form = *rig.form;
-    MainWindowLink &link = form;
-    form.setChildFactory(ChildKind::Entry, [&] { return new Form5(state, platform, link); });
-    form.setChildFactory(
-        ChildKind::EditEntry, [&] { return new editEntry(state, platform, link); });
-    form.setChildFactory(ChildKind::HistoryCheck, [&] { return new Form6(state, platform, link); });
-    form.setChildFactory(ChildKind::Filter, [&] { return new Form10(state, platform); });
-    form.setChildFactory(
-        ChildKind::Optimiser, [&] { return new LinkProcess(state, platform, link); });
-    form.setChildFactory(ChildKind::Statistics, [&] { return new Form4(state, platform); });
-    form.setChildFactory(ChildKind::WheelCreate, [&] { return new wheel6(state, platform, link); });
-    form.setChildFactory(ChildKind::ImportTxt, [&] { return new Form30(state, platform, link); });
-    form.setChildFactory(ChildKind::FileDeletion, [&] { return new Form8(state, platform); });
-    form.setChildFactory(ChildKind::Downloader, [&] { return new RDL(state, platform); });
-    form.setChildFactory(
-        ChildKind::TicketPrinting, [&] { return new PrintUKLotto(state, platform); });
-    form.setChildFactory(ChildKind::About, [&] { return new frmAbout(platform); });
+    ChildWindows &children = form.children();
+    ConstraintSet constraints;
+    children.setFactory(ChildKind::Entry, [&] { return new Form5(context, constraints); });
+    children.setFactory(ChildKind::EditEntry, [&] { return new editEntry(context); });
+    children.setFactory(ChildKind::HistoryCheck, [&] { return new Form6(context); });
+    children.setFactory(ChildKind::Filter, [&] { return new Form10(context); });
+    children.setFactory(ChildKind::Optimiser, [&] { return new LinkProcess(context); });
+    children.setFactory(ChildKind::Statistics, [&] { return new Form4(context); });
+    children.setFactory(
+        ChildKind::WheelCreate, [&] { return new wheel6(context, rig.session.wheelGame()); });
+    children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(context); });
+    children.setFactory(ChildKind::FileDeletion, [&] { return new Form8(context); });
+    children.setFactory(ChildKind::Downloader, [&] { return new RDL(context); });
+    children.setFactory(ChildKind::TicketPrinting, [&] { return new PrintUKLotto(context); });
+    children.setFactory(ChildKind::About, [&] { return new frmAbout(rig.platform); });
     form.start();
     form.move(mainAt);
     form.show();

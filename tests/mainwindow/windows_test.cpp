@@ -1,4 +1,4 @@
-#include "rig.h"
+#include "tests/support/mainwindow.h"
 
 #include "mainwindow/artwork.h"
 
@@ -52,20 +52,20 @@ static void clickIn(QWidget *window, const char *name)
 
 void WindowsTest::addDrawStoresSortedAndRefuses()
 {
-    Rig rig;
+    MainWindow rig;
     const auto history = makeHistory(3);
     writeHistory(rig.file("sa.rtl"), history);
     rig.start();
 
     rig.click("Command1");
-    QWidget *form2 = Rig::window("Form2");
+    QWidget *form2 = MainWindow::window("Form2");
     QVERIFY(form2);
     QCOMPARE(form2->windowTitle(), QStringLiteral("Draw Result for  5/ 12/ 2026"));
     QVERIFY(!rig.form->isEnabled());
     typeDraw(form2, {"7", "3", "49", "1", "20", "11", "5"});
     clickIn(form2, "Command1");
     QVERIFY(rig.dialogs.shown.empty()); // a Saturday: no question
-    QVERIFY(!Rig::window("Form2"));
+    QVERIFY(!MainWindow::window("Form2"));
     QVERIFY(rig.form->isEnabled());
 
     // Appended after the 2003 draws: record 1's count and the new record's
@@ -75,14 +75,14 @@ void WindowsTest::addDrawStoresSortedAndRefuses()
     expected.push_back(drawRecord(4, 4, today, {1, 3, 7, 11, 20, 49, 5}));
     QCOMPARE(readBytes(rig.file("sa.rtl")), bytesOf(expected));
     QVERIFY(rig.ballsShown());
-    QCOMPARE(rig.state.winballs, (Draw {1, 3, 7, 11, 20, 49, 5}));
-    QCOMPARE(rig.state.drawpos, int16_t(0));
+    QCOMPARE(rig.session.winballs(), (Draw {1, 3, 7, 11, 20, 49, 5}));
+    QCOMPARE(rig.session.drawpos(), int16_t(0));
 
     rig.click("Command1");
     QCOMPARE(rig.said(),
         Texts({"There is already a draw result for this date and game. Delete "
                "the draw first if you want to change it."}));
-    QVERIFY(!Rig::window("Form2"));
+    QVERIFY(!MainWindow::window("Form2"));
 
     // Deleting it straight away looks it up first.
     rig.click("Command2");
@@ -101,7 +101,7 @@ void WindowsTest::addDrawStoresSortedAndRefuses()
     QCOMPARE(rig.said(),
         Texts({"You are entering results for a day that is not Saturday or "
                "Wednesday. Are you sure you want to continue?"}));
-    QVERIFY(!Rig::window("Form2"));
+    QVERIFY(!MainWindow::window("Form2"));
     QVERIFY(rig.form->isEnabled());
 }
 
@@ -113,21 +113,21 @@ void WindowsTest::addResultRefusesBadNumbers()
             "One or more of your main numbers is not in the correct range"},
     };
     for (const auto &[numbers, message] : cases) {
-        Rig rig;
+        MainWindow rig;
         writeHistory(rig.file("sa.rtl"), makeHistory(3));
         rig.start();
         const auto before = readBytes(rig.file("sa.rtl"));
         rig.click("Command1");
-        QWidget *form2 = Rig::window("Form2");
+        QWidget *form2 = MainWindow::window("Form2");
         typeDraw(form2, numbers);
         clickIn(form2, "Command1");
         QCOMPARE(rig.said(), Texts({message}));
-        QCOMPARE(Rig::window("Form2"), form2); // stays open for a correction
+        QCOMPARE(MainWindow::window("Form2"), form2); // stays open for a correction
 
         // Cancel then stores nothing.
         typeDraw(form2, {"7", "3", "49", "1", "20", "11", "5"});
         clickIn(form2, "Command2");
-        QVERIFY(!Rig::window("Form2"));
+        QVERIFY(!MainWindow::window("Form2"));
         QVERIFY(rig.form->isEnabled());
         QCOMPARE(readBytes(rig.file("sa.rtl")), before);
         QVERIFY(!rig.ballsShown());
@@ -140,12 +140,12 @@ void WindowsTest::addResultReadsADecimalPointInADecimalCommaLocale()
 {
     ScopedLocale german(decimalCommaLocale);
     QVERIFY2(german.ok(), "de_DE.UTF-8 is not installed: run scripts/install-deps.sh");
-    Rig rig;
+    MainWindow rig;
     writeHistory(rig.file("sa.rtl"), makeHistory(3));
     rig.start();
     const auto before = readBytes(rig.file("sa.rtl"));
     rig.click("Command1");
-    QWidget *form2 = Rig::window("Form2");
+    QWidget *form2 = MainWindow::window("Form2");
     typeDraw(form2, {"7", "3", "49.6", "1", "20", "11", "5"});
     clickIn(form2, "Command1");
     QCOMPARE(rig.said(), Texts({"One or more of your main numbers is not in the correct range"}));
@@ -153,30 +153,28 @@ void WindowsTest::addResultReadsADecimalPointInADecimalCommaLocale()
 
     typeDraw(form2, {"7.5", "3", "49.4", "1", "20", "11", "5"});
     clickIn(form2, "Command1");
-    QVERIFY(!Rig::window("Form2"));
+    QVERIFY(!MainWindow::window("Form2"));
     QCOMPARE(recordsOf(readBytes(rig.file("sa.rtl"))).back().ball, (Draw {1, 3, 8, 11, 20, 49, 5}));
 }
 
 void WindowsTest::drawHistoryListsAndPicksADate()
 {
-    Rig rig;
+    MainWindow rig;
     rig.start();
     // No results: nothing listed, nothing to print.
     rig.trigger("mnuhistory");
-    QWidget *form3 = Rig::window("Form3");
+    QWidget *form3 = MainWindow::window("Form3");
     QCOMPARE(form3->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 0);
     clickIn(form3, "Command2");
     QCOMPARE(rig.said(), Texts({"There is no list to print!"}));
     QVERIFY(rig.printer.ops.size() <= 1); // at most the printer chosen at start-up
     form3->close(); // the title bar's close does what Close does
-    QVERIFY(!rig.state.historyopen);
     QVERIFY(rig.form->isEnabled());
 
     writeHistory(rig.file("sa.rtl"), seventeenDraws());
     rig.trigger("mnuhistory");
-    form3 = Rig::window("Form3");
+    form3 = MainWindow::window("Form3");
     QCOMPARE(form3->windowTitle(), QStringLiteral("Draw Results for Lotto"));
-    QVERIFY(rig.state.historyopen);
     QVERIFY(!rig.form->isEnabled());
     auto *list = form3->findChild<QListWidget *>(QStringLiteral("List1"));
     QCOMPARE(list->count(), 17);
@@ -192,22 +190,21 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(rig.find<QDateEdit>("DTPicker1")->date(), QDate(2003, 3, 5));
-    QVERIFY(Rig::window("Form3"));
+    QVERIFY(MainWindow::window("Form3"));
     QVERIFY(rig.ballsShown());
-    QCOMPARE(rig.state.drawpos, int16_t(17));
-    QCOMPARE(rig.state.winballs, (Draw {1, 5, 12, 23, 34, 45, 7}));
+    QCOMPARE(rig.session.drawpos(), int16_t(17));
+    QCOMPARE(rig.session.winballs(), (Draw {1, 5, 12, 23, 34, 45, 7}));
 
     clickIn(form3, "Command1");
-    QVERIFY(!Rig::window("Form3"));
-    QVERIFY(!rig.state.historyopen);
+    QVERIFY(!MainWindow::window("Form3"));
     QVERIFY(rig.form->isEnabled());
-    QCOMPARE(rig.state.drawpos, int16_t(17));
-    QCOMPARE(rig.state.winballs, (Draw {1, 5, 12, 23, 34, 45, 7}));
+    QCOMPARE(rig.session.drawpos(), int16_t(17));
+    QCOMPARE(rig.session.winballs(), (Draw {1, 5, 12, 23, 34, 45, 7}));
 }
 
 void WindowsTest::printerSelectionEnablesPrinting()
 {
-    Rig rig;
+    MainWindow rig;
     rig.printer.printers = {};
     writeHistory(rig.file("sa.rtl"), {drawRecord(1, 1, today, {3, 9, 14, 27, 33, 41, 7})});
     writeEntries(rig.todayFile(), {{3, 9, 14, 27, 33, 7}, {1, 2, 4, 5, 6, 8}});
@@ -216,20 +213,20 @@ void WindowsTest::printerSelectionEnablesPrinting()
 
     // No printer installed: closing the selection changes nothing.
     rig.trigger("mnuselprinter");
-    QWidget *form11 = Rig::window("Form11");
+    QWidget *form11 = MainWindow::window("Form11");
     QCOMPARE(form11->windowTitle(), QStringLiteral("Printer Selection"));
     auto *combo = form11->findChild<QComboBox *>(QStringLiteral("Combo1"));
     QCOMPARE(combo->count(), 1);
     QCOMPARE(combo->currentText(), QStringLiteral("No Printers Installed"));
     clickIn(form11, "Command1");
-    QVERIFY(!rig.state.printerok);
+    QVERIFY(!rig.context.printerok);
     QVERIFY(!rig.find<QPushButton>("Command9")->isEnabled());
     QVERIFY(readBytes(rig.file("print.dat")).empty());
     QVERIFY(rig.form->isEnabled());
 
     rig.printer.printers = {"Office", "Label Writer"};
     rig.trigger("mnuselprinter");
-    form11 = Rig::window("Form11");
+    form11 = MainWindow::window("Form11");
     combo = form11->findChild<QComboBox *>(QStringLiteral("Combo1"));
     QCOMPARE(combo->count(), 2);
     QCOMPARE(combo->currentText(), QStringLiteral("Office"));
@@ -241,7 +238,7 @@ void WindowsTest::printerSelectionEnablesPrinting()
     expected.resize(255, ' ');
     QCOMPARE(std::string(saved.begin(), saved.end()), expected);
     QCOMPARE(rig.printer.current, std::string("Label Writer"));
-    QVERIFY(rig.state.printerok);
+    QVERIFY(rig.context.printerok);
 
     // Both buttons now print their own list.
     const std::string indent(16, ' ');
@@ -267,7 +264,7 @@ void WindowsTest::printerSelectionEnablesPrinting()
 
     // Next time the saved printer is the one offered.
     rig.trigger("mnuselprinter");
-    form11 = Rig::window("Form11");
+    form11 = MainWindow::window("Form11");
     QCOMPARE(form11->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(),
         QStringLiteral("Label Writer"));
     form11->close();
@@ -275,7 +272,7 @@ void WindowsTest::printerSelectionEnablesPrinting()
 
 void WindowsTest::printoutsArePreviewedUnlessPrintedDirectly()
 {
-    Rig rig;
+    MainWindow rig;
     writeEntries(rig.todayFile(), {{1, 2, 4, 5, 6, 8}});
     rig.start();
     rig.printer.previewChoice = FakePrinter::PreviewChoice::Look;
@@ -290,7 +287,7 @@ void WindowsTest::printoutsArePreviewedUnlessPrintedDirectly()
 
     // "Print directly", kept beside the printer's name, not in print.dat.
     rig.trigger("mnuselprinter");
-    QWidget *form11 = Rig::window("Form11");
+    QWidget *form11 = MainWindow::window("Form11");
     auto *direct = form11->findChild<QCheckBox *>(QStringLiteral("Check1"));
     QCOMPARE(direct->text(), QStringLiteral("Print directly"));
     QVERIFY(!direct->isChecked());
@@ -304,7 +301,7 @@ void WindowsTest::printoutsArePreviewedUnlessPrintedDirectly()
 
     // Shown as saved next time, and switched back off.
     rig.trigger("mnuselprinter");
-    form11 = Rig::window("Form11");
+    form11 = MainWindow::window("Form11");
     direct = form11->findChild<QCheckBox *>(QStringLiteral("Check1"));
     QVERIFY(direct->isChecked());
     direct->setChecked(false);

@@ -1,5 +1,6 @@
 #include "printing/output.h"
 
+#include "core/datapaths.h"
 #include "platform/testing/fakes.h"
 #include "printing/printing.h"
 #include "tests/support/testsupport.h"
@@ -127,16 +128,18 @@ TEST(PrintDirectly, ItsOwnFileBesidePrintDat)
         SCOPED_TRACE(c.what);
         TempDir dir;
         writeBytes(dir.file("printdirect.dat"), c.bytes);
-        EXPECT_EQ(readPrintDirectly(dir.path()), c.direct);
+        EXPECT_EQ(readPrintDirectly(dir.file("printdirect.dat")), c.direct);
     }
 
     TempDir dir;
-    EXPECT_FALSE(readPrintDirectly(dir.path()));
+    const DataPaths paths(dir.path(), dir.path());
+    EXPECT_EQ(paths.printDirectly(), dir.file("printdirect.dat"));
+    EXPECT_FALSE(readPrintDirectly(paths.printDirectly()));
     EXPECT_FALSE(exists(dir.file("printdirect.dat"))); // not created by reading
-    ASSERT_EQ(writePrintDirectly(dir.path(), true), "");
+    ASSERT_EQ(writePrintDirectly(paths.printDirectly(), true), "");
     EXPECT_EQ(readBytes(dir.file("printdirect.dat")), std::vector<uint8_t> {'1'});
-    EXPECT_TRUE(readPrintDirectly(dir.path()));
-    ASSERT_EQ(writePrintDirectly(dir.path(), false), "");
+    EXPECT_TRUE(readPrintDirectly(paths.printDirectly()));
+    ASSERT_EQ(writePrintDirectly(paths.printDirectly(), false), "");
     EXPECT_EQ(readBytes(dir.file("printdirect.dat")), std::vector<uint8_t> {'0'});
     EXPECT_FALSE(exists(dir.file("print.dat")));
 }

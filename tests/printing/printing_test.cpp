@@ -11,7 +11,7 @@ using namespace pickwise::testing;
 TEST(SavedPrinter, MissingFileIsCreatedEmptyAndNamesNothing)
 {
     TempDir dir;
-    EXPECT_EQ(readSavedPrinter(dir.path()), "");
+    EXPECT_EQ(readSavedPrinter(dir.file("print.dat")), "");
     EXPECT_TRUE(exists(dir.file("print.dat")));
     EXPECT_EQ(readBytes(dir.file("print.dat")).size(), 0u);
 }
@@ -19,12 +19,12 @@ TEST(SavedPrinter, MissingFileIsCreatedEmptyAndNamesNothing)
 TEST(SavedPrinter, WrittenPaddedTo255AndReadTrimmed)
 {
     TempDir dir;
-    ASSERT_EQ(writeSavedPrinter(dir.path(), "Office_PDF"), "");
+    ASSERT_EQ(writeSavedPrinter(dir.file("print.dat"), "Office_PDF"), "");
     const std::string raw = slurp(dir.file("print.dat"));
     ASSERT_EQ(raw.size(), 255u);
     EXPECT_EQ(raw.substr(0, 10), "Office_PDF");
     EXPECT_EQ(raw.find_first_not_of(' ', 10), std::string::npos);
-    EXPECT_EQ(readSavedPrinter(dir.path()), "Office_PDF");
+    EXPECT_EQ(readSavedPrinter(dir.file("print.dat")), "Office_PDF");
 }
 
 TEST(LoadPrinter, ChoosesSavedOrLastInstalled)

@@ -1,10 +1,7 @@
 #include "stats/form26.h"
 #include "stats/form4.h"
 
-#include "core/sharedstate.h"
-#include "platform/platform.h"
-#include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,21 +33,20 @@ void click(QWidget *w, const char *name)
     QTest::mouseClick(w->findChild<QPushButton *>(name), Qt::LeftButton);
 }
 
-// The statistics window over a fresh installation folder with `draws` draws
-// (none: no results file; -1: a results file that cannot be read).
-struct Window
+// The statistics window over an installation with `draws` draws (none: no
+// results file; -1: a results file that cannot be read).
+struct StatsWindow : testing::Installation
 {
-    explicit Window(int draws)
+    explicit StatsWindow(int draws)
     {
-        state.apppath = dir.path();
         if (draws > 0)
-            testing::writeHistory(state.pathOf("sa.rtl"), testing::makeHistory(draws));
+            history(draws);
         if (draws < 0)
-            std::filesystem::create_directory(state.pathOf("sa.rtl"));
-        form = std::make_unique<Form4>(state, platform);
+            std::filesystem::create_directory(paths.results());
+        form = std::make_unique<Form4>(context);
         form->show();
     }
-    ~Window() { delete ballWindow(); }
+    ~StatsWindow() { delete ballWindow(); }
 
     void trigger(const char *name) { form->findChild<QAction *>(name)->trigger(); }
     bool checked(const char *name) { return form->findChild<QAction *>(name)->isChecked(); }
@@ -83,14 +79,6 @@ struct Window
         return nullptr;
     }
 
-    testing::TempDir dir;
-    SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
     std::unique_ptr<Form4> form;
 };
 
@@ -111,7 +99,7 @@ private slots:
 
 void Form4Test::lastDrawsAndViews()
 {
-    Window w(100);
+    StatsWindow w(100);
     QCOMPARE(w.form->windowTitle(), QString("Draw Statistics for Lotto"));
     QCOMPARE(w.labels().value(6), QString(" 7"));
     QCOMPARE(w.sum(), 600.0);
@@ -138,7 +126,7 @@ void Form4Test::lastDrawsAndViews()
 
 void Form4Test::togglingSortedRedisplays()
 {
-    Window w(300);
+    StatsWindow w(300);
     w.trigger("mnuMoney");
     const QList<qreal> plain = w.values();
     const QStringList plainLabels = w.labels();
@@ -163,7 +151,7 @@ void Form4Test::togglingSortedRedisplays()
 
 void Form4Test::barClickFollowsTheRanking()
 {
-    Window w(100);
+    StatsWindow w(100);
     QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
     w.trigger("mnusortyes");
     const int ball = w.labels().value(4).trimmed().toInt();
@@ -174,10 +162,10 @@ void Form4Test::barClickFollowsTheRanking()
     const QPointF middle = w.chart()->mapToPosition(
         QPointF(4, w.values().value(4) / 2), w.chart()->series().value(0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(middle));
-    QTRY_VERIFY(Window::ballWindow());
-    Form26 *info = Window::ballWindow();
+    QTRY_VERIFY(StatsWindow::ballWindow());
+    Form26 *info = StatsWindow::ballWindow();
     QVERIFY(!w.form->isEnabled());
-    QCOMPARE(w.state.infoball, int16_t(ball));
+    QCOMPARE(info->infoball(), int16_t(ball));
     QCOMPARE(
         info->windowTitle(), QString("Draw Statistics for Lotto (Sorted) <Ball  %1>").arg(ball));
     QCOMPARE(text(info, "Text2")->text(), QString::number(w.values().value(4)));
@@ -185,33 +173,34 @@ void Form4Test::barClickFollowsTheRanking()
 
     click(info, "Command1");
     QVERIFY(w.form->isEnabled());
-    QVERIFY(!Window::ballWindow());
+    QVERIFY(!StatsWindow::ballWindow());
 
     w.trigger("mnusortno");
     w.form->barClicked(5);
-    QVERIFY(Window::ballWindow());
-    QCOMPARE(Window::ballWindow()->windowTitle(), QString("Draw Statistics for Lotto <Ball  5>"));
+    QVERIFY(StatsWindow::ballWindow());
+    QCOMPARE(
+        StatsWindow::ballWindow()->windowTitle(), QString("Draw Statistics for Lotto <Ball  5>"));
 }
 
 void Form4Test::infoChecksTheBallNumber()
 {
-    Window w(100);
+    StatsWindow w(100);
     for (const char *t : {"0", "0.6", "49.6", "50", "-3", ""}) {
         w.dialogs.clear();
         w.type("Text1", t);
         click(w.form.get(), "Command4");
         QCOMPARE(w.dialogs.texts(),
             std::vector<std::string> {"You must enter a number between 1 and 49"});
-        QVERIFY(!Window::ballWindow());
+        QVERIFY(!StatsWindow::ballWindow());
     }
 
     w.trigger("mnuMoney");
     w.type("Text1", "07");
     click(w.form.get(), "Command4");
-    QPointer<Form26> info = Window::ballWindow();
+    QPointer<Form26> info = StatsWindow::ballWindow();
     QVERIFY(info);
     QCOMPARE(info->windowTitle(), QString("Draw Statistics for Bonus Ball <Ball 7>"));
-    QCOMPARE(w.state.infoball, int16_t(7));
+    QCOMPARE(info->infoball(), int16_t(7));
     QCOMPARE(text(info, "Text2")->text(), QString::number(w.values().value(6)));
     QCOMPARE(text(info, "Text1")->text(), QString("2")); // 100 / 49 rounded
     for (const char *fact : {"Text1", "Text2", "Text3", "Text4"})
@@ -229,20 +218,20 @@ void Form4Test::infoReadsADecimalPointInADecimalCommaLocale()
 {
     testing::ScopedLocale german(testing::decimalCommaLocale);
     QVERIFY2(german.ok(), "de_DE.UTF-8 is not installed: run scripts/install-deps.sh");
-    Window w(100);
+    StatsWindow w(100);
     w.type("Text1", "7.5");
     click(w.form.get(), "Command4");
     QVERIFY(w.dialogs.shown.empty());
-    Form26 *info = Window::ballWindow();
+    Form26 *info = StatsWindow::ballWindow();
     QVERIFY(info);
-    QCOMPARE(w.state.infoball, int16_t(8));
+    QCOMPARE(info->infoball(), int16_t(8));
     QCOMPARE(info->windowTitle(), QString("Draw Statistics for Lotto <Ball 7.5>"));
 }
 
 void Form4Test::quickInfoAndAnUnreadableHistory()
 {
     {
-        Window w(0);
+        StatsWindow w(0);
         w.trigger("mnuHot");
         w.trigger("mnuCold");
         w.trigger("mnuDue");
@@ -250,7 +239,7 @@ void Form4Test::quickInfoAndAnUnreadableHistory()
             (std::vector<std::string> {"There are no hot numbers identified",
                 "Cold numbers are:  1 2 3 4 5 6 7 8 9 10", "Due numbers are: "}));
     }
-    Window w(-1);
+    StatsWindow w(-1);
     QCOMPARE(w.dialogs.shown.size(), size_t(1));
     QVERIFY(w.dialogs.lastText().find("sa.rtl") != std::string::npos);
     QCOMPARE(w.values(), QList<qreal>(49, 0.0));

@@ -3,11 +3,8 @@
 //   stats_look [draws] [seconds]
 #include "stats/form4.h"
 
-#include "core/sharedstate.h"
-#include "platform/platform.h"
 #include "platform/qtports.h"
-#include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -22,19 +19,14 @@ int main(int argc, char **argv)
     const int draws = argc > 1 ? std::atoi(argv[1]) : 400;
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 6;
 
-    testing::TempDir dir;
-    testing::writeHistory(dir.file("sa.rtl"), testing::makeHistory(draws));
-    SharedState state;
-    state.apppath = dir.path();
-
+    testing::Installation inst;
+    inst.history(draws);
+    // Real message boxes, to be seen.
     QtDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
+    Platform platform {dialogs, inst.printer, inst.shell, inst.clock, inst.random, nullptr};
 
-    Form4 form(state, platform);
+    Context context {platform, inst.paths, inst.session};
+    Form4 form(context);
     form.setAttribute(Qt::WA_DeleteOnClose, false);
     form.setWindowTitle("Draw Statistics for Lotto");
     form.move(20, 20);

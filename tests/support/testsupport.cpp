@@ -14,7 +14,9 @@ namespace pickwise::testing {
 
 TempDir::TempDir()
 {
-    char name[] = "/tmp/pickwisetestXXXXXX";
+    // A "-" and "Stand" in the folder's name, as in a home folder such as
+    // /home/anne-marie: only a file's own name may tell its kind.
+    char name[] = "/tmp/pickwise-Standing-testXXXXXX";
     if (!::mkdtemp(name))
         throw std::runtime_error("mkdtemp failed");
     m_path = name;
@@ -126,6 +128,14 @@ std::vector<BallRecord> makeHistory(int n, Date first)
         draws.push_back(drawRecord(i == 1 ? n : 0, static_cast<int16_t>(i), date, balls));
         date = addDays(date, dayOfWeek(date) == 6 ? 4 : 3);
     }
+    return draws;
+}
+
+std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls)
+{
+    std::vector<BallRecord> draws = makeHistory(static_cast<int>(balls.size()));
+    for (size_t i = 0; i < balls.size(); ++i)
+        draws[i].ball = balls[i];
     return draws;
 }
 

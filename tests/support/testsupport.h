@@ -11,8 +11,7 @@
 namespace pickwise::testing {
 
 // A fresh installation folder under /tmp, removed with everything in it at the
-// end of the test. Its name holds no "-", because a "-" anywhere in an entry
-// file's path marks a wheel file.
+// end of the test.
 class TempDir
 {
 public:
@@ -43,6 +42,8 @@ BallRecord entryRecord(int32_t count, Entry numbers);
 // from Saturday 4 January 2003, balls derived from the draw number so that each
 // draw is valid and they differ.
 std::vector<BallRecord> makeHistory(int n, Date first = {2003, 1, 4});
+// Draws on makeHistory's dates with these balls.
+std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls);
 void writeHistory(const std::string &path, const std::vector<BallRecord> &draws);
 void writeEntries(const std::string &path, const std::vector<Entry> &entries);
 

@@ -1,7 +1,6 @@
 #include "tickets/printuklotto.h"
 
-#include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <QLineEdit>
 
@@ -17,27 +16,25 @@ using namespace pickwise::testing;
 
 namespace {
 
-// An installation folder, the window over it (deleted on close, hence the
-// QPointer) and the controls by name.
-struct Rig
+// The play-slip window over an installation (deleted on close, hence the
+// QPointer) and its controls by name.
+struct SlipWindow : Installation
 {
-    explicit Rig(
+    explicit SlipWindow(
         std::vector<uint8_t> calib = {}, std::vector<uint8_t> width = {}, bool printerok = true)
     {
-        state.apppath = dir.path();
-        state.printerok = printerok;
-        state.entryfile = dir.file("Lotto05DEC2026.lot");
+        context.printerok = printerok;
         if (!calib.empty())
             writeBytes(calibFile(), calib);
         if (!width.empty())
             writeBytes(widthFile(), width);
-        w = new PrintUKLotto(state, platform);
+        w = new PrintUKLotto(context);
         w->show();
     }
-    ~Rig() { delete w; }
+    ~SlipWindow() { delete w; }
 
-    std::string calibFile() const { return dir.file("nprnt.dat"); }
-    std::string widthFile() const { return dir.file("nlnwdth.dat"); }
+    std::string calibFile() const { return paths.calibration(); }
+    std::string widthFile() const { return paths.lineWidth(); }
     QString text(const char *name) const { return w->findChild<QLineEdit *>(name)->text(); }
     bool checked(const char *name) const { return w->findChild<QRadioButton *>(name)->isChecked(); }
     void click(const char *name) const { w->findChild<QAbstractButton *>(name)->click(); }
@@ -48,14 +45,6 @@ struct Rig
         QTest::keyClicks(box, value);
     }
 
-    TempDir dir;
-    SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random};
     QPointer<PrintUKLotto> w;
 };
 
@@ -68,7 +57,7 @@ class PrintUKLottoTest : public QObject
 private slots:
     void opensWithDefaultsWhenNoSettingsExist()
     {
-        Rig r;
+        SlipWindow r;
         QCOMPARE(r.text("Text1"), QStringLiteral("0"));
         QCOMPARE(r.text("Text2"), QStringLiteral("0"));
         QVERIFY(r.checked("Option2") && r.checked("Option4") && r.checked("Option6"));
@@ -78,14 +67,14 @@ private slots:
         // Each printout carries its own page set-up; opening sets up nothing.
         QVERIFY(r.printer.ops.empty());
 
-        Rig noPrinter({}, {}, false);
+        SlipWindow noPrinter({}, {}, false);
         QVERIFY(!noPrinter.w->findChild<QPushButton *>("Command2")->isEnabled());
         QVERIFY(!noPrinter.w->findChild<QPushButton *>("Command5")->isEnabled());
     }
 
     void testPrintUsesTheDisplayedSettings()
     {
-        Rig r;
+        SlipWindow r;
         r.printer.ops.clear();
         r.click("Command2");
         QCOMPARE(r.dialogs.texts(), std::vector<std::string> {tickets::msg::testPrint});
@@ -121,8 +110,8 @@ private slots:
 
     void thePreviewFollowsTheSettingsAsTheyChange()
     {
-        Rig r;
-        writeEntries(r.state.entryfile, {{1, 2, 3, 4, 5, 48}});
+        SlipWindow r;
+        writeEntries(r.session.entryfile(), {{1, 2, 3, 4, 5, 48}});
         r.printer.previewChoice = FakePrinter::PreviewChoice::Look;
         const auto firstMark = [&r] {
             const PrintDocument &shown = r.printer.previews.back();
@@ -175,7 +164,7 @@ private slots:
     {
         // Print in the preview: printed, the preview closed, later edits draw
         // nothing more.
-        Rig r;
+        SlipWindow r;
         r.click("Command2");
         QCOMPARE(r.printer.previews.size(), size_t(1));
         QCOMPARE(r.printer.documents.size(), size_t(1));
@@ -185,8 +174,8 @@ private slots:
         QCOMPARE(r.printer.documents.size(), size_t(1));
 
         // "Print directly" chosen: no preview at all.
-        Rig direct;
-        writeBytes(direct.dir.file("printdirect.dat"), {'1'});
+        SlipWindow direct;
+        writeBytes(direct.paths.printDirectly(), {'1'});
         direct.click("Command3");
         QVERIFY(direct.printer.previews.empty());
         QCOMPARE(direct.printer.documents,
@@ -195,8 +184,8 @@ private slots:
 
     void ticketsUseTheSavedAmountsAndTheShownDirections()
     {
-        Rig r({10, 0, 0, 0, 0, 0, 0, 0}); // 10 units Left
-        writeEntries(r.state.entryfile, {{1, 2, 3, 4, 5, 48}});
+        SlipWindow r({10, 0, 0, 0, 0, 0, 0, 0}); // 10 units Left
+        writeEntries(r.session.entryfile(), {{1, 2, 3, 4, 5, 48}});
         r.type("Text1", QStringLiteral("30"));
         r.click("Option1"); // Right
         r.click("Option7");
@@ -214,7 +203,7 @@ private slots:
     void outOfRangeSaveIsRefusedAndGetSettingsDiscardsEdits()
     {
         const std::vector<uint8_t> oldCalib {0xF4, 0xFF, 7, 0, 0xFF, 0xFF, 0, 0};
-        Rig r(oldCalib, {3, 0});
+        SlipWindow r(oldCalib, {3, 0});
         for (int pass = 0; pass < 2; ++pass) {
             QCOMPARE(r.text("Text1"), QStringLiteral("-12"));
             QCOMPARE(r.text("Text2"), QStringLiteral("7"));
@@ -246,7 +235,7 @@ private slots:
         QFETCH(bool, edit);
         QFETCH(bool, answer);
         const std::vector<uint8_t> oldCalib = {3, 0, 4, 0, 0, 0, 0, 0};
-        Rig r(oldCalib);
+        SlipWindow r(oldCalib);
         QSignalSpy closed(r.w.data(), &ChildWindow::closed);
         if (edit) {
             r.type("Text1", QStringLiteral("12.5"));

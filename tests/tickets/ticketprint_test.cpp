@@ -7,6 +7,7 @@
 #include "printing/previewdialog.h"
 #include "printing/printing.h"
 #include "printing/renderer.h"
+#include "tests/support/installation.h"
 #include "tests/support/testsupport.h"
 #include "tickets/printuklotto.h"
 
@@ -91,25 +92,20 @@ void TicketPrintTest::nineEntriesOnTwoSlips()
         "the CUPS PDF queue is not installed: run scripts/ensure-cups-queue.sh");
     QCOMPARE(printer.currentPrinter(), std::string(PICKWISE_TEST_QUEUE));
 
-    testing::TempDir dir;
-    SharedState state;
-    state.apppath = dir.path();
-    state.printerok = true;
-    state.entryfile = dir.file("Lotto05DEC2026.lot");
+    testing::Installation inst;
     std::vector<Entry> entries;
     for (int16_t i = 0; i < 9; ++i)
         entries.push_back({1, static_cast<int16_t>(7 + i), 23, 30, 44, 49});
-    testing::writeEntries(state.entryfile, entries);
+    inst.entries(entries);
     // Saved: 10 units Left (+56 twips) and 3 units Up (+16.8 twips, printed as 17).
-    testing::writeBytes(dir.file("nprnt.dat"), {10, 0, 3, 0, 0, 0, 0xFF, 0xFF});
-    testing::writeBytes(dir.file("nlnwdth.dat"), {3, 0}); // thick
+    testing::writeBytes(inst.paths.calibration(), {10, 0, 3, 0, 0, 0, 0xFF, 0xFF});
+    testing::writeBytes(inst.paths.lineWidth(), {3, 0}); // thick
 
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random};
-    QPointer<PrintUKLotto> window = new PrintUKLotto(state, platform);
+    // The installation with the real printer in place of the double.
+    Platform platform {inst.dialogs, printer, inst.shell, inst.clock, inst.random};
+    Context context {platform, inst.paths, inst.session};
+    context.printerok = true;
+    QPointer<PrintUKLotto> window = new PrintUKLotto(context);
     const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
     window->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
     // The preview first: one slip a page, drawn for the printer it will print on.
@@ -125,7 +121,7 @@ void TicketPrintTest::nineEntriesOnTwoSlips()
         = QPointF(preview->printer().pageLayout().paintRectPixels(int(resolution)).topLeft()) * 1440
         / resolution;
     preview->findChild<QPushButton *>(QStringLiteral("Print"))->click();
-    QVERIFY(dialogs.shown.empty());
+    QVERIFY(inst.dialogs.shown.empty());
     QTRY_VERIFY(preview.isNull()); // printed: the preview has closed
     delete window;
 

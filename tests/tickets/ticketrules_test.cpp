@@ -191,10 +191,11 @@ TEST(TicketFiles, SavingRoundsHalvesToEven)
         SCOPED_TRACE(c.lr);
         TempDir dir;
         std::string error;
-        EXPECT_EQ(saveSettings(dir.path(), {c.lr, c.ud, c.right, c.up, c.width}, error),
+        EXPECT_EQ(saveSettings(DataPaths(dir.path(), dir.path()),
+                      {c.lr, c.ud, c.right, c.up, c.width}, error),
             SaveOutcome::Saved);
-        EXPECT_EQ(readBytes(dir.file(calibrationFileName)), c.calib);
-        EXPECT_EQ(readBytes(dir.file(widthFileName)), c.widthBytes);
+        EXPECT_EQ(readBytes(DataPaths(dir.path(), dir.path()).calibration()), c.calib);
+        EXPECT_EQ(readBytes(DataPaths(dir.path(), dir.path()).lineWidth()), c.widthBytes);
     }
 }
 
@@ -205,21 +206,22 @@ TEST(TicketFiles, FailedSavesLeaveTheOldFiles)
     for (const char *amount : {"32768", "32767.5", "-32769", "2"}) {
         SCOPED_TRACE(amount);
         TempDir dir;
-        writeBytes(dir.file(calibrationFileName), oldCalib);
+        writeBytes(DataPaths(dir.path(), dir.path()).calibration(), oldCalib);
         // With a folder in the width file's place nothing can be saved at all.
         const bool inRange = std::string(amount) == "2";
         if (inRange)
-            std::filesystem::create_directory(dir.file(widthFileName));
+            std::filesystem::create_directory(DataPaths(dir.path(), dir.path()).lineWidth());
         else
-            writeBytes(dir.file(widthFileName), oldWidth);
+            writeBytes(DataPaths(dir.path(), dir.path()).lineWidth(), oldWidth);
         std::string error;
-        EXPECT_EQ(saveSettings(dir.path(), {"1", amount, false, false, LineWidth::Thick}, error),
+        EXPECT_EQ(saveSettings(DataPaths(dir.path(), dir.path()),
+                      {"1", amount, false, false, LineWidth::Thick}, error),
             inRange ? SaveOutcome::WriteFailed : SaveOutcome::OutOfRange);
-        EXPECT_EQ(readBytes(dir.file(calibrationFileName)), oldCalib);
+        EXPECT_EQ(readBytes(DataPaths(dir.path(), dir.path()).calibration()), oldCalib);
         if (inRange)
-            EXPECT_NE(error.find(widthFileName), std::string::npos);
+            EXPECT_NE(error.find("nlnwdth.dat"), std::string::npos);
         else
-            EXPECT_EQ(readBytes(dir.file(widthFileName)), oldWidth);
+            EXPECT_EQ(readBytes(DataPaths(dir.path(), dir.path()).lineWidth()), oldWidth);
     }
 }
 
@@ -229,13 +231,13 @@ TEST(TicketPrinting, WidthCodeChoosesThePen)
         = {{{}, 25}, {{1, 0}, 15}, {{2, 0}, 25}, {{3, 0}, 35}, {{4, 0}, 25}};
     for (const auto &[bytes, dots] : cases) {
         TempDir dir;
-        writeBytes(dir.file(widthFileName), bytes);
+        writeBytes(DataPaths(dir.path(), dir.path()).lineWidth(), bytes);
         writeEntries(dir.file("Lotto05DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
         FakePrinter printer;
         FakeDialogs dialogs;
         const bool printerok = true;
-        ASSERT_TRUE(printTickets(
-            dir.path(), dir.file("Lotto05DEC2026.lot"), "", {printer, dialogs, printerok})
+        ASSERT_TRUE(printTickets(DataPaths(dir.path(), dir.path()), dir.file("Lotto05DEC2026.lot"),
+            "", {printer, dialogs, printerok})
                         .ok);
         EXPECT_EQ(printer.ops[2], "width " + std::to_string(dots));
     }

@@ -1,10 +1,6 @@
 #include "wheels/wheel6.h"
 
-#include "core/sharedstate.h"
-#include "platform/platform.h"
-#include "platform/testing/fakelink.h"
-#include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,23 +20,20 @@ namespace {
 // Balls 3 and 7 drawn twice, eight more once: ten balls ever drawn.
 const QStringList drawnOrder {"3", "7", "20", "21", "22", "23", "30", "31", "32", "33"};
 
-struct Setup
+// The wheel window over an installation whose history has those ten balls
+// (or a folder in the history's place: opened, never read).
+struct WheelWindow : Installation
 {
-    explicit Setup(bool printerok = true, bool readableHistory = true)
+    explicit WheelWindow(bool printerok = true, bool readableHistory = true)
     {
-        state.apppath = dir.path();
-        state.wheelresults = "sa.rtl";
-        state.wheelgame = state.wheeltitle = "Lotto";
-        state.maxball = 49;
-        state.printerok = printerok;
+        context.printerok = printerok;
         if (readableHistory)
-            writeHistory(dir.file("sa.rtl"),
-                {drawRecord(2, 1, {2003, 1, 4}, {7, 3, 20, 21, 22, 23, 1}),
-                    drawRecord(0, 2, {2003, 1, 8}, {3, 7, 33, 32, 31, 30, 2})});
-        else // a folder in its place: opened, never read
-            std::filesystem::create_directory(dir.file("sa.rtl"));
-        std::filesystem::create_directory(dir.file("wheels"));
-        window = std::make_unique<wheel6>(state, platform, main);
+            history({drawRecord(2, 1, {2003, 1, 4}, {7, 3, 20, 21, 22, 23, 1}),
+                drawRecord(0, 2, {2003, 1, 8}, {3, 7, 33, 32, 31, 30, 2})});
+        else
+            std::filesystem::create_directory(paths.results());
+        std::filesystem::create_directory(programFile("wheels"));
+        window = std::make_unique<wheel6>(context, session.wheelGame());
     }
 
     template<typename T = QLineEdit>
@@ -64,15 +57,6 @@ struct Setup
             box(i)->setText(balls[i]);
     }
 
-    TempDir dir;
-    SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock;
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random};
-    FakeMainWindowLink main;
     std::unique_ptr<wheel6> window;
 };
 
@@ -97,7 +81,7 @@ private slots:
             {"Option7", "16", "14-16", "10", 16},
         };
         for (const Row &row : rows) {
-            Setup s;
+            WheelWindow s;
             if (*row.option)
                 s.click(row.option);
             if (*row.choose)
@@ -121,25 +105,25 @@ private slots:
 
     void unreadableHistoryIsSaid()
     {
-        Setup s(true, false);
+        WheelWindow s(true, false);
         QCOMPARE(s.dialogs.shown.size(), size_t(1));
         const std::string said = s.dialogs.lastText();
         QVERIFY2(said.rfind("The draw history could not be read, so the suggested balls are "
                             "chosen at random, not from the draw history. You may change any "
                             "or all of them.\nCannot read \""
-                         + s.dir.file("sa.rtl"),
+                         + s.paths.results(),
                      0)
                 == 0,
             said.c_str());
         QCOMPARE(s.shownTexts().size(), 7);
 
-        Setup readable;
+        WheelWindow readable;
         QVERIFY(readable.dialogs.shown.empty());
     }
 
     void sizeChangeRestoresTheSuggestion()
     {
-        Setup s;
+        WheelWindow s;
         s.sizes()->setCurrentText("10");
         QCOMPARE(s.shownTexts(), drawnOrder);
         s.box(3)->setText("49");
@@ -152,26 +136,29 @@ private slots:
     void savingTheListedTypeClearsTheMainWindow()
     {
         for (int16_t listed : {1, 4}) {
-            Setup s;
+            WheelWindow s;
             const std::string lines = "01 02 03 04 05 06\n01 02 03 04 05 07\n01 02 03 04 06 07\n"
                                       "01 02 03 05 06 07\n01 02 04 05 06 07\n01 03 04 05 06 07\n"
                                       "02 03 04 05 06 07\n";
-            writeBytes(s.dir.file("wheels/6-6-6-7.whl"), {lines.begin(), lines.end()});
-            s.state.wheelno = listed;
-            s.state.entryfile = s.dir.file("Lotto-6-6-6.lot");
-            s.main.entryLines = {"01 02 03 04 05 06"};
-            s.main.entryCount = "1";
+            writeBytes(s.programFile("wheels/6-6-6-7.whl"), {lines.begin(), lines.end()});
+            // The main window lists the wheel of type `listed`, one entry; its
+            // file is gone since, so saving asks nothing before it writes.
+            const std::string listedFile = s.file(wheels::entryFileName("Lotto", listed));
+            writeEntries(listedFile, {{1, 2, 3, 4, 5, 6}});
+            s.session.openWheel(listed);
+            std::filesystem::remove(listedFile);
+            s.main.winningLinesCleared = 0;
             s.typeGroup({"45", "3", "17", "9", "40", "22", "31"});
             s.click("Command3");
 
             QCOMPARE(s.dialogs.texts(), std::vector<std::string> {"Done!"});
-            const auto records = recordsOf(readBytes(s.dir.file("Lotto-6-6-6.lot")));
+            const auto records = recordsOf(readBytes(s.file("Lotto-6-6-6.lot")));
             QCOMPARE(records.size(), size_t(7));
             QVERIFY(records[0] == entryRecord(7, {3, 9, 17, 22, 31, 40}));
             QCOMPARE(s.box(0)->text(), QStringLiteral("45"));
             const bool cleared = listed == 1;
-            QCOMPARE(s.state.wheelno, int16_t(cleared ? 0 : listed));
-            QCOMPARE(s.state.entryfile.empty(), cleared);
+            QCOMPARE(s.session.wheelno(), int16_t(cleared ? 0 : listed));
+            QCOMPARE(s.session.entryfile().empty(), cleared);
             QCOMPARE(s.main.entryLines.empty(), cleared);
             QCOMPARE(s.main.entryCount, std::string(cleared ? "0" : "1"));
             QCOMPARE(s.main.winningLinesCleared, cleared ? 1 : 0);
@@ -180,18 +167,18 @@ private slots:
 
     void twoEmptyBoxesAreReportedAsTheSame()
     {
-        Setup s;
+        WheelWindow s;
         s.box(2)->clear();
         s.box(5)->clear();
         s.click("Command3");
         QCOMPARE(s.dialogs.texts(),
             std::vector<std::string> {"One or more of your numbers are the same!"});
-        QVERIFY(!exists(s.dir.file("Lotto-6-6-6.lot")));
+        QVERIFY(!exists(s.file("Lotto-6-6-6.lot")));
     }
 
     void coverPrintsWhatTheWindowShows()
     {
-        Setup s;
+        WheelWindow s;
         s.click("Option2");
         s.sizes()->setCurrentText("9");
         s.typeGroup({"1", "5", "9", "14", "22", "30", "33", "41", " 48 "});
@@ -216,12 +203,12 @@ private slots:
         QCOMPARE(s.dialogs.texts().size(), size_t(1));
         QCOMPARE(s.dialogs.lastText().rfind("The printer", 0), size_t(0));
 
-        QVERIFY(!Setup(false).get<QPushButton>(QStringLiteral("Command2"))->isEnabled());
+        QVERIFY(!WheelWindow(false).get<QPushButton>(QStringLiteral("Command2"))->isEnabled());
     }
 
     void closeReportsToTheOpener()
     {
-        Setup s;
+        WheelWindow s;
         QPointer<wheel6> window = s.window.release();
         QSignalSpy closed(window.data(), &ChildWindow::closed);
         window->show();

@@ -47,8 +47,8 @@ struct WheelFolder
         std::filesystem::create_directory(dir.file("wheels"));
         if (!definition.empty())
             writeBytes(dir.file("wheels/6-6-6-7.whl"), {definition.begin(), definition.end()});
-        input = {
-            dir.path(), "Lotto", 1, 7, 49, boxesOf({"3", "9", "17", "22", "31", "40", "45"}), "7"};
+        input = {DataPaths(dir.path(), dir.path()), "Lotto", 1, 7, 49,
+            boxesOf({"3", "9", "17", "22", "31", "40", "45"}), "7"};
     }
     std::string wheelFile() const { return dir.file("Lotto-6-6-6.lot"); }
 
@@ -79,6 +79,22 @@ TEST(WheelCatalogue, AgreesWithTheShippedDefinitionFiles)
         }
     }
     EXPECT_EQ(pairs, 48);
+}
+
+TEST(WheelCatalogue, EveryMenuItemNamesItsOwnFile)
+{
+    // The menu name's digits and the file name's must agree ("mnu665" lists
+    // "Lotto-6-6-5.lot"): a mix-up would open another wheel's lines.
+    for (const WheelType &type : catalogue()) {
+        const std::string menu = type.menuName;
+        const std::string file
+            = std::string("Lotto-") + menu[3] + "-" + menu[4] + "-" + menu[5] + ".lot";
+        EXPECT_EQ(entryFileName("Lotto", type.code), file);
+        EXPECT_EQ(type.menuCaption,
+            std::string("Guarantee Match ") + menu[5] + " if " + menu[4] + " Picked from Group");
+    }
+    EXPECT_EQ(entryFileName("Lotto", 0), "");
+    EXPECT_EQ(entryFileName("Lotto", 11), "");
 }
 
 TEST(SuggestedBalls, MostDrawnFirstTiesToTheLowerBallAndTheBonusNeverCounts)

@@ -1,13 +1,12 @@
 #pragma once
 
-// Driving windows by their controls' object names.
-
-#include "tests/entries/rig.h"
+// Driving a window by its controls' object names.
 
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWidget>
 
 namespace pickwise::testing {
 

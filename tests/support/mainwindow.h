@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/sharedstate.h"
+// The real main window over an installation, driven by its controls' names.
+
 #include "mainwindow/form1.h"
-#include "platform/platform.h"
-#include "platform/testing/fakes.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/installation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,47 +20,31 @@ namespace pickwise::testing {
 
 using Texts = std::vector<std::string>;
 
-// A child window standing in for the windows other developers build.
+// A child window standing in for one of the windows the main window opens.
 class StubChild : public ChildWindow
 {
 public:
     explicit StubChild(const QString &name) { setObjectName(name); }
 };
 
-// A main window over a temporary installation folder with the port doubles.
-// Saturday 5 December 2026 is "today".
-struct Rig
+// The main window over an installation; start() is its start-up.
+struct MainWindow : Installation
 {
-    TempDir dir;
-    SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeShell shell;
-    FixedClock clock {{2026, 12, 5}};
-    ScriptedRandom random;
-    Platform platform {dialogs, printer, shell, clock, random, nullptr};
-    std::unique_ptr<Form1> form;
-
-    Rig()
+    explicit MainWindow(Date today = {2026, 12, 5})
+        : Installation(today), form(std::make_unique<Form1>(context))
     {
-        state.apppath = dir.path();
-        printer.printers = {"Office"};
-        form = std::make_unique<Form1>(state, platform);
     }
 
     void start() { form->start(); }
     // Registers a stand-in for a child window; made counts how many were made.
     void stub(ChildKind kind, const char *name, int *made = nullptr)
     {
-        form->setChildFactory(kind, [name, made] {
+        form->children().setFactory(kind, [name, made] {
             if (made)
                 ++*made;
             return new StubChild(QString::fromUtf8(name));
         });
     }
-
-    std::string file(const std::string &name) const { return dir.file(name); }
-    std::string todayFile() const { return file("Lotto05DEC2026.lot"); }
 
     template<class T>
     T *find(const char *name) const
@@ -108,7 +91,7 @@ struct Rig
             l->item(r)->setSelected(true);
     }
 
-    // The top-level window with that object name, or nullptr.
+    // The shown top-level window with that object name, or nullptr.
     static QWidget *window(const char *name)
     {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -116,6 +99,8 @@ struct Rig
                 return w;
         return nullptr;
     }
+
+    std::unique_ptr<Form1> form;
 };
 
 } // namespace pickwise::testing
