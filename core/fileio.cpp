@@ -41,9 +41,12 @@ std::string readFileBytes(const std::string &path, std::vector<uint8_t> &out, bo
     out.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT && createIfMissing) {
+        // A folder that cannot be written (a data folder the program runs
+        // read-only on) cannot hold the new file: the read still has its
+        // answer, an empty file, and a later write tells its own failure.
         fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         if (fd < 0)
-            return describe("Cannot create", path, errno);
+            return {};
     }
     if (fd < 0)
         return describe("Cannot open", path, errno);
@@ -243,6 +246,16 @@ std::string copyFileAtomic(const std::string &src, const std::string &dst)
     if (!error.empty())
         return error;
     return writeFileAtomic(dst, bytes);
+}
+
+std::string copyIfMissing(const std::string &src, const std::string &dst, bool &copied)
+{
+    copied = false;
+    if (fileExists(dst))
+        return {};
+    std::string error = copyFileAtomic(src, dst);
+    copied = error.empty();
+    return error;
 }
 
 std::string joinPath(const std::string &folder, const std::string &name)

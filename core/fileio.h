@@ -12,7 +12,8 @@ namespace pickwise {
 bool fileExists(const std::string &path);
 
 // Reads the whole file. A missing file is created empty first when createIfMissing,
-// mirroring the record files' open-creates behaviour.
+// mirroring the record files' open-creates behaviour; when it cannot be created
+// it reads as empty all the same.
 std::string readFileBytes(const std::string &path, std::vector<uint8_t> &out, bool createIfMissing);
 
 // Reads at most maxBytes from the start of an existing file and gives its size,
@@ -45,6 +46,10 @@ std::string removeFile(const std::string &path);
 
 // Byte-for-byte copy that replaces dst atomically.
 std::string copyFileAtomic(const std::string &src, const std::string &dst);
+
+// Copies src to dst only when there is no dst yet, so a user's own file is
+// never replaced. copied tells whether it was copied.
+std::string copyIfMissing(const std::string &src, const std::string &dst, bool &copied);
 
 // "folder/name" with the folder's own trailing separator not doubled.
 std::string joinPath(const std::string &folder, const std::string &name);

@@ -31,14 +31,4 @@ std::string build(const std::string &csvPath, const std::string &resultsPath,
     return fileExists(prizesPath) ? std::string() : prizes.save();
 }
 
-std::string layIfMissing(const std::string &source, const std::string &destination, bool &laid)
-{
-    laid = false;
-    if (fileExists(destination))
-        return {};
-    std::string error = copyFileAtomic(source, destination);
-    laid = error.empty();
-    return error;
-}
-
 } // namespace pickwise::shipdata

@@ -12,8 +12,4 @@ namespace pickwise::shipdata {
 std::string build(const std::string &csvPath, const std::string &resultsPath,
     const std::string &prizesPath, std::string &summary);
 
-// Copies source to destination only when there is no destination yet, so a
-// user's own file is never replaced. laid tells whether it was copied.
-std::string layIfMissing(const std::string &source, const std::string &destination, bool &laid);
-
 } // namespace pickwise::shipdata

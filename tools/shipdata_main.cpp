@@ -3,6 +3,7 @@
 //
 //   pickwise_shipdata build <draws.csv> <sa.rtl> <prizes.csv>
 //   pickwise_shipdata lay <built file> <installed file>
+#include "core/fileio.h"
 #include "tools/shipdata.h"
 
 #include <cstdio>
@@ -19,7 +20,7 @@ int main(int argc, char **argv)
             std::printf("%s\n", summary.c_str());
     } else if (command == "lay" && argc == 4) {
         bool laid = false;
-        error = pickwise::shipdata::layIfMissing(argv[2], argv[3], laid);
+        error = pickwise::copyIfMissing(argv[2], argv[3], laid);
         if (error.empty())
             std::printf("%s %s\n", argv[3], laid ? "laid" : "kept: it is there already");
     } else {
