@@ -1,6 +1,7 @@
 #include "about/aboutrules.h"
 #include "about/frmabout.h"
 #include "core/datapaths.h"
+#include "core/startfolders.h"
 #include "download/qthttpclient.h"
 #include "download/rdl.h"
 #include "entries/editentry.h"
@@ -19,9 +20,32 @@
 #include "wheels/wheel6.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
 
 using namespace pickwise;
+
+namespace {
+
+void reportFolders(const FolderDecision &folders)
+{
+    const DataPaths &paths = folders.paths;
+    std::fprintf(stderr,
+        "pickwise: folders: %s, program folder %s, data folder %s (%s)\n"
+        "pickwise: wheels: %s\n"
+        "pickwise: help: %s\n",
+        folders.mode == FolderMode::Portable ? "portable" : "installed", paths.apppath().c_str(),
+        paths.dataFolder().c_str(), folders.writable ? "writable" : "read-only",
+        paths.wheelDefinition("").c_str(), paths.helpFile().c_str());
+    for (const std::string &file : folders.seeded)
+        std::fprintf(stderr, "pickwise: seeded: %s\n", file.c_str());
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -34,14 +58,30 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral(PICKWISE_APP_ID));
 
-    // Where the program's files are, decided here once. The program's own
-    // files and the player's data both live beside the executable for now.
-    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
-    const DataPaths paths(programFolder, programFolder);
+    // The user's data folder is <data home>/pickwise (~/.local/share/pickwise):
+    // no organisation name, so none comes between.
+    QCoreApplication::setApplicationName(QStringLiteral("pickwise"));
+
+    // Where the program's files are, decided here once (core/startfolders.h):
+    // portable beside the executable, or installed with the user's own data
+    // folder.
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const FolderDecision folders = decideFolders(executableFolder.toStdString(),
+        QDir::cleanPath(executableFolder + QStringLiteral("/" PICKWISE_SHARE_FROM_BIN))
+            .toStdString(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const DataPaths &paths = folders.paths;
 
     QtDialogs dialogs;
     QtPrinter printer;
     QtShell shell;
+    // PICKWISE_DIAGNOSTICS (README): the folders, every message and question
+    // and every document handed to the desktop, on the standard error.
+    const bool diagnostics = !qEnvironmentVariableIsEmpty("PICKWISE_DIAGNOSTICS");
+    dialogs.setEcho(diagnostics);
+    shell.setEcho(diagnostics);
+    if (diagnostics)
+        reportFolders(folders);
     SystemClock clock;
     SystemRandom random;
     QtHttpClient http;
@@ -70,6 +110,11 @@ int main(int argc, char *argv[])
     form1.setHelpHandler([&] { about::showHelp(shell, dialogs, paths.helpFile()); });
 
     form1.show();
+    // Told before anything the start-up may say about the files in it.
+    if (!folders.message.empty())
+        dialogs.message(folders.message);
     form1.start();
+    if (diagnostics)
+        QTimer::singleShot(0, [] { std::fprintf(stderr, "pickwise: started\n"); });
     return app.exec();
 }

@@ -25,6 +25,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <cstdio>
 
 namespace pickwise {
 
@@ -35,10 +36,23 @@ QString titleOr(const std::string &title)
     return QString::fromStdString(title.empty() ? std::string(applicationTitle) : title);
 }
 
+// One diagnostic line: "pickwise: <what>: <text>", each line break shown as "|".
+void echo(const char *what, const std::string &text)
+{
+    std::string line = text;
+    for (char &c : line)
+        if (c == '\n' || c == '\r')
+            c = '|';
+    std::fprintf(stderr, "pickwise: %s: %s\n", what, line.c_str());
+    std::fflush(stderr);
+}
+
 } // namespace
 
 void QtDialogs::message(const std::string &text, const std::string &title)
 {
+    if (m_echo)
+        echo("message", text);
     QMessageBox box(QMessageBox::NoIcon, titleOr(title), QString::fromStdString(text),
         QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
@@ -46,6 +60,8 @@ void QtDialogs::message(const std::string &text, const std::string &title)
 
 bool QtDialogs::askYesNo(const std::string &text, const std::string &title)
 {
+    if (m_echo)
+        echo("question", text);
     QMessageBox box(QMessageBox::Question, titleOr(title), QString::fromStdString(text),
         QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
@@ -232,6 +248,8 @@ void QtPrinter::closePreview(const PreviewActions &actions)
 
 Shell::OpenResult QtShell::openDocument(const std::string &path)
 {
+    if (m_echo)
+        echo("open", path);
     const QString file = QString::fromStdString(path);
     if (!QFileInfo::exists(file))
         return OpenResult::NotFound;

@@ -26,8 +26,13 @@ public:
     std::string chooseFileToSave(const std::string &title, const std::string &suggestedName,
         const std::string &filter) override;
 
+    // A diagnostic: every message and question is also written to the standard
+    // error, one line each, so a run without a screen shows what it asked.
+    void setEcho(bool echo) { m_echo = echo; }
+
 private:
     int m_busyDepth = 0;
+    bool m_echo = false;
 };
 
 class QtPrinter : public Printer
@@ -69,6 +74,13 @@ public:
     OpenResult openDocument(const std::string &path) override;
     std::string findProgram(const std::string &name) override;
     bool startProgram(const std::string &path, const std::vector<std::string> &args) override;
+
+    // A diagnostic: every document handed to the desktop is also written to
+    // the standard error.
+    void setEcho(bool echo) { m_echo = echo; }
+
+private:
+    bool m_echo = false;
 };
 
 class SystemClock : public Clock
