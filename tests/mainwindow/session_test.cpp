@@ -96,3 +96,19 @@ TEST(Session, DeletedEntriesLeaveTheListingAsTheFile)
         EXPECT_EQ(in.main.entryCount, std::to_string(stored.size()));
     }
 }
+
+// Entries belong to the game of their date: a dated file to its entries date's,
+// the standing and wheel entries to today's, whatever draw is shown.
+TEST(Session, TheListingsGameIsItsDatesOrTodays)
+{
+    Installation in({2017, 8, 2}); // the first day of the 6 of 52 game
+    MainSession &s = in.session;
+    s.listDated({2017, 7, 29});
+    EXPECT_EQ(s.listingGame({2017, 8, 2}).highestBall, 49);
+    s.listDated({2017, 8, 2});
+    EXPECT_EQ(s.listingGame({2017, 8, 2}).highestBall, 52);
+    writeEntries(in.paths.standingEntries(), sixEntries);
+    s.listStanding();
+    EXPECT_EQ(s.listingGame({2017, 8, 1}).highestBall, 49);
+    EXPECT_EQ(s.listingGame({2017, 8, 2}).highestBall, 52);
+}
