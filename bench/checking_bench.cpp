@@ -54,8 +54,8 @@ Date nextDrawDay(Date d)
     return d;
 }
 
-// A folder with 3000 draws from Saturday 1 January 1994 and a dated entry
-// file of 2500 entries.
+// A folder with 3000 draws from Saturday 1 January 1966 (to September 1994,
+// all of the 6 of 49 game) and a dated entry file of 2500 entries.
 struct HistoryFiles
 {
     std::string folder;
@@ -65,11 +65,11 @@ struct HistoryFiles
     {
         char name[] = "/tmp/pickwisebenchXXXXXX";
         folder = ::mkdtemp(name);
-        entryfile = folder + "/Lotto05DEC2026.lot";
+        entryfile = folder + "/Lotto05DEC2015.lot";
         std::mt19937 random(2026);
 
         RecordFile draws(folder + "/sa.rtl");
-        Date date {1994, 1, 1};
+        Date date {1966, 1, 1};
         for (int r = 1; r <= drawCount; ++r) {
             auto balls = pick(random, 7);
             std::sort(balls.begin(), balls.begin() + 6);
@@ -120,7 +120,7 @@ void BM_HistoryCheckRules(benchmark::State &state)
         std::vector<Entry> entries;
         entryfiles::list(inst.entryfile, entries);
         const historycheck::Range range
-            = historycheck::findRange(draws, {1990, 1, 1}, {2030, 12, 31});
+            = historycheck::findRange(draws, {1962, 1, 1}, {2015, 12, 31});
         const historycheck::Checker checker(std::move(entries));
         historycheck::Tally tally;
         historycheck::ResultLists results;
@@ -137,10 +137,10 @@ BENCHMARK(BM_HistoryCheckRules)->Unit(benchmark::kMillisecond);
 void BM_HistoryCheckWindow(benchmark::State &state)
 {
     const HistoryFiles &files = historyFiles();
-    testing::Installation inst({2030, 12, 31});
+    testing::Installation inst({2015, 12, 31});
     std::filesystem::copy_file(files.folder + "/sa.rtl", inst.paths.results());
-    std::filesystem::copy_file(files.entryfile, inst.file("Lotto05DEC2026.lot"));
-    inst.session.listDated({2026, 12, 5});
+    std::filesystem::copy_file(files.entryfile, inst.file("Lotto05DEC2015.lot"));
+    inst.session.listDated({2015, 12, 5});
 
     Form6 form(inst.context);
     form.resize(800, 600);

@@ -34,7 +34,7 @@ void deleteEverySecondEntry(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
     testing::TempDir dir;
-    const std::string path = dir.file("Lotto05DEC2026.lot");
+    const std::string path = dir.file("Lotto05DEC2015.lot");
     const std::vector<Entry> entries = randomEntries(n);
     std::vector<bool> chosen(static_cast<size_t>(n), false);
     for (size_t i = 0; i < chosen.size(); i += 2)

@@ -40,7 +40,7 @@ void suggestIntoFile(benchmark::State &state)
 {
     testing::TempDir dir;
     testing::writeHistory(dir.file("sa.rtl"), testing::makeHistory(historyDraws));
-    const std::string entryfile = dir.file("Lotto05DEC2026.lot");
+    const std::string entryfile = dir.file("Lotto05DEC2015.lot");
     const ConstraintSet constraints;
     bool cancelflag = false;
     RealRandom random;

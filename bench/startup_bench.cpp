@@ -24,11 +24,12 @@ namespace {
 constexpr int historyDraws = 32767;
 constexpr int entryCount = 2500;
 
-// 32767 draws at two a week span about 314 years; starting in 1736 puts the
-// last one within the date pickers' 1950..2050.
+// 32767 draws at two a week span about 314 years; starting in 1703 puts the
+// last one, today, on 31 December 2016: within the date pickers' 1950..2050
+// and before 2 August 2017, so every draw is of the 6 of 49 game.
 Date firstSaturday()
 {
-    Date d {1736, 1, 1};
+    Date d {1703, 1, 1};
     while (dayOfWeek(d) != 6)
         ++d.day;
     return d;

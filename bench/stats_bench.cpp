@@ -12,9 +12,11 @@ using namespace pickwise;
 
 namespace {
 
+// From Saturday 6 January 1703 to 31 December 2016: every draw of the 6 of 49
+// game, so the counts are over one game.
 const std::vector<BallRecord> &fullHistory()
 {
-    static const std::vector<BallRecord> draws = testing::makeHistory(32767);
+    static const std::vector<BallRecord> draws = testing::makeHistory(32767, {1703, 1, 6});
     return draws;
 }
 

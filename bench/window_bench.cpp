@@ -31,7 +31,7 @@ using namespace pickwise;
 
 namespace {
 
-constexpr Date today {2026, 12, 5}; // a Saturday: Add asks no question
+constexpr Date today {2015, 12, 5}; // a Saturday of the 6 of 49 game: Add asks no question
 
 // The main window over an installation with a 2000-draw history, the real
 // entry window behind its Add button and the program's own random numbers.

@@ -327,6 +327,11 @@ std::string MainSession::winsText() const
     return m_checked ? mainrules::winsText(static_cast<int>(m_wins.size())) : "0";
 }
 
+const GameMatrix &MainSession::listingGame(const Date &today) const
+{
+    return matrixFor(m_kind == EntryFileKind::Dated ? m_entriesDate : today);
+}
+
 wheels::WheelGame MainSession::wheelGame() const
 {
     return {"Lotto", m_paths.results(), lottoHighestBall, "Lotto"};

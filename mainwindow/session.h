@@ -4,6 +4,7 @@
 #include "core/damage.h"
 #include "core/datapaths.h"
 #include "core/dates.h"
+#include "core/game.h"
 #include "core/lines.h"
 #include "mainwindow/mainrules.h"
 #include "wheels/catalogue.h"
@@ -159,6 +160,10 @@ public:
     const std::vector<mainrules::WinningLine> &wins() const { return m_wins; }
     const std::vector<std::string> &winLines() const { return m_winLines; }
     std::string winsText() const;
+
+    // The game of the entries being listed or made: the entries date's for a
+    // dated file, today's for the standing and the wheel entry files.
+    const GameMatrix &listingGame(const Date &today) const;
 
     // The game the wheel window makes wheels for.
     wheels::WheelGame wheelGame() const;

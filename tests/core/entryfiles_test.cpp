@@ -23,7 +23,7 @@ std::vector<Entry> five()
 TEST(EntryFiles, AppendToEmptyFileGivesOneRecordWithCountOne)
 {
     TempDir dir;
-    const std::string path = dir.file("Lotto05DEC2026.lot");
+    const std::string path = dir.file("Lotto05DEC2015.lot");
     ASSERT_EQ(entryfiles::append(path, {3, 9, 14, 27, 33, 41}), "");
     EXPECT_EQ(readBytes(path), bytesOf({entryRecord(1, {3, 9, 14, 27, 33, 41})}));
 }
@@ -207,22 +207,22 @@ TEST(EntryFiles, DropEmptyFile)
     TempDir dir;
     entryfiles::dropemptyfile(""); // nothing to do, nothing to crash
 
-    const std::string empty = dir.file("Lotto01JAN2026.lot");
+    const std::string empty = dir.file("Lotto01JAN2015.lot");
     writeBytes(empty, {});
     entryfiles::dropemptyfile(empty);
     EXPECT_FALSE(exists(empty));
 
-    const std::string zero = dir.file("Lotto02JAN2026.lot");
+    const std::string zero = dir.file("Lotto02JAN2015.lot");
     writeBytes(zero, bytesOf({entryRecord(0, {1, 2, 3, 4, 5, 6})}));
     entryfiles::dropemptyfile(zero);
     EXPECT_FALSE(exists(zero));
 
-    const std::string kept = dir.file("Lotto03JAN2026.lot");
+    const std::string kept = dir.file("Lotto03JAN2015.lot");
     writeEntries(kept, five());
     entryfiles::dropemptyfile(kept);
     EXPECT_TRUE(exists(kept));
 
-    const std::string missing = dir.file("Lotto04JAN2026.lot");
+    const std::string missing = dir.file("Lotto04JAN2015.lot");
     entryfiles::dropemptyfile(missing);
     EXPECT_FALSE(exists(missing));
 }

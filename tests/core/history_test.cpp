@@ -197,7 +197,7 @@ TEST(ResultsHistory, RemoveLeavesWhatDeleteDrawLeaves)
 {
     TempDir dir;
     const std::string path = dir.file("sa.rtl");
-    writeHistory(path, makeHistory(4));
+    writeHistory(path, makeHistory(4, {2003, 1, 4}));
     RecordFile expected(path);
     ASSERT_EQ(expected.load(), "");
     results::deleteDraw(expected, 2);

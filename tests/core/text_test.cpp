@@ -81,7 +81,7 @@ TEST(Text, MonthsAndFileNames)
     EXPECT_EQ(monthabbrev(12), "DEC");
     EXPECT_EQ(monthabbrev(0), "");
     EXPECT_EQ(monthabbrev(13), "");
-    EXPECT_EQ(datedEntryFileName(5, 12, 2026), "Lotto05DEC2026.lot");
+    EXPECT_EQ(datedEntryFileName(5, 12, 2015), "Lotto05DEC2015.lot");
     EXPECT_EQ(datedEntryFileName(25, 3, 2003), "Lotto25MAR2003.lot");
 }
 
@@ -96,12 +96,12 @@ TEST(Text, EntryAndWinningLines)
 TEST(Text, DaysOfWeek)
 {
     EXPECT_EQ(dayOfWeek({2003, 3, 5}), 3); // Wednesday
-    EXPECT_EQ(dayOfWeek({2026, 12, 5}), 6); // Saturday
+    EXPECT_EQ(dayOfWeek({2015, 12, 5}), 6); // Saturday
     EXPECT_EQ(dayOfWeek({2000, 2, 29}), 2);
-    EXPECT_TRUE(isWednesdayOrSaturday({2026, 12, 9}));
-    EXPECT_FALSE(isWednesdayOrSaturday({2026, 12, 8}));
-    EXPECT_FALSE(isValidDate({2023, 2, 29}));
-    EXPECT_TRUE(isValidDate({2024, 2, 29}));
+    EXPECT_TRUE(isWednesdayOrSaturday({2015, 12, 9}));
+    EXPECT_FALSE(isWednesdayOrSaturday({2015, 12, 8}));
+    EXPECT_FALSE(isValidDate({2015, 2, 29}));
+    EXPECT_TRUE(isValidDate({2016, 2, 29}));
 }
 
 TEST(Prizes, TiersFromMatchesAndBonus)

@@ -85,6 +85,8 @@ bool startsWith(const std::string &text, const std::string &prefix)
 
 const rlim_t limit = 100; // bytes: under four records
 
+const Date today {2015, 12, 5}; // a Saturday of the 6 of 49 game
+
 } // namespace
 
 class CrashSafetyTest : public QObject
@@ -108,10 +110,10 @@ private slots:
 // Add Result and Delete Draw on the main window, over a ten-draw history.
 void CrashSafetyTest::insertAndDeleteDraw()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     const std::string history = rig.file("sa.rtl");
     auto draws = makeHistory(9);
-    draws.push_back(drawRecord(0, 10, {2026, 12, 5}, {1, 5, 12, 23, 34, 45, 7}));
+    draws.push_back(drawRecord(0, 10, today, {1, 5, 12, 23, 34, 45, 7}));
     draws[0].count = 10;
     writeHistory(history, draws);
     const auto before = readBytes(history);
@@ -226,7 +228,7 @@ void CrashSafetyTest::filterRemoval()
 // The optimiser adding its entries to a date that already holds eight.
 void CrashSafetyTest::optimiserEntries()
 {
-    Installation inst;
+    Installation inst(today);
     inst.history(3);
     const std::string target = inst.todayFile();
     writeEntries(target, disjointEntries(8));
@@ -235,7 +237,7 @@ void CrashSafetyTest::optimiserEntries()
     LinkProcess form(inst.context);
     form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("3"));
     form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    form.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 5));
+    form.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2015, 12, 5));
     inst.dialogs.clear();
     const QStringList files = namesIn(inst.paths.dataFolder());
     {
@@ -287,7 +289,7 @@ void CrashSafetyTest::wheelSave()
 // Import of a validated text file of twenty lines to an empty dated file.
 void CrashSafetyTest::import()
 {
-    Installation inst;
+    Installation inst(today);
     {
         std::ofstream text(inst.file("mine.txt"));
         for (const Entry &e : disjointEntries(20))
@@ -412,7 +414,7 @@ void CrashSafetyTest::resultsImport()
     const std::string shipped = SHIPPED_DRAWS;
     for (const rlim_t failAt : {limit, rlim_t(30000)}) { // the new history takes 25,688 bytes
         TempDir dir;
-        writeHistory(dir.file("sa.rtl"), makeHistory(3));
+        writeHistory(dir.file("sa.rtl"), makeHistory(3, {2003, 1, 4}));
         const std::string oldPrizes = "date,div1,div2,div3,div4,div5,div6,div7,div8\n"
                                       "2003-01-04,,100.00,,,,,,\n";
         writeBytes(dir.file(prizesFileName), {oldPrizes.begin(), oldPrizes.end()});

@@ -62,7 +62,7 @@ TEST(DownloadRules, ProgressFollowsTheBytesAgainstTheAnnouncedLength)
 
 TEST(DownloadCheck, TakesOnlyAWholeValidHistory)
 {
-    auto draws = makeHistory(4);
+    auto draws = makeHistory(4, {2003, 1, 4});
     // Records beyond the count may hold anything, as in the program's own file.
     draws.push_back(BallRecord {});
     const auto good = bytesOf(draws);

@@ -27,6 +27,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+const Date today {2015, 12, 5}; // a Saturday of the 6 of 49 game
+
 QListView *list(QWidget *form, int k)
 {
     return child<QListView>(form, QStringLiteral("List1_%1").arg(k));
@@ -75,15 +77,16 @@ private slots:
 
 void CheckingWindowsTest::historyCheckFillsListsAndTotalsThenEmptyRanges()
 {
-    Installation in;
+    Installation in(today);
     in.history(
-        drawsOf({{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 9, 10}, {20, 21, 22, 23, 24, 25, 26}}));
+        drawsOf({{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 9, 10}, {20, 21, 22, 23, 24, 25, 26}},
+            {2003, 1, 4}));
     in.entries({{1, 2, 3, 4, 5, 7}, {1, 2, 3, 40, 41, 42}});
     in.context.cancelflag = true; // an early Cancel does not stop the check
 
     Opened<Form6> form(in.context);
     QCOMPARE(child<QDateEdit>(form, "DTPicker1")->date(), QDate(2003, 1, 4));
-    QCOMPARE(child<QDateEdit>(form, "DTPicker2")->date(), QDate(2026, 12, 5));
+    QCOMPARE(child<QDateEdit>(form, "DTPicker2")->date(), QDate(2015, 12, 5));
     click(form, "Command2");
 
     QCOMPARE(rowsOf(list(form, 0)),
@@ -123,9 +126,9 @@ void CheckingWindowsTest::historyCheckFillsListsAndTotalsThenEmptyRanges()
 
 void CheckingWindowsTest::historyCheckPagesThroughFullLists()
 {
-    Installation in;
+    Installation in(today);
     // 101 lines per draw: 131300 lines, more than the four lists hold.
-    in.history(drawsOf(std::vector<Draw>(1300, Draw {1, 2, 3, 4, 5, 6, 7})));
+    in.history(drawsOf(std::vector<Draw>(1300, Draw {1, 2, 3, 4, 5, 6, 7}), {2003, 1, 4}));
     in.entries(std::vector<Entry>(100, Entry {1, 2, 3, 4, 5, 6}));
     Opened<Form6> form(in.context);
     form->show();
@@ -168,9 +171,9 @@ void CheckingWindowsTest::historyCheckPagesThroughFullLists()
 
 void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
 {
-    Installation in;
+    Installation in(today);
     // 101 lines per draw: 340 draws fill list 0 and part of list 1.
-    in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7})));
+    in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7}), {2003, 1, 4}));
     in.entries(std::vector<Entry>(100, Entry {1, 2, 3, 4, 5, 6}));
     Opened<Form6> form(in.context);
     form->show();
@@ -202,18 +205,18 @@ void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
     // Each early stop leaves empty lists, counts and status, and nothing to page.
     const std::pair<std::function<void()>, QString> stops[] = {
         {[&] {
-             setDate(form, "DTPicker1", QDate(2026, 12, 5));
-             setDate(form, "DTPicker2", QDate(2026, 12, 4));
+             setDate(form, "DTPicker1", QDate(2015, 12, 5));
+             setDate(form, "DTPicker2", QDate(2015, 12, 4));
          },
             QString()},
-        {[&] { setDate(form, "DTPicker1", QDate(2026, 11, 1)); },
+        {[&] { setDate(form, "DTPicker1", QDate(2015, 11, 1)); },
             QStringLiteral("No results in specified date range")},
         {[&] { writeBytes(in.paths.results(), {}); }, QString()},
     };
     for (const auto &[stop, status] : stops) {
         setDate(form, "DTPicker1", QDate(2003, 1, 1));
-        setDate(form, "DTPicker2", QDate(2026, 12, 5));
-        in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7})));
+        setDate(form, "DTPicker2", QDate(2015, 12, 5));
+        in.history(drawsOf(std::vector<Draw>(340, Draw {1, 2, 3, 4, 5, 6, 7}), {2003, 1, 4}));
         click(form, "Command2");
         click(form, "Command4");
         QCOMPARE(paging(), QStringLiteral("shown 1, More 0, Back 1"));
@@ -230,8 +233,8 @@ void CheckingWindowsTest::historyCheckStoppedEarlyLeavesNothingOfTheLastCheck()
 
 void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
 {
-    Installation in;
-    in.history(drawsOf(std::vector<Draw>(50, Draw {1, 2, 3, 4, 5, 6, 7})));
+    Installation in(today);
+    in.history(drawsOf(std::vector<Draw>(50, Draw {1, 2, 3, 4, 5, 6, 7}), {2003, 1, 4}));
     in.entries({{1, 2, 3, 4, 5, 6}});
     Opened<Form6> form(in.context);
     bool closedWhileChecking = true;
@@ -251,7 +254,7 @@ void CheckingWindowsTest::historyCheckCancelStopsAfterTheDrawInProgress()
 
 void CheckingWindowsTest::filterHandTicksThenRemoves()
 {
-    Installation in;
+    Installation in(today);
     // B shares five numbers with A; D shares none with anything.
     const Entry a {1, 2, 3, 4, 5, 6}, b {1, 2, 3, 4, 5, 7}, c {10, 20, 30, 40, 41, 42},
         d {11, 21, 31, 43, 44, 45};
@@ -283,7 +286,7 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     click(form, "Command4");
     QCOMPARE(in.printer.ops.at(in.printer.ops.size() - 2),
         "text " + std::string(16, ' ') + "11 21 31 43 44 45  Selected for Deletion");
-    QCOMPARE(in.printer.documents, Texts({"Pickwise filter Lotto05DEC2026 2026-12-05 10-00-00"}));
+    QCOMPARE(in.printer.documents, Texts({"Pickwise filter Lotto05DEC2015 2015-12-05 10-00-00"}));
 
     click(form, "Command2");
     BallRecord first = records[1]; // record 1 now, with the new count
@@ -293,8 +296,8 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
     QCOMPARE(text(form, "Text2"), QString());
     QVERIFY(exists(in.paths.filterCopy()));
     QCOMPARE(in.dialogs.texts(),
-        Texts({"Remove 2 entries from Lotto05DEC2026.lot?",
-            "2 entries removed from Lotto05DEC2026.lot, 2 entries left."}));
+        Texts({"Remove 2 entries from Lotto05DEC2015.lot?",
+            "2 entries removed from Lotto05DEC2015.lot, 2 entries left."}));
 
     // Closing tells the main window to relist the entries.
     QSignalSpy closed(form.w.data(), &ChildWindow::closed);
@@ -304,7 +307,7 @@ void CheckingWindowsTest::filterHandTicksThenRemoves()
 
 void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
 {
-    Installation in;
+    Installation in(today);
     in.entries({{1, 2, 3, 4, 5, 6}, {40, 41, 42, 43, 44, 45}});
     const auto before = in.entryBytes();
     Opened<Form10> form(in.context);
@@ -339,12 +342,12 @@ void CheckingWindowsTest::filterRemovingEveryEntryLeavesCountZero()
     click(form, "Command2");
     QCOMPARE(in.entryBytes(), std::vector<uint8_t>(26, 0));
     QCOMPARE(in.dialogs.lastText(),
-        std::string("2 entries removed from Lotto05DEC2026.lot, 0 entries left."));
+        std::string("2 entries removed from Lotto05DEC2015.lot, 0 entries left."));
 }
 
 void CheckingWindowsTest::filterKeepsWhatItShowsAfterNoFilter()
 {
-    Installation in;
+    Installation in(today);
     const Entry low {1, 2, 3, 4, 5, 6}, middle {20, 22, 24, 26, 28, 30},
         high {40, 41, 42, 43, 44, 45};
     in.entries({low, middle, high});
@@ -376,18 +379,18 @@ void CheckingWindowsTest::filterKeepsWhatItShowsAfterNoFilter()
     in.dialogs.clear();
     in.dialogs.answer(false);
     click(form, "Command2");
-    QCOMPARE(in.dialogs.texts(), Texts({"Remove 1 entry from Lotto05DEC2026.lot?"}));
+    QCOMPARE(in.dialogs.texts(), Texts({"Remove 1 entry from Lotto05DEC2015.lot?"}));
     QCOMPARE(in.entryBytes(), before);
     QCOMPARE(checks->count(), 3);
     click(form, "Command2");
     QCOMPARE(in.dialogs.lastText(),
-        std::string("1 entry removed from Lotto05DEC2026.lot, 2 entries left."));
+        std::string("1 entry removed from Lotto05DEC2015.lot, 2 entries left."));
     QCOMPARE(in.entryBytes(), bytesOf({entryRecord(2, low), entryRecord(0, middle)}));
 }
 
 void CheckingWindowsTest::optimiserWritesTheShownDate()
 {
-    Installation in;
+    Installation in(today);
     in.history(
         drawsOf({{1, 2, 3, 4, 5, 6, 7}, {8, 15, 22, 29, 36, 43, 9}, {10, 20, 30, 40, 45, 49, 1}}));
     Opened<LinkProcess> form(in.context);
@@ -404,9 +407,9 @@ void CheckingWindowsTest::optimiserWritesTheShownDate()
     type(form, "Text1", "2");
     click(form, "Command1");
     QCOMPARE(in.dialogs.lastText(), std::string("Last 2 draws have been link processed"));
-    setDate(form, "DTPicker1", QDate(2026, 12, 5));
+    setDate(form, "DTPicker1", QDate(2015, 12, 5));
     click(form, "Command2");
-    QCOMPARE(in.dialogs.lastText(), std::string("Done - 2 entries added to draw 05 December 2026"));
+    QCOMPARE(in.dialogs.lastText(), std::string("Done - 2 entries added to draw 05 December 2015"));
     QVERIFY(in.session.optimiserwroteshown);
 
     const auto records = recordsOf(in.entryBytes());
@@ -423,16 +426,16 @@ void CheckingWindowsTest::optimiserWritesTheShownDate()
 
 void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
 {
-    Installation in;
+    Installation in(today);
     in.history(drawsOf({{1, 2, 3, 4, 5, 6, 7}}));
-    const std::string target = in.file("Lotto09DEC2026.lot");
+    const std::string target = in.file("Lotto09DEC2015.lot");
     writeEntries(target, {{40, 41, 42, 43, 44, 45}});
     const auto before = readBytes(target);
 
     Opened<LinkProcess> form(in.context);
     type(form, "Text1", "1");
     click(form, "Command1");
-    setDate(form, "DTPicker1", QDate(2026, 12, 9));
+    setDate(form, "DTPicker1", QDate(2015, 12, 9));
 
     in.dialogs.answer(false);
     click(form, "Command2");
@@ -455,7 +458,7 @@ void CheckingWindowsTest::optimiserAsksBeforeAppendingAndClosing()
     QCOMPARE(records[0].count, 2);
     QCOMPARE(records[0].ball[0], int16_t(40));
     QCOMPARE(records[1].ball[0], int16_t(1));
-    QCOMPARE(in.dialogs.lastText(), std::string("Done - 1 entries added to draw 09 December 2026"));
+    QCOMPARE(in.dialogs.lastText(), std::string("Done - 1 entries added to draw 09 December 2015"));
     QVERIFY(!in.session.optimiserwroteshown); // another date than the one shown
 
     in.dialogs.clear();

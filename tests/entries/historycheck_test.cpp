@@ -11,7 +11,7 @@ using namespace pickwise::testing;
 TEST(FindRange, FindsTheDrawsBetweenTheDates)
 {
     // Draws on Sat 4, Wed 8, Sat 11, Wed 15, Sat 18 and Wed 22 January 2003.
-    const std::vector<BallRecord> sixDraws = makeHistory(6);
+    const std::vector<BallRecord> sixDraws = makeHistory(6, {2003, 1, 4});
     struct Case
     {
         const char *name;
@@ -80,7 +80,8 @@ TEST(Checker, CountsAndListsEachWinUnderItsTier)
 TEST(CheckRange, EveryDrawInTheRangeGetsAHeaderAlsoWithoutWins)
 {
     const auto draws = drawsOf({{1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7},
-        {20, 21, 22, 23, 24, 25, 26}, {1, 2, 3, 10, 11, 12, 13}});
+                                   {20, 21, 22, 23, 24, 25, 26}, {1, 2, 3, 10, 11, 12, 13}},
+        {2003, 1, 4});
     Checker checker({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 30, 31, 32}});
     Tally tally;
     ResultLists lines;

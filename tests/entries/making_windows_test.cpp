@@ -19,14 +19,15 @@ const Entry filler {43, 44, 45, 46, 47, 48};
 using Texts = std::vector<std::string>;
 
 // The entry window as the main window's Add opens it, with the run's
-// constraint set.
+// constraint set. Today and the draws lie in the 6 of 49 game's time.
 struct Making : Installation
 {
     ConstraintSet constraints;
 
     explicit Making(int draws = 30, const std::vector<Entry> &listed = {})
+        : Installation({2015, 12, 5})
     {
-        history(makeHistory(draws));
+        history(makeHistory(draws, {1975, 1, 4}));
         entries(listed);
         session.addmode = true;
     }

@@ -98,12 +98,12 @@ TEST(Append, NewEntriesFollowTheExistingOnesWithRecordOnesFields)
     file.setBytes(bytesOf({first, second}));
 
     EXPECT_EQ(
-        appendEntries(file, {{13, 14, 15, 16, 17, 18}, {19, 20, 21, 22, 23, 24}}, {2026, 12, 5}),
+        appendEntries(file, {{13, 14, 15, 16, 17, 18}, {19, 20, 21, 22, 23, 24}}, {2015, 12, 5}),
         2);
     BallRecord added = first;
     added.day = 5;
     added.month = 12;
-    added.year = 2026;
+    added.year = 2015;
     added.ball = {13, 14, 15, 16, 17, 18, 9};
     BallRecord added2 = added;
     added2.ball = {19, 20, 21, 22, 23, 24, 9};

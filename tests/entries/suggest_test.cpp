@@ -64,7 +64,7 @@ TEST(Suggest, TwentyDrawsSufficeNineteenGiveTheMessage)
 {
     for (int draws : {19, 20}) {
         SCOPED_TRACE(draws);
-        Installation in;
+        Installation in({2015, 12, 5}); // entries and draws of the 6 of 49 game
         in.history(bandedHistory(draws));
         in.entries({filler, fromDraws1to6});
         const auto before = in.entryBytes();

@@ -61,18 +61,18 @@ TEST(ImportValidation, Verdicts)
 TEST(ImportWriting, RecordsCarryTheDateAndSortedNumbers)
 {
     RecordFile file;
-    importtxt::writeImport(file, {{1, 2, 3, 4, 5, 6}, {45, 10, 33, 7, 21, 2}}, Date {2026, 12, 5});
+    importtxt::writeImport(file, {{1, 2, 3, 4, 5, 6}, {45, 10, 33, 7, 21, 2}}, Date {2015, 12, 5});
     BallRecord first = entryRecord(2, {1, 2, 3, 4, 5, 6});
     BallRecord second = entryRecord(0, {2, 7, 10, 21, 33, 45});
     for (BallRecord *r : {&first, &second}) {
         r->day = 5;
         r->month = 12;
-        r->year = 2026;
+        r->year = 2015;
     }
     EXPECT_EQ(file.bytes(), bytesOf({first, second}));
 
     RecordFile empty;
-    importtxt::writeImport(empty, {}, Date {2026, 12, 5});
+    importtxt::writeImport(empty, {}, Date {2015, 12, 5});
     EXPECT_EQ(empty.bytes(), std::vector<uint8_t>(26, 0));
 }
 
@@ -82,9 +82,9 @@ TEST(FileDeletionView, LinesStopAtTheFirstZeroNumberNotAtTheCount)
     const auto bytes = bytesOf({entryRecord(2, {3, 11, 19, 27, 38, 45}),
         entryRecord(0, {1, 2, 3, 4, 5, 6}), entryRecord(0, {7, 8, 9, 10, 11, 12}),
         entryRecord(0, {0, 8, 9, 10, 11, 12}), entryRecord(0, {1, 2, 3, 4, 5, 6})});
-    EXPECT_EQ(filedeletion::viewLines(bytes, "Lotto05DEC2026.lot"),
+    EXPECT_EQ(filedeletion::viewLines(bytes, "Lotto05DEC2015.lot"),
         (std::vector<std::string> {"03 11 19 27 38 45", "01 02 03 04 05 06", "07 08 09 10 11 12"}));
-    EXPECT_TRUE(filedeletion::viewLines({}, "Lotto05DEC2026.lot").empty());
+    EXPECT_TRUE(filedeletion::viewLines({}, "Lotto05DEC2015.lot").empty());
     EXPECT_TRUE(filedeletion::viewLines(std::vector<uint8_t>(20, 1), "x.lot").size() <= 1);
 }
 

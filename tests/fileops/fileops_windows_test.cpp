@@ -18,6 +18,8 @@ using namespace pickwise::testing;
 
 namespace {
 
+const Date today {2015, 12, 5}; // a Saturday of the 6 of 49 game
+
 void choose(QWidget *w, const QString &name)
 {
     auto *files = w->findChild<QListWidget *>(QStringLiteral("File1"));
@@ -81,7 +83,7 @@ private slots:
 
 void FileOpsWindowsTest::importShowsAFileOnceWhenChosenByMouseOrKeys()
 {
-    Installation rig;
+    Installation rig(today);
     {
         std::ofstream(rig.file("a.txt")) << "01 02 03 04 05 06\n";
         std::ofstream(rig.file("b.txt")) << "07 08 09 10 11 12\n13 14 15 16 17 18\n";
@@ -116,18 +118,18 @@ void FileOpsWindowsTest::importShowsAFileOnceWhenChosenByMouseOrKeys()
 
 void FileOpsWindowsTest::importReportsADatedFileItCannotRead()
 {
-    Installation rig;
+    Installation rig(today);
     {
         std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
     // A folder where the dated file should be: it can be neither read nor made.
     QVERIFY(QDir(QString::fromStdString(rig.paths.dataFolder()))
-                .mkdir(QStringLiteral("Lotto05DEC2026.lot")));
+                .mkdir(QStringLiteral("Lotto05DEC2015.lot")));
     auto *w = new Form30(rig.context);
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     const std::string said = rig.dialogs.lastText();
-    QVERIFY2(said.rfind("The entry file for this date (Lotto05DEC2026.lot) could not be read or "
+    QVERIFY2(said.rfind("The entry file for this date (Lotto05DEC2015.lot) could not be read or "
                         "created, so nothing can be imported for it.\n",
                  0)
             == 0,
@@ -138,7 +140,7 @@ void FileOpsWindowsTest::importReportsADatedFileItCannotRead()
 
 void FileOpsWindowsTest::importsTheValidatedLines()
 {
-    Installation rig;
+    Installation rig(today);
     writeBytes(rig.file("mine.txt"), {});
     {
         std::ofstream(rig.file("mine.txt")) << "01 02 03 04 05 06\n\"45 10 33 07 21 02\",x\n";
@@ -166,10 +168,10 @@ void FileOpsWindowsTest::importsTheValidatedLines()
     for (BallRecord *r : {&first, &second}) {
         r->day = 5;
         r->month = 12;
-        r->year = 2026;
+        r->year = 2015;
     }
-    QCOMPARE(readBytes(rig.file("Lotto05DEC2026.lot")), bytesOf({first, second}));
-    QVERIFY(rig.session.importwrote); // the main window shows 5 December 2026
+    QCOMPARE(readBytes(rig.file("Lotto05DEC2015.lot")), bytesOf({first, second}));
+    QVERIFY(rig.session.importwrote); // the main window shows 5 December 2015
 
     w->close();
     QTRY_VERIFY(guard.isNull());
@@ -177,7 +179,7 @@ void FileOpsWindowsTest::importsTheValidatedLines()
 
 void FileOpsWindowsTest::refusalsOfValidation()
 {
-    Installation rig;
+    Installation rig(today);
     struct Case
     {
         const char *content;
@@ -210,32 +212,32 @@ void FileOpsWindowsTest::refusalsOfValidation()
     {
         std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
-    writeEntries(rig.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
-    const auto before = readBytes(rig.file("Lotto05DEC2026.lot"));
+    writeEntries(rig.file("Lotto05DEC2015.lot"), {{9, 10, 11, 12, 13, 14}});
+    const auto before = readBytes(rig.file("Lotto05DEC2015.lot"));
     w->refreshFiles();
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     QCOMPARE(rig.dialogs.lastText(),
         std::string("You already have a date entry for this date, please choose another date"));
     QVERIFY(!button(w, "Command3")->isVisibleTo(w));
-    QCOMPARE(readBytes(rig.file("Lotto05DEC2026.lot")), before);
+    QCOMPARE(readBytes(rig.file("Lotto05DEC2015.lot")), before);
 
     // An empty file validates and imports no entries.
     writeBytes(rig.file("empty.txt"), {});
-    w->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 9));
+    w->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2015, 12, 9));
     w->refreshFiles();
     choose(w, QStringLiteral("empty.txt"));
     button(w, "Command2")->click();
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(), std::string("Entry imported succsessfully"));
-    QCOMPARE(readBytes(rig.file("Lotto09DEC2026.lot")), std::vector<uint8_t>(26, 0));
+    QCOMPARE(readBytes(rig.file("Lotto09DEC2015.lot")), std::vector<uint8_t>(26, 0));
     QVERIFY(!rig.session.importwrote); // not the main window's date
     delete w;
 }
 
 void FileOpsWindowsTest::dateChangeHidesImport()
 {
-    Installation rig;
+    Installation rig(today);
     {
         std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
@@ -243,7 +245,7 @@ void FileOpsWindowsTest::dateChangeHidesImport()
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
     QVERIFY(button(w, "Command3")->isVisibleTo(w));
-    w->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 9));
+    w->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2015, 12, 9));
     QVERIFY(!button(w, "Command3")->isVisibleTo(w));
     QVERIFY(button(w, "Command2")->isVisibleTo(w));
     delete w;
@@ -251,29 +253,29 @@ void FileOpsWindowsTest::dateChangeHidesImport()
 
 void FileOpsWindowsTest::importNeverOverwritesEntriesThatArrivedAfterValidation()
 {
-    Installation rig;
+    Installation rig(today);
     {
         std::ofstream(rig.file("good.txt")) << "01 02 03 04 05 06\n";
     }
     auto *w = new Form30(rig.context);
     choose(w, QStringLiteral("good.txt"));
     button(w, "Command2")->click();
-    writeEntries(rig.file("Lotto05DEC2026.lot"), {{9, 10, 11, 12, 13, 14}});
-    const auto before = readBytes(rig.file("Lotto05DEC2026.lot"));
+    writeEntries(rig.file("Lotto05DEC2015.lot"), {{9, 10, 11, 12, 13, 14}});
+    const auto before = readBytes(rig.file("Lotto05DEC2015.lot"));
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(),
         std::string("You already have a date entry for this date, please choose another date"));
-    QCOMPARE(readBytes(rig.file("Lotto05DEC2026.lot")), before);
+    QCOMPARE(readBytes(rig.file("Lotto05DEC2015.lot")), before);
     delete w;
 }
 
 void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
 {
-    Installation rig;
+    Installation rig(today);
     writeBytes(rig.file("fmm1.lot"), bytesOf({entryRecord(1, {1, 2, 3, 4, 5, 0})}));
-    writeEntries(rig.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
+    writeEntries(rig.file("Lotto05DEC2015.lot"), {{3, 11, 19, 27, 38, 45}});
     auto *w = new Form8(rig.context);
-    QCOMPARE(lines(w, "File1"), QStringList({"fmm1.lot", "Lotto05DEC2026.lot"}));
+    QCOMPARE(lines(w, "File1"), QStringList({"fmm1.lot", "Lotto05DEC2015.lot"}));
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.lastText(), std::string("You have not selected a file for deletion"));
 
@@ -290,16 +292,16 @@ void FileOpsWindowsTest::deletionWindowViewsAndDeletes()
     rig.dialogs.answer(true);
     button(w, "Command3")->click();
     QVERIFY(!exists(rig.file("fmm1.lot")));
-    QCOMPARE(lines(w, "File1"), QStringList({"Lotto05DEC2026.lot"}));
+    QCOMPARE(lines(w, "File1"), QStringList({"Lotto05DEC2015.lot"}));
     QVERIFY(lines(w, "List2").isEmpty());
     delete w;
 }
 
 void FileOpsWindowsTest::deletionFollowsTheKeysAndNamesTheFile()
 {
-    Installation rig;
-    writeEntries(rig.file("Lotto05DEC2026.lot"), {{3, 11, 19, 27, 38, 45}});
-    writeEntries(rig.file("Lotto09DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
+    Installation rig(today);
+    writeEntries(rig.file("Lotto05DEC2015.lot"), {{3, 11, 19, 27, 38, 45}});
+    writeEntries(rig.file("Lotto09DEC2015.lot"), {{1, 2, 3, 4, 5, 6}});
     Form8 w(rig.context);
     QListWidget *files = openWithFocus(&w);
     QVERIFY(files);
@@ -315,23 +317,23 @@ void FileOpsWindowsTest::deletionFollowsTheKeysAndNamesTheFile()
     button(&w, "Command3")->click();
     QCOMPARE(rig.dialogs.texts(),
         std::vector<std::string>({"Are you sure you want to delete this lottery selection "
-                                  "file?\n\nLotto09DEC2026.lot"}));
-    QVERIFY(!exists(rig.file("Lotto09DEC2026.lot")));
-    QVERIFY(exists(rig.file("Lotto05DEC2026.lot")));
+                                  "file?\n\nLotto09DEC2015.lot"}));
+    QVERIFY(!exists(rig.file("Lotto09DEC2015.lot")));
+    QVERIFY(exists(rig.file("Lotto05DEC2015.lot")));
 }
 
 void FileOpsWindowsTest::deletionRefusesTheShownFile()
 {
-    Installation rig;
+    Installation rig(today);
     rig.entries({{3, 11, 19, 27, 38, 45}});
     auto *w = new Form8(rig.context);
-    choose(w, QStringLiteral("Lotto05DEC2026.lot"));
+    choose(w, QStringLiteral("Lotto05DEC2015.lot"));
     rig.dialogs.clear();
     button(w, "Command3")->click();
     QCOMPARE(rig.dialogs.texts(),
         std::vector<std::string> {
             "You cannot delete this file, you currently have it opened in the main program"});
-    QVERIFY(exists(rig.file("Lotto05DEC2026.lot")));
+    QVERIFY(exists(rig.file("Lotto05DEC2015.lot")));
     delete w;
 }
 

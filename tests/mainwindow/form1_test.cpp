@@ -13,13 +13,13 @@ using namespace pickwise::testing;
 
 namespace {
 
-const Date today {2026, 12, 5};
+const Date today {2015, 12, 5}; // a Saturday of the 6 of 49 game
 const Draw todaysDraw {3, 9, 14, 27, 33, 41, 7};
 
 // The history ends with today's draw, so it appends after three 2003 draws.
 std::vector<BallRecord> historyWithToday()
 {
-    auto draws = makeHistory(3);
+    auto draws = makeHistory(3, {2003, 1, 4});
     draws[0].count = 4;
     draws.push_back(drawRecord(0, 4, today, todaysDraw));
     return draws;
@@ -81,7 +81,7 @@ private slots:
 
 void Form1Test::startupChecksAndFollowsTheDrawDate()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     writeHistory(rig.file("sa.rtl"), historyWithToday());
     writeEntries(rig.todayFile(), fourEntries);
     rig.start();
@@ -121,7 +121,7 @@ void Form1Test::startupChecksAndFollowsTheDrawDate()
     QCOMPARE(rig.selectedRows(), QList<int>());
 
     // A draw date without a draw hides the balls; an earlier draw shows again.
-    rig.setDate("DTPicker1", 2026, 12, 9);
+    rig.setDate("DTPicker1", 2015, 12, 9);
     QVERIFY(!rig.ballsShown());
     QCOMPARE(rig.session.drawpos(), int16_t(0));
     QVERIFY(rig.lines("List2").isEmpty());
@@ -133,7 +133,7 @@ void Form1Test::startupChecksAndFollowsTheDrawDate()
 
 void Form1Test::drawStepsJumpOverDaysWithoutADraw()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     writeHistory(rig.file("sa.rtl"), historyWithToday()); // 4, 8, 11 January 2003, today
     rig.start();
     auto *previous = rig.find<QToolButton>("previousDraw");
@@ -145,7 +145,7 @@ void Form1Test::drawStepsJumpOverDaysWithoutADraw()
     using Shown = std::tuple<Date, bool, bool, bool>;
     QCOMPARE(shown(), Shown(today, true, true, false));
 
-    previous->click(); // back over almost 24 years without a draw
+    previous->click(); // back over almost 13 years without a draw
     QCOMPARE(shown(), Shown(Date {2003, 1, 11}, true, true, true));
     QCOMPARE(rig.session.winballs(), makeHistory(3)[2].ball);
     previous->click();
@@ -174,7 +174,7 @@ void Form1Test::checkMessages()
         {true, true, "No wins this time!", " 0"},
     };
     for (const auto &c : cases) {
-        MainWindow rig;
+        MainWindow rig(today);
         if (c.draw)
             writeHistory(rig.file("sa.rtl"), historyWithToday());
         if (c.entries)
@@ -190,7 +190,7 @@ void Form1Test::checkMessages()
 
 void Form1Test::deleteTheOnlyDrawDeletesTheFile()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     writeHistory(rig.file("sa.rtl"), {drawRecord(1, 1, today, todaysDraw)});
     rig.start();
 
@@ -225,7 +225,7 @@ void Form1Test::deleteEntries()
         {{0, 1, 2, 3, 4}, "Are you sure you want to delete the 5 selected entries?", {}},
     };
     for (const auto &c : cases) {
-        MainWindow rig;
+        MainWindow rig(today);
         writeEntries(rig.todayFile(), fiveEntries);
         rig.start();
         rig.select(c.rows);
@@ -246,7 +246,7 @@ void Form1Test::deleteEntries()
     }
 
     // In a long list scrolled down, the line at the top stays at the top.
-    MainWindow rig;
+    MainWindow rig(today);
     std::vector<Entry> many;
     for (int16_t i = 0; i < 400; ++i)
         many.push_back({int16_t(1 + i % 40), int16_t(41 + i / 40), 0, 0, 0, 0});
@@ -267,7 +267,7 @@ void Form1Test::deleteEntries()
 
 void Form1Test::entryActionPreconditions()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     int made = 0;
     rig.stub(ChildKind::EditEntry, "editEntry", &made);
     rig.stub(ChildKind::HistoryCheck, "Form6", &made);
@@ -327,7 +327,7 @@ void Form1Test::entryActionPreconditions()
 
 void Form1Test::standingEntrySaveAndOpen()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     writeEntries(rig.todayFile(), fiveEntries);
     rig.start();
     const auto dated = readBytes(rig.todayFile());
@@ -377,7 +377,7 @@ void Form1Test::standingEntrySaveAndOpen()
 
 void Form1Test::wheelEntryFiles()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     int made = 0;
     for (ChildKind kind : {ChildKind::Entry, ChildKind::EditEntry, ChildKind::Filter})
         rig.stub(kind, "child", &made);
@@ -460,7 +460,7 @@ void Form1Test::wheelEntryFiles()
 
 void Form1Test::controlsOfUnregisteredWindowsAreDisabled()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     rig.start();
     for (const char *name :
         {"mnuUpdateResults", "mnuDelete", "mnustats", "mnufilter", "mnuprinttickets", "mnuImport",
@@ -492,14 +492,14 @@ void Form1Test::controlsOfUnregisteredWindowsAreDisabled()
 
 void Form1Test::entryWindowCaptions()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     rig.stub(ChildKind::Entry, "Form5");
     rig.start();
 
     rig.click("Command4"); // Saturday: no question
     QWidget *entry = MainWindow::window("Form5");
     QVERIFY(entry);
-    QCOMPARE(entry->windowTitle(), QStringLiteral("Lotto Entries for  5 DEC 2026"));
+    QCOMPARE(entry->windowTitle(), QStringLiteral("Lotto Entries for  5 DEC 2015"));
     QVERIFY(rig.session.addmode);
     QVERIFY(rig.dialogs.shown.empty());
     QVERIFY(!rig.form->isEnabled());
@@ -510,7 +510,7 @@ void Form1Test::entryWindowCaptions()
     QCOMPARE(rig.lines("List1"), QStringList({"01 02 03 04 05 06"}));
 
     // Monday: the question; No opens nothing.
-    rig.setDate("DTPicker2", 2026, 12, 7);
+    rig.setDate("DTPicker2", 2015, 12, 7);
     rig.dialogs.answer(false);
     rig.click("Command4");
     QCOMPARE(
@@ -528,7 +528,7 @@ void Form1Test::entryWindowCaptions()
 
 void Form1Test::refreshesAfterWindowsClose()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     rig.stub(ChildKind::Downloader, "RDL");
     rig.stub(ChildKind::ImportTxt, "Form30");
     rig.stub(ChildKind::Optimiser, "LinkProcess");
@@ -577,7 +577,7 @@ void Form1Test::refreshesAfterWindowsClose()
 
 void Form1Test::startupWithoutEntriesAndExit()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     int made = 0;
     rig.stub(ChildKind::About, "frmAbout", &made);
     rig.stub(ChildKind::Optimiser, "LinkProcess", &made);
@@ -600,9 +600,9 @@ void Form1Test::startupWithoutEntriesAndExit()
 
     // Another entries date: the empty file of the date being left goes.
     writeBytes(rig.todayFile(), {});
-    rig.setDate("DTPicker2", 2026, 12, 9);
+    rig.setDate("DTPicker2", 2015, 12, 9);
     QVERIFY(!exists(rig.todayFile()));
-    QVERIFY(exists(rig.file("Lotto09DEC2026.lot")));
+    QVERIFY(exists(rig.file("Lotto09DEC2015.lot")));
 
     // About and the optimiser leave the main window enabled, one of each at a time.
     rig.trigger("mnuAbout");
@@ -618,12 +618,16 @@ void Form1Test::startupWithoutEntriesAndExit()
     QVERIFY(!MainWindow::window("frmAbout"));
     QVERIFY(!MainWindow::window("LinkProcess"));
     QVERIFY(!rig.form->isVisible());
-    QVERIFY(!exists(rig.file("Lotto09DEC2026.lot")));
+    QVERIFY(!exists(rig.file("Lotto09DEC2015.lot")));
 }
 
 void Form1Test::startupWithLargeFilesIsQuick()
 {
-    auto draws = makeHistory(32767);
+    // A full file, 32767 draws from 4 January 1975. They run on past 2 August
+    // 2017: no start puts them all before it while the shown day, the 3001st
+    // draw, lies within the date pickers' 1950..2050. That day, 4 October
+    // 2003, is today here, in the 6 of 49 game's time.
+    auto draws = makeHistory(32767, {1975, 1, 4});
     const BallRecord &shown = draws[3000];
     MainWindow rig({shown.year, shown.month, shown.day});
     writeHistory(rig.file("sa.rtl"), draws);

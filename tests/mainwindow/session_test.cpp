@@ -23,7 +23,7 @@ const std::vector<Entry> sixEntries {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12},
 // dated entries in it stay dated entries.
 TEST(Session, TheOpenerNotTheFolderTellsWhatIsListed)
 {
-    Installation in; // Saturday 5 December 2026
+    Installation in({2015, 12, 5}); // a Saturday of the 6 of 49 game
     ASSERT_NE(in.paths.dataFolder().find('-'), std::string::npos);
     ASSERT_NE(in.paths.dataFolder().find("Stand"), std::string::npos);
     writeEntries(in.todayFile(), sixEntries);
@@ -42,23 +42,23 @@ TEST(Session, TheOpenerNotTheFolderTellsWhatIsListed)
     } cases[] = {
         {"dated, a draw day",
             [&] {
-                s.listDated({2026, 12, 5});
+                s.listDated({2015, 12, 5});
             },
-            EntryFileKind::Dated, 0, 6, "", "Lotto Entries for  5 DEC 2026"},
+            EntryFileKind::Dated, 0, 6, "", "Lotto Entries for  5 DEC 2015"},
         {"dated, a Monday",
             [&] {
-                s.listDated({2026, 12, 7});
+                s.listDated({2015, 12, 7});
             },
-            EntryFileKind::Dated, 0, 0, mainmsg::notEntryDay, "Lotto Entries for  7 DEC 2026"},
+            EntryFileKind::Dated, 0, 0, mainmsg::notEntryDay, "Lotto Entries for  7 DEC 2015"},
         {"standing", [&] { s.listStanding(); }, EntryFileKind::Standing, 0, 6, "",
             "Standing Entry"},
         {"wheel 2", [&] { s.openWheel(2); }, EntryFileKind::Wheel, 2, 6, mainmsg::modifyWheel,
             "Wheel Entry"},
         {"wheel 2 again, dated first",
             [&] {
-                s.listDated({2026, 12, 5});
+                s.listDated({2015, 12, 5});
             },
-            EntryFileKind::Dated, 0, 6, "", "Lotto Entries for  5 DEC 2026"},
+            EntryFileKind::Dated, 0, 6, "", "Lotto Entries for  5 DEC 2015"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,4 +95,20 @@ TEST(Session, DeletedEntriesLeaveTheListingAsTheFile)
         EXPECT_EQ(in.main.entryLines, lines);
         EXPECT_EQ(in.main.entryCount, std::to_string(stored.size()));
     }
+}
+
+// Entries belong to the game of their date: a dated file to its entries date's,
+// the standing and wheel entries to today's, whatever draw is shown.
+TEST(Session, TheListingsGameIsItsDatesOrTodays)
+{
+    Installation in({2017, 8, 2}); // the first day of the 6 of 52 game
+    MainSession &s = in.session;
+    s.listDated({2017, 7, 29});
+    EXPECT_EQ(s.listingGame({2017, 8, 2}).highestBall, 49);
+    s.listDated({2017, 8, 2});
+    EXPECT_EQ(s.listingGame({2017, 8, 2}).highestBall, 52);
+    writeEntries(in.paths.standingEntries(), sixEntries);
+    s.listStanding();
+    EXPECT_EQ(s.listingGame({2017, 8, 1}).highestBall, 49);
+    EXPECT_EQ(s.listingGame({2017, 8, 2}).highestBall, 52);
 }

@@ -12,13 +12,13 @@ using namespace pickwise::testing;
 
 namespace {
 
-const Date today {2026, 12, 5};
+const Date today {2015, 12, 5}; // a Saturday of the 6 of 49 game
 
 // Seventeen draws from 4 January 2003; the last moved to 5 March 2003 (still
 // after the sixteenth, 26 February) with known balls.
 std::vector<BallRecord> seventeenDraws()
 {
-    auto draws = makeHistory(17);
+    auto draws = makeHistory(17, {2003, 1, 4});
     draws[16] = drawRecord(0, 17, {2003, 3, 5}, {1, 5, 12, 23, 34, 45, 7});
     return draws;
 }
@@ -52,15 +52,15 @@ static void clickIn(QWidget *window, const char *name)
 
 void WindowsTest::addDrawStoresSortedAndRefuses()
 {
-    MainWindow rig;
-    const auto history = makeHistory(3);
+    MainWindow rig(today);
+    const auto history = makeHistory(3, {2003, 1, 4});
     writeHistory(rig.file("sa.rtl"), history);
     rig.start();
 
     rig.click("Command1");
     QWidget *form2 = MainWindow::window("Form2");
     QVERIFY(form2);
-    QCOMPARE(form2->windowTitle(), QStringLiteral("Draw Result for  5/ 12/ 2026"));
+    QCOMPARE(form2->windowTitle(), QStringLiteral("Draw Result for  5/ 12/ 2015"));
     QVERIFY(!rig.form->isEnabled());
     typeDraw(form2, {"7", "3", "49", "1", "20", "11", "5"});
     clickIn(form2, "Command1");
@@ -93,8 +93,8 @@ void WindowsTest::addDrawStoresSortedAndRefuses()
     QCOMPARE(left, bytesOf(expected));
     QVERIFY(!rig.ballsShown());
 
-    // Tuesday 1 December 2026, answered No.
-    rig.setDate("DTPicker1", 2026, 12, 1);
+    // Tuesday 1 December 2015, answered No.
+    rig.setDate("DTPicker1", 2015, 12, 1);
     rig.dialogs.clear();
     rig.dialogs.answer(false);
     rig.click("Command1");
@@ -113,7 +113,7 @@ void WindowsTest::addResultRefusesBadNumbers()
             "One or more of your main numbers is not in the correct range"},
     };
     for (const auto &[numbers, message] : cases) {
-        MainWindow rig;
+        MainWindow rig(today);
         writeHistory(rig.file("sa.rtl"), makeHistory(3));
         rig.start();
         const auto before = readBytes(rig.file("sa.rtl"));
@@ -140,7 +140,7 @@ void WindowsTest::addResultReadsADecimalPointInADecimalCommaLocale()
 {
     ScopedLocale german(decimalCommaLocale);
     QVERIFY2(german.ok(), "de_DE.UTF-8 is not installed: run scripts/install-deps.sh");
-    MainWindow rig;
+    MainWindow rig(today);
     writeHistory(rig.file("sa.rtl"), makeHistory(3));
     rig.start();
     const auto before = readBytes(rig.file("sa.rtl"));
@@ -159,7 +159,7 @@ void WindowsTest::addResultReadsADecimalPointInADecimalCommaLocale()
 
 void WindowsTest::drawHistoryListsAndPicksADate()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     rig.start();
     // No results: nothing listed, nothing to print.
     rig.trigger("mnuhistory");
@@ -180,7 +180,7 @@ void WindowsTest::drawHistoryListsAndPicksADate()
     QCOMPARE(list->count(), 17);
     QCOMPARE(list->item(16)->text(), QStringLiteral("00017 05 03 2003: 01 05 12 23 34 45 B 07"));
     clickIn(form3, "Command2");
-    QCOMPARE(rig.printer.documents, Texts({"Pickwise draw history 2026-12-05 10-00-00"}));
+    QCOMPARE(rig.printer.documents, Texts({"Pickwise draw history 2015-12-05 10-00-00"}));
 
     // A double-click picks the date and shows its draw at once.
     QVERIFY(QTest::qWaitForWindowExposed(form3));
@@ -204,7 +204,7 @@ void WindowsTest::drawHistoryListsAndPicksADate()
 
 void WindowsTest::printerSelectionEnablesPrinting()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     rig.printer.printers = {};
     writeHistory(rig.file("sa.rtl"), {drawRecord(1, 1, today, {3, 9, 14, 27, 33, 41, 7})});
     writeEntries(rig.todayFile(), {{3, 9, 14, 27, 33, 7}, {1, 2, 4, 5, 6, 8}});
@@ -250,8 +250,8 @@ void WindowsTest::printerSelectionEnablesPrinting()
         rig.printer.ops.at(rig.printer.ops.size() - 2), "text " + indent + "01 02 04 05 06 08");
     // Each job says what it is and when it was printed.
     QCOMPARE(rig.printer.documents,
-        Texts({"Pickwise winning lines 05DEC2026 2026-12-05 10-00-00",
-            "Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00"}));
+        Texts({"Pickwise winning lines 05DEC2015 2015-12-05 10-00-00",
+            "Pickwise entries Lotto05DEC2015 2015-12-05 10-00-00"}));
 
     // A printer that does not take the job: one message, nothing else.
     rig.printer.refuses = true;
@@ -272,7 +272,7 @@ void WindowsTest::printerSelectionEnablesPrinting()
 
 void WindowsTest::printoutsArePreviewedUnlessPrintedDirectly()
 {
-    MainWindow rig;
+    MainWindow rig(today);
     writeEntries(rig.todayFile(), {{1, 2, 4, 5, 6, 8}});
     rig.start();
     rig.printer.previewChoice = FakePrinter::PreviewChoice::Look;
@@ -281,7 +281,7 @@ void WindowsTest::printoutsArePreviewedUnlessPrintedDirectly()
     rig.click("Command9");
     QCOMPARE(rig.printer.previews.size(), size_t(1));
     QCOMPARE(rig.printer.previews[0].name,
-        std::string("Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00"));
+        std::string("Pickwise entries Lotto05DEC2015 2015-12-05 10-00-00"));
     QCOMPARE(rig.printer.previews[0].ops.back().text, std::string(16, ' ') + "01 02 04 05 06 08");
     QVERIFY(rig.printer.documents.empty());
 

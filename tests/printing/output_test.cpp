@@ -18,7 +18,7 @@ using Texts = std::vector<std::string>;
 PrintDocument oneLine()
 {
     PrintDocument doc = listDocument({"01 02 03 04 05 06"}, true);
-    doc.name = "Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00";
+    doc.name = "Pickwise entries Lotto05DEC2015 2015-12-05 10-00-00";
     return doc;
 }
 
@@ -101,7 +101,7 @@ TEST(Output, SaveAsPdfAsksForTheFileAndSaysWhenItFails)
         const bool printerok = true;
         output(oneLine(), {printer, dialogs, printerok});
         EXPECT_EQ(dialogs.fileQuestions,
-            Texts {"Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00.pdf"});
+            Texts {"Pickwise entries Lotto05DEC2015 2015-12-05 10-00-00.pdf"});
         EXPECT_EQ(printer.pdfs, c.pdfs);
         EXPECT_EQ(dialogs.texts(), c.said);
         EXPECT_TRUE(printer.documents.empty());

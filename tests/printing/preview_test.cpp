@@ -83,7 +83,7 @@ private slots:
         FakeDialogs dialogs;
         dialogs.answerFile(saved.toStdString());
         const bool printerok = true;
-        printlist(longList(), "Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00",
+        printlist(longList(), "Pickwise entries Lotto05DEC2015 2015-12-05 10-00-00",
             {printer, dialogs, printerok});
 
         QPointer<printing::PreviewDialog> preview = printer.openPreview();
@@ -99,7 +99,7 @@ private slots:
 
         preview->findChild<QPushButton *>(QStringLiteral("SavePdf"))->click();
         QCOMPARE(dialogs.fileQuestions,
-            std::vector<std::string> {"Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00.pdf"});
+            std::vector<std::string> {"Pickwise entries Lotto05DEC2015 2015-12-05 10-00-00.pdf"});
         QVERIFY(dialogs.shown.empty());
         QVERIFY(preview); // saving leaves the preview open
         preview->findChild<QPushButton *>(QStringLiteral("Print"))->click();
@@ -113,7 +113,7 @@ private slots:
                 QCOMPARE(testing::pdfPageLines(pdf, page), textsOf(shown[size_t(page - 1)]));
         }
         QCOMPARE(testing::pdfTitle(saved),
-            QStringLiteral("Pickwise entries Lotto05DEC2026 2026-12-05 10-00-00"));
+            QStringLiteral("Pickwise entries Lotto05DEC2015 2015-12-05 10-00-00"));
         // And the same pages to the dot.
         const QList<QImage> printedPages = pageImages(printed, m_dir.path());
         const QList<QImage> savedPages = pageImages(saved, m_dir.path());

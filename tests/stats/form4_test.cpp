@@ -34,13 +34,14 @@ void click(QWidget *w, const char *name)
 }
 
 // The statistics window over an installation with `draws` draws (none: no
-// results file; -1: a results file that cannot be read).
+// results file; -1: a results file that cannot be read). Today and the draws
+// lie in the 6 of 49 game's time: balls 1 to 49.
 struct StatsWindow : testing::Installation
 {
-    explicit StatsWindow(int draws)
+    explicit StatsWindow(int draws) : testing::Installation({2015, 12, 5})
     {
         if (draws > 0)
-            history(draws);
+            history(draws, {1975, 1, 4});
         if (draws < 0)
             std::filesystem::create_directory(paths.results());
         form = std::make_unique<Form4>(context);

@@ -30,7 +30,7 @@ public:
 // The main window over an installation; start() is its start-up.
 struct MainWindow : Installation
 {
-    explicit MainWindow(Date today = {2026, 12, 5})
+    explicit MainWindow(Date today = {2015, 12, 5})
         : Installation(today), form(std::make_unique<Form1>(context))
     {
     }

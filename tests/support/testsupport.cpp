@@ -131,9 +131,9 @@ std::vector<BallRecord> makeHistory(int n, Date first)
     return draws;
 }
 
-std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls)
+std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls, Date first)
 {
-    std::vector<BallRecord> draws = makeHistory(static_cast<int>(balls.size()));
+    std::vector<BallRecord> draws = makeHistory(static_cast<int>(balls.size()), first);
     for (size_t i = 0; i < balls.size(); ++i)
         draws[i].ball = balls[i];
     return draws;

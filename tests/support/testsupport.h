@@ -38,12 +38,18 @@ std::vector<BallRecord> recordsOf(const std::vector<uint8_t> &bytes);
 BallRecord drawRecord(int32_t count, int16_t drawno, Date date, Draw balls);
 BallRecord entryRecord(int32_t count, Entry numbers);
 
+// The first draw of a made history unless a test names another: Saturday
+// 4 January 1975, so that a history of up to 4443 draws ends by 29 July 2017,
+// wholly in the 6 of 49 game's time. (1975 has 2003's calendar: the days and
+// weekdays are those of a history from 4 January 2003, 28 years on.)
+constexpr Date historyStart {1975, 1, 4};
+
 // A results file of n draws, one every 3 or 4 days (Wednesdays and Saturdays)
-// from Saturday 4 January 2003, balls derived from the draw number so that each
-// draw is valid and they differ.
-std::vector<BallRecord> makeHistory(int n, Date first = {2003, 1, 4});
+// from `first`, balls derived from the draw number so that each draw is valid
+// and they differ.
+std::vector<BallRecord> makeHistory(int n, Date first = historyStart);
 // Draws on makeHistory's dates with these balls.
-std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls);
+std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls, Date first = historyStart);
 void writeHistory(const std::string &path, const std::vector<BallRecord> &draws);
 void writeEntries(const std::string &path, const std::vector<Entry> &entries);
 

@@ -232,11 +232,11 @@ TEST(TicketPrinting, WidthCodeChoosesThePen)
     for (const auto &[bytes, dots] : cases) {
         TempDir dir;
         writeBytes(DataPaths(dir.path(), dir.path()).lineWidth(), bytes);
-        writeEntries(dir.file("Lotto05DEC2026.lot"), {{1, 2, 3, 4, 5, 6}});
+        writeEntries(dir.file("Lotto05DEC2015.lot"), {{1, 2, 3, 4, 5, 6}});
         FakePrinter printer;
         FakeDialogs dialogs;
         const bool printerok = true;
-        ASSERT_TRUE(printTickets(DataPaths(dir.path(), dir.path()), dir.file("Lotto05DEC2026.lot"),
+        ASSERT_TRUE(printTickets(DataPaths(dir.path(), dir.path()), dir.file("Lotto05DEC2015.lot"),
             "", {printer, dialogs, printerok})
                         .ok);
         EXPECT_EQ(printer.ops[2], "width " + std::to_string(dots));

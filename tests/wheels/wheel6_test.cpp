@@ -21,10 +21,12 @@ namespace {
 const QStringList drawnOrder {"3", "7", "20", "21", "22", "23", "30", "31", "32", "33"};
 
 // The wheel window over an installation whose history has those ten balls
-// (or a folder in the history's place: opened, never read).
+// (or a folder in the history's place: opened, never read). Today, Saturday
+// 5 December 2015, is in the 6 of 49 game's time: balls 1 to 49.
 struct WheelWindow : Installation
 {
     explicit WheelWindow(bool printerok = true, bool readableHistory = true)
+        : Installation({2015, 12, 5})
     {
         context.printerok = printerok;
         if (readableHistory)
@@ -195,7 +197,7 @@ private slots:
         QCOMPARE(s.printer.ops, expected);
         QVERIFY(s.dialogs.shown.empty());
         QCOMPARE(s.printer.documents,
-            std::vector<std::string> {"Pickwise wheel cover Lotto-6-6-5 2026-12-05 10-00-00"});
+            std::vector<std::string> {"Pickwise wheel cover Lotto-6-6-5 2015-12-05 10-00-00"});
 
         // A printer that does not take it: said once.
         s.printer.refuses = true;
