@@ -15,27 +15,12 @@ using namespace pickwise;
 
 namespace {
 
-std::vector<Entry> randomEntries(int n)
-{
-    std::mt19937 random(2026);
-    std::vector<int16_t> balls(49);
-    std::iota(balls.begin(), balls.end(), int16_t(1));
-    std::vector<Entry> entries;
-    for (int e = 0; e < n; ++e) {
-        std::shuffle(balls.begin(), balls.end(), random);
-        Entry entry {};
-        std::copy(balls.begin(), balls.begin() + 6, entry.begin());
-        entries.push_back(entry);
-    }
-    return entries;
-}
-
 void deleteEverySecondEntry(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
     testing::TempDir dir;
     const std::string path = dir.file("Lotto05DEC2015.lot");
-    const std::vector<Entry> entries = randomEntries(n);
+    const std::vector<Entry> entries = testing::randomEntries(n);
     std::vector<bool> chosen(static_cast<size_t>(n), false);
     for (size_t i = 0; i < chosen.size(); i += 2)
         chosen[i] = true;

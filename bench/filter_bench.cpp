@@ -19,16 +19,9 @@ constexpr int entryCount = 2500;
 
 RecordFile workingCopy()
 {
-    std::mt19937 random(2026);
-    std::vector<int16_t> balls(49);
-    std::iota(balls.begin(), balls.end(), int16_t(1));
     std::vector<BallRecord> records;
-    for (int e = 0; e < entryCount; ++e) {
-        std::shuffle(balls.begin(), balls.end(), random);
-        Entry entry {};
-        std::copy(balls.begin(), balls.begin() + 6, entry.begin());
-        records.push_back(testing::entryRecord(e == 0 ? entryCount : 0, entry));
-    }
+    for (const Entry &entry : testing::randomEntries(entryCount))
+        records.push_back(testing::entryRecord(records.empty() ? entryCount : 0, entry));
     RecordFile copy;
     copy.setBytes(testing::bytesOf(records));
     return copy;

@@ -21,21 +21,6 @@ namespace {
 
 constexpr int entryCount = 2500;
 
-std::vector<Entry> randomEntries(int n)
-{
-    std::mt19937 random(2026);
-    std::vector<int16_t> balls(49);
-    std::iota(balls.begin(), balls.end(), int16_t(1));
-    std::vector<Entry> entries;
-    for (int e = 0; e < n; ++e) {
-        std::shuffle(balls.begin(), balls.end(), random);
-        Entry entry {};
-        std::copy(balls.begin(), balls.begin() + 6, entry.begin());
-        entries.push_back(entry);
-    }
-    return entries;
-}
-
 // From Saturday 6 January 1703: the 32767th draw falls on 31 December 2016, so
 // every draw is of the 6 of 49 game, as the plain reference takes them.
 const std::vector<BallRecord> &history(int drawCount)
@@ -133,7 +118,7 @@ void plainCheck(const std::vector<uint64_t> &entryBits, const std::vector<Entry>
 void historyCheck(benchmark::State &state)
 {
     const std::vector<BallRecord> &draws = history(static_cast<int>(state.range(0)));
-    const historycheck::Checker checker(randomEntries(entryCount));
+    const historycheck::Checker checker(testing::randomEntries(entryCount));
     long long lines = 0;
     for (auto _ : state) {
         const historycheck::Range range
@@ -151,7 +136,7 @@ BENCHMARK(historyCheck)->Arg(3000)->Arg(32767)->Unit(benchmark::kMillisecond);
 void plainReference(benchmark::State &state)
 {
     const std::vector<BallRecord> &draws = history(static_cast<int>(state.range(0)));
-    const std::vector<Entry> entries = randomEntries(entryCount);
+    const std::vector<Entry> entries = testing::randomEntries(entryCount);
     std::vector<uint64_t> bits;
     for (const Entry &e : entries)
         bits.push_back(checking::maskOf(e).bits);

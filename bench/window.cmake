@@ -5,4 +5,5 @@ if(TARGET pickwise_mainwindow_windows AND TARGET pickwise_making_windows)
     target_link_libraries(window_bench PRIVATE pickwise_mainwindow_windows
         pickwise_making_windows pickwise_platform_fakes pickwise_test_support
         benchmark::benchmark)
+    target_compile_definitions(window_bench PRIVATE PICKWISE_BENCH_WINDOW=1)
 endif()

@@ -119,16 +119,7 @@ void deleteThroughTheWindow(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
     ListingWindow main;
-    std::mt19937 random(2026);
-    std::vector<int16_t> balls(49);
-    std::iota(balls.begin(), balls.end(), int16_t(1));
-    std::vector<Entry> entries;
-    for (int e = 0; e < n; ++e) {
-        std::shuffle(balls.begin(), balls.end(), random);
-        Entry entry {};
-        std::copy(balls.begin(), balls.begin() + 6, entry.begin());
-        entries.push_back(entry);
-    }
+    const std::vector<Entry> entries = testing::randomEntries(n);
     int listed = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -158,14 +149,4 @@ BENCHMARK(deleteThroughTheWindow)->Arg(2500)->Arg(10000)->Arg(32767)->Unit(bench
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+#include "bench/benchmain.h"

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numeric>
+#include <random>
 #include <set>
 #include <stdexcept>
 
@@ -129,6 +131,21 @@ std::vector<BallRecord> makeHistory(int n, Date first)
         date = addDays(date, dayOfWeek(date) == 6 ? 4 : 3);
     }
     return draws;
+}
+
+std::vector<Entry> randomEntries(int n, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<int16_t> balls(49);
+    std::iota(balls.begin(), balls.end(), int16_t(1));
+    std::vector<Entry> entries;
+    for (int e = 0; e < n; ++e) {
+        std::shuffle(balls.begin(), balls.end(), random);
+        Entry entry {};
+        std::copy(balls.begin(), balls.begin() + 6, entry.begin());
+        entries.push_back(entry);
+    }
+    return entries;
 }
 
 std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls, Date first)

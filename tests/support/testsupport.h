@@ -51,6 +51,8 @@ std::vector<BallRecord> makeHistory(int n, Date first = historyStart);
 // Draws on makeHistory's dates with these balls.
 std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls, Date first = historyStart);
 void writeHistory(const std::string &path, const std::vector<BallRecord> &draws);
+// n entries of six distinct numbers from 1..49, the same n for the same seed.
+std::vector<Entry> randomEntries(int n, unsigned seed = 2026);
 void writeEntries(const std::string &path, const std::vector<Entry> &entries);
 
 std::string slurp(const std::string &path);
