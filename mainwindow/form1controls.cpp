@@ -339,6 +339,12 @@ void Form1Controls::drawDatePicked(const Date &date)
     DTPicker1->setDate(toQDate(date));
 }
 
+void Form1Controls::drawDatesChanged()
+{
+    showDrawDates(DTPicker1, m_shown->drawDates());
+    showDrawDates(DTPicker2, m_shown->drawDates());
+}
+
 void Form1Controls::ballpic(int position, int number)
 {
     QLabel *label = Image2[static_cast<size_t>(position)];

@@ -49,6 +49,7 @@ protected:
     void winsFound() override;
     void drawChanged() override;
     void drawDatePicked(const Date &date) override;
+    void drawDatesChanged() override;
 
     QGroupBox *Frame4 = nullptr;
     QToolButton *Image5 = nullptr;
