@@ -91,6 +91,7 @@ private:
     void updateResults();
     void fileDeletion();
     void importTxt();
+    void importResults();
     void optimiser();
     void statistics();
     void wheelCreate();

@@ -247,6 +247,7 @@ void Form1Controls::buildMenus(QMainWindow *window)
     mnuprinttickets = addItem(file, "mnuprinttickets", "Print Tickets");
     mnuselprinter = addItem(file, "mnuselprinter", "Select Printer");
     mnuImport = addItem(file, "mnuImport", "Import TXT Entry");
+    mnuImportResults = addItem(file, "mnuImportResults", "Import Results...");
     file->addSeparator();
     mnuExit = addItem(file, "mnuExit", "Exit");
 

@@ -95,6 +95,7 @@ protected:
     QAction *mnuprinttickets = nullptr;
     QAction *mnuselprinter = nullptr;
     QAction *mnuImport = nullptr;
+    QAction *mnuImportResults = nullptr;
     QAction *mnuExit = nullptr;
     QAction *mnuWheelCreate = nullptr;
     std::vector<QAction *> wheelOpen; // Wheels > Open, in catalogue order
