@@ -27,7 +27,8 @@ enum class ChildKind {
     Downloader /*RDL*/,
     TicketPrinting /*PrintUKLotto*/,
     About /*frmAbout*/,
-    ResultsImport
+    ResultsImport,
+    SpentAndWon
 };
 // Makes a new top-level window (no parent: the main window disables itself
 // while most of them are open, and a disabled parent would disable them too).

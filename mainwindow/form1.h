@@ -92,6 +92,7 @@ private:
     void fileDeletion();
     void importTxt();
     void importResults();
+    void spentAndWon();
     void optimiser();
     void statistics();
     void wheelCreate();

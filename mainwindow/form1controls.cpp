@@ -248,6 +248,7 @@ void Form1Controls::buildMenus(QMainWindow *window)
     mnuselprinter = addItem(file, "mnuselprinter", "Select Printer");
     mnuImport = addItem(file, "mnuImport", "Import TXT Entry");
     mnuImportResults = addItem(file, "mnuImportResults", "Import Results...");
+    mnuSpentWon = addItem(file, "mnuSpentWon", "Spent and Won...");
     file->addSeparator();
     mnuExit = addItem(file, "mnuExit", "Exit");
 

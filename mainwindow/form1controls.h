@@ -96,6 +96,7 @@ protected:
     QAction *mnuselprinter = nullptr;
     QAction *mnuImport = nullptr;
     QAction *mnuImportResults = nullptr;
+    QAction *mnuSpentWon = nullptr;
     QAction *mnuExit = nullptr;
     QAction *mnuWheelCreate = nullptr;
     std::vector<QAction *> wheelOpen; // Wheels > Open, in catalogue order
