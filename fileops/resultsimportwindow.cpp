@@ -101,8 +101,7 @@ void ResultsImportWindow::setImporting(bool on)
 void ResultsImportWindow::chooseFile()
 {
     // A history the user chose to leave damaged is told before a file is chosen in vain.
-    if (m_task->running()
-        || !mayWrite(m_context, m_context.paths.results(), RecordKind::Results))
+    if (m_task->running() || !mayWrite(m_context, m_context.paths.results(), RecordKind::Results))
         return;
     const std::string path = m_context.platform.dialogs.chooseFileToOpen(
         "Import Results", "CSV files (*.csv);;Text files (*.txt);;All files (*)");
@@ -115,8 +114,7 @@ void ResultsImportWindow::start(const std::string &csvPath)
     m_file->setText(qs(csvPath));
     m_summaryText->clear();
     m_progress->setValue(0);
-    m_status->setText(
-        QStringLiteral("Importing %1...").arg(QFileInfo(qs(csvPath)).fileName()));
+    m_status->setText(QStringLiteral("Importing %1...").arg(QFileInfo(qs(csvPath)).fileName()));
     setImporting(true);
     m_summary = std::make_shared<resultsimport::Summary>();
     // The history and the prize file are read on the work's thread, with the rest.

@@ -31,8 +31,8 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -399,10 +399,9 @@ void SpentWonWindow::build()
     m_print->setEnabled(false);
     m_saveCsv->setEnabled(false);
     // The work gets copies: the window may change while it runs.
-    m_task->start([paths = m_context.paths, from, to, price = m_price,
-                      out = m_building](const Progress &progress) {
-        *out = ledger::build(paths, from, to, price, progress);
-    });
+    m_task->start(
+        [paths = m_context.paths, from, to, price = m_price, out = m_building](
+            const Progress &progress) { *out = ledger::build(paths, from, to, price, progress); });
 }
 
 void SpentWonWindow::built()
@@ -421,7 +420,8 @@ void SpentWonWindow::built()
     switch (made.outcome) {
     case ledger::Ledger::Outcome::Cancelled:
         showLedger({});
-        m_status->setText(QStringLiteral("Cancelled: change the dates or the price to count again."));
+        m_status->setText(
+            QStringLiteral("Cancelled: change the dates or the price to count again."));
         break;
     case ledger::Ledger::Outcome::Failed:
         showLedger({});
@@ -501,8 +501,8 @@ void SpentWonWindow::showChart()
     const QDateTime start(first.addDays(-1), QTime(0, 0));
     const QDateTime end(last.addDays(1), QTime(0, 0));
     m_dateAxis->setRange(start, end);
-    m_dateAxis->setFormat(start.daysTo(end) > 180 ? QStringLiteral("MMM yyyy")
-                                                  : QStringLiteral("dd MMM yyyy"));
+    m_dateAxis->setFormat(
+        start.daysTo(end) > 180 ? QStringLiteral("MMM yyyy") : QStringLiteral("dd MMM yyyy"));
     m_zero->replace({QPointF(static_cast<qreal>(start.toMSecsSinceEpoch()), 0.0),
         QPointF(static_cast<qreal>(end.toMSecsSinceEpoch()), 0.0)});
     const qreal margin = std::max<qreal>(1.0, randOf(high - low) * 0.05);
@@ -526,8 +526,8 @@ void SpentWonWindow::priceChanged()
 
 void SpentWonWindow::print()
 {
-    PrintDocument doc = ledger::ledgerDocument(
-        m_model->ledger(), m_from, m_to, m_price, m_context.printerok);
+    PrintDocument doc
+        = ledger::ledgerDocument(m_model->ledger(), m_from, m_to, m_price, m_context.printerok);
     doc.name = documentName("spent and won", m_context.platform.clock);
     output(doc, printOutputOf(m_context));
 }
@@ -540,8 +540,7 @@ void SpentWonWindow::saveCsv()
     if (path.empty())
         return;
     const std::string text = ledger::csvText(m_model->ledger());
-    const std::string error
-        = writeFileAtomic(path, std::vector<uint8_t>(text.begin(), text.end()));
+    const std::string error = writeFileAtomic(path, std::vector<uint8_t>(text.begin(), text.end()));
     if (!error.empty()) {
         m_context.platform.dialogs.message("The table could not be saved (" + error + ").");
         return;

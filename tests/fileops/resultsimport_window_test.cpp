@@ -209,7 +209,8 @@ void ResultsImportWindowTest::tenThousandRowsInUnderASecond()
     rig.trigger("mnuImportResults");
     auto *w = qobject_cast<ResultsImportWindow *>(MainWindow::window("ResultsImportWindow"));
     QVERIFY(w);
-    QSignalSpy moved(child<QProgressBar>(w, QStringLiteral("progress")), &QProgressBar::valueChanged);
+    QSignalSpy moved(
+        child<QProgressBar>(w, QStringLiteral("progress")), &QProgressBar::valueChanged);
     rig.dialogs.answerOpen(path);
     QElapsedTimer clock;
     clock.start();

@@ -130,10 +130,8 @@ void SpentWonWindowTest::rowsTotalsAndChartOverARange()
     QCOMPARE(cell(w, 0, LedgerModel::FirstDivisionColumn + 1), QStringLiteral("1"));
     QCOMPARE(cell(w, 0, LedgerModel::FirstDivisionColumn), QString());
     QCOMPARE(cell(w, 1, LedgerModel::FirstDivisionColumn + 6), QStringLiteral("1"));
-    QCOMPARE(w->model()
-                 ->index(1, LedgerModel::FirstDivisionColumn + 6)
-                 .data(Qt::ToolTipRole)
-                 .toString(),
+    QCOMPARE(
+        w->model()->index(1, LedgerModel::FirstDivisionColumn + 6).data(Qt::ToolTipRole).toString(),
         QStringLiteral("prize not known"));
     QVERIFY(!tinted(w, 0));
     QVERIFY(tinted(w, 1));
@@ -146,8 +144,8 @@ void SpentWonWindowTest::rowsTotalsAndChartOverARange()
     QCOMPARE(box(w, "totalBalance"), QStringLiteral("R105306.40"));
     auto *note = child<QLabel>(w, QStringLiteral("unknownNote"));
     QVERIFY(!note->isHidden());
-    QCOMPARE(note->text(),
-        QStringLiteral("Prizes not known for 1 winning line on 1 draw: not counted"));
+    QCOMPARE(
+        note->text(), QStringLiteral("Prizes not known for 1 winning line on 1 draw: not counted"));
 
     // The balance runs through each draw; the one of unknown prizes is marked.
     QChart *chart = child<QChartView>(w, QStringLiteral("balanceChart"))->chart();
@@ -163,8 +161,7 @@ void SpentWonWindowTest::rowsTotalsAndChartOverARange()
     QCOMPARE(balance->count(), 3);
     QCOMPARE(balance->at(2).y(), 105306.40);
     QCOMPARE(unknown->count(), 1);
-    QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(unknown->at(0).x())).date(),
-        QDate(2024, 11, 9));
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(unknown->at(0).x())).date(), QDate(2024, 11, 9));
 
     // A range with no draw played, and one the wrong way round.
     range(w, QDate(2024, 12, 1), QDate(2024, 12, 31));
