@@ -433,8 +433,10 @@ void SpentWonWindow::built()
             ? QStringLiteral("No draw of these dates has a dated entry file with entries.")
             : QString();
         if (!made.unreadFiles.empty()) {
-            status = QStringLiteral("%1 entry files could not be read; their draws are left out.")
-                         .arg(made.unreadFiles.size());
+            status = made.unreadFiles.size() == 1
+                ? QStringLiteral("1 entry file could not be read; its draw is left out.")
+                : QStringLiteral("%1 entry files could not be read; their draws are left out.")
+                      .arg(made.unreadFiles.size());
             QStringList why;
             for (const std::string &e : made.unreadFiles)
                 why << qs(e);
