@@ -1,4 +1,6 @@
 #include "entries/form6.h"
+#include "entries/linkprocess.h"
+#include "fileops/form30.h"
 #include "tests/support/controls.h"
 #include "tests/support/mainwindow.h"
 
@@ -80,6 +82,11 @@ void DrawDatesTest::calendarsShowTheDrawDatesAsTheyChange()
     Opened<Form6> check(rig.context);
     QCOMPARE(boldOf(child<QDateEdit>(check, QStringLiteral("DTPicker1")), days), held);
     QCOMPARE(boldOf(child<QDateEdit>(check, QStringLiteral("DTPicker2")), days), held);
+    // And the windows that date the entries they write, from the main window's draws.
+    Opened<LinkProcess> optimiser(rig.context);
+    QCOMPARE(boldOf(child<QDateEdit>(optimiser, QStringLiteral("DTPicker1")), days), held);
+    Opened<Form30> importTxt(rig.context);
+    QCOMPARE(boldOf(child<QDateEdit>(importTxt, QStringLiteral("DTPicker1")), days), held);
 }
 
 void DrawDatesTest::firstStartShowsTheShippedDraws()
