@@ -177,6 +177,15 @@ void ResultsImportWindowTest::cancelLeavesBothFilesAsTheyWere()
     QVERIFY(Rig::summary(w).startsWith(
         QStringLiteral("No row of the file is a valid result, so nothing was imported.")));
     QCOMPARE(rig.contents(), before);
+
+    // Closed while it imports: the import stops, then the window goes.
+    rig.dialogs.answerOpen(rig.csv("long2.csv", dailyRows(30000, {1950, 1, 1})));
+    child<QPushButton>(w, QStringLiteral("chooseFile"))->click();
+    QVERIFY(w->importing());
+    w->close();
+    QVERIFY(QTest::qWaitFor([&rig] { return rig.form->isEnabled(); }, 5000));
+    QVERIFY(!MainWindow::window("ResultsImportWindow"));
+    QCOMPARE(rig.contents(), before);
 }
 
 void ResultsImportWindowTest::aResultsFileLeftDamagedIsRefused()
