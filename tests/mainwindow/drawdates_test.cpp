@@ -45,7 +45,7 @@ void DrawDatesTest::calendarsShowTheDrawDatesAsTheyChange()
 {
     // Draws on Saturday 4, Wednesday 8 and Saturday 11 January 2003.
     MainWindow rig({2003, 1, 15});
-    rig.history(3);
+    rig.history(3, {2003, 1, 4});
     rig.start();
     const QList<QDate> days {QDate(2003, 1, 4), QDate(2003, 1, 5), QDate(2003, 1, 8),
         QDate(2003, 1, 11), QDate(2003, 1, 15)};
@@ -74,7 +74,7 @@ void DrawDatesTest::calendarsShowTheDrawDatesAsTheyChange()
     QCOMPARE(boldOf(entries, days), (QList<QDate> {QDate(2003, 1, 4), QDate(2003, 1, 11)}));
 
     // Written by another window (a download): shown at the next lookup.
-    rig.history(3);
+    rig.history(3, {2003, 1, 4});
     rig.setDate("DTPicker1", 2003, 1, 4);
     QCOMPARE(boldOf(draw, days), held);
 
