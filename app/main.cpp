@@ -12,6 +12,8 @@
 #include "entries/linkprocess.h"
 #include "fileops/form30.h"
 #include "fileops/form8.h"
+#include "fileops/resultsimportwindow.h"
+#include "ledger/spentwon.h"
 #include "mainwindow/form1.h"
 #include "platform/context.h"
 #include "platform/qtports.h"
@@ -107,6 +109,8 @@ int main(int argc, char *argv[])
     children.setFactory(ChildKind::Downloader, [&] { return new RDL(context); });
     children.setFactory(ChildKind::TicketPrinting, [&] { return new PrintUKLotto(context); });
     children.setFactory(ChildKind::About, [&] { return new frmAbout(platform); });
+    children.setFactory(ChildKind::ResultsImport, [&] { return new ResultsImportWindow(context); });
+    children.setFactory(ChildKind::SpentAndWon, [&] { return new SpentWonWindow(context); });
     form1.setHelpHandler([&] { about::showHelp(shell, dialogs, paths.helpFile()); });
 
     form1.show();

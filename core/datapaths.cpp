@@ -75,6 +75,11 @@ std::string DataPaths::lineWidth() const
     return joinPath(m_data, "nlnwdth.dat");
 }
 
+std::string DataPaths::boardPrice() const
+{
+    return joinPath(m_data, "boardprice.dat");
+}
+
 std::string DataPaths::chosen(const std::string &fileName) const
 {
     return joinPath(m_data, fileName);

@@ -43,6 +43,7 @@ public:
     std::string printDirectly() const; // printdirect.dat, printouts without their preview
     std::string calibration() const; // nprnt.dat, the play slips' calibration
     std::string lineWidth() const; // nlnwdth.dat, the play slips' line width
+    std::string boardPrice() const; // boardprice.dat, the price per board spent and won counts
     // A file the user picked from a listing of the data folder.
     std::string chosen(const std::string &fileName) const;
 

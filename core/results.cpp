@@ -2,6 +2,8 @@
 
 #include "core/fileio.h"
 
+#include <algorithm>
+
 namespace pickwise::results {
 
 std::string readAll(const std::string &path, std::vector<BallRecord> &draws)
@@ -24,6 +26,23 @@ int drawCount(const std::string &path)
     if (!file.load().empty())
         return 0;
     return file.count();
+}
+
+std::vector<Date> drawDates(const std::vector<BallRecord> &draws)
+{
+    std::vector<Date> dates;
+    dates.reserve(draws.size());
+    for (const BallRecord &r : draws) {
+        const Date d {r.year, r.month, r.day};
+        if (isValidDate(d))
+            dates.push_back(d);
+    }
+    // A damaged history may be out of order or hold a date twice.
+    const auto before = [](const Date &a, const Date &b) { return datekey(a) < datekey(b); };
+    if (!std::is_sorted(dates.begin(), dates.end(), before))
+        std::sort(dates.begin(), dates.end(), before);
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+    return dates;
 }
 
 int findByDate(const std::vector<BallRecord> &draws, int day, int month, int year)

@@ -20,6 +20,10 @@ std::string readAll(const std::string &path, std::vector<BallRecord> &draws);
 
 int drawCount(const std::string &path);
 
+// The dates that have a draw, as the calendars show them: every real date of
+// the draws, ascending, each once.
+std::vector<Date> drawDates(const std::vector<BallRecord> &draws);
+
 // Record number of the first draw on that date, 0 when there is none.
 int findByDate(const std::vector<BallRecord> &draws, int day, int month, int year);
 

@@ -163,6 +163,9 @@ Form6::Form6(Context &context, QWidget *parent)
     const Date today = m_platform.clock.today();
     std::vector<BallRecord> draws;
     results::readAll(m_context.paths.results(), draws);
+    const std::vector<Date> drawDates = results::drawDates(draws);
+    showDrawDates(DTPicker1, drawDates);
+    showDrawDates(DTPicker2, drawDates);
     if (!draws.empty()) {
         const BallRecord &firstDraw = draws.front();
         DTPicker1->setDate(toQDate({firstDraw.year, firstDraw.month, firstDraw.day}));

@@ -51,6 +51,7 @@ LinkProcess::LinkProcess(Context &context, QWidget *parent)
     Frame1->setTitle(qs(optimiser::frameCaption(results::drawCount(m_context.paths.results()))));
     Command2->setEnabled(false);
     DTPicker1->setDate(toQDate(m_platform.clock.today()));
+    showDrawDates(DTPicker1, m_context.session.drawDates());
 
     connect(Command1, &QPushButton::clicked, this, &LinkProcess::processRange);
     connect(Command2, &QPushButton::clicked, this, &LinkProcess::createEntries);

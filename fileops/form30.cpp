@@ -57,6 +57,7 @@ Form30::Form30(Context &context, QWidget *parent)
     m_contents->setFont(listFont());
     m_contents->setToolTip(QStringLiteral("List of your selections for the draw."));
     m_date = makeDatePicker(QStringLiteral("DTPicker1"), this);
+    showDrawDates(m_date, m_context.session.drawDates());
     m_validate = button(QStringLiteral("Command2"), QStringLiteral("Validate"),
         QStringLiteral("Click to validate the .txt file"), this);
     m_import = button(QStringLiteral("Command3"), QStringLiteral("Import"),

@@ -49,6 +49,56 @@ std::string unknownNote(int lines)
 
 } // namespace
 
+std::string rowNote(const Row &row)
+{
+    return unknownNote(row.won.unknownLines);
+}
+
+std::string totalsNote(const Totals &t)
+{
+    std::string note = unknownNote(t.won.unknownLines);
+    if (t.unknownDraws > 0)
+        note += " on " + std::to_string(t.unknownDraws)
+            + (t.unknownDraws == 1 ? " draw: not counted" : " draws: not counted");
+    return note;
+}
+
+const char *divisionName(int division)
+{
+    // The game with every division names them; the older game's are its first seven.
+    const GameMatrix &every = sixOf52();
+    return division >= 1 && division <= every.tierCount() ? every.tier(division).tag : "";
+}
+
+std::string divisionWonText(const Winnings &won, int division)
+{
+    if (division < 1 || division > prizeDivisions)
+        return {};
+    const auto d = static_cast<size_t>(division - 1);
+    if (won.lines[d] == 0)
+        return {};
+    // A division's lines share its prize: none known gives no amount at all.
+    return won.won[d] > 0 ? randText(won.won[d]) : "prize not known";
+}
+
+Cents readBoardPrice(const std::string &path)
+{
+    std::vector<uint8_t> bytes;
+    if (!fileExists(path) || !readFileBytes(path, bytes, false).empty() || bytes.size() > 64)
+        return defaultBoardPrice;
+    std::string_view text(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.remove_suffix(1);
+    Cents price = 0;
+    return readRand(text, price) ? price : defaultBoardPrice;
+}
+
+std::string writeBoardPrice(const std::string &path, Cents price)
+{
+    const std::string text = decimalText(price) + "\n";
+    return writeFileAtomic(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
 Ledger build(const ResultsHistory &history, const PrizeStore &prizes, const DataPaths &paths,
     const Date &from, const Date &to, Cents boardPrice, const Progress &progress)
 {
@@ -124,16 +174,11 @@ std::string csvText(const Ledger &ledger)
     for (const Row &row : ledger.rows)
         text += isoDateText(row.date) + "," + std::to_string(row.boards) + ","
             + decimalText(row.cost) + "," + decimalText(row.won.total) + ","
-            + decimalText(row.balance) + linesColumns(row.won) + ","
-            + unknownNote(row.won.unknownLines) + "\n";
+            + decimalText(row.balance) + linesColumns(row.won) + "," + rowNote(row) + "\n";
     const Totals &t = ledger.totals;
-    std::string note = unknownNote(t.won.unknownLines);
-    if (t.unknownDraws > 0)
-        note += " on " + std::to_string(t.unknownDraws)
-            + (t.unknownDraws == 1 ? " draw: not counted" : " draws: not counted");
     text += "total," + std::to_string(t.boards) + "," + decimalText(t.cost) + ","
-        + decimalText(t.won.total) + "," + decimalText(t.balance) + linesColumns(t.won) + "," + note
-        + "\n";
+        + decimalText(t.won.total) + "," + decimalText(t.balance) + linesColumns(t.won) + ","
+        + totalsNote(t) + "\n";
     return text;
 }
 

@@ -63,4 +63,24 @@ Ledger build(const DataPaths &paths, const Date &from, const Date &to, Cents boa
 // The ledger as a CSV text: a header, one line per row, a totals line.
 std::string csvText(const Ledger &ledger);
 
+// What is said of a row whose prizes are not all known: "prizes not known for
+// 2 winning lines"; "" when they are.
+std::string rowNote(const Row &row);
+// The same for the totals, with the draws it concerns: "prizes not known for
+// 3 winning lines on 2 draws: not counted"; "" when every prize is known.
+std::string totalsNote(const Totals &totals);
+
+// Division 1..prizeDivisions as the check names its winning lines: "(5+B)".
+const char *divisionName(int division);
+// What the lines of one division won at one draw: "R100.00", "prize not
+// known", or "" when none of them won.
+std::string divisionWonText(const Winnings &won, int division);
+
+// boardprice.dat: the price per board the player set, in rand as the prize
+// file writes amounts ("5.00") and a line end. A missing file, or one that
+// holds anything else, gives the default.
+Cents readBoardPrice(const std::string &path);
+// Replaces the file atomically; "" or the error.
+std::string writeBoardPrice(const std::string &path, Cents price);
+
 } // namespace pickwise::ledger

@@ -26,7 +26,9 @@ enum class ChildKind {
     FileDeletion /*Form8*/,
     Downloader /*RDL*/,
     TicketPrinting /*PrintUKLotto*/,
-    About /*frmAbout*/
+    About /*frmAbout*/,
+    ResultsImport,
+    SpentAndWon
 };
 // Makes a new top-level window (no parent: the main window disables itself
 // while most of them are open, and a disabled parent would disable them too).

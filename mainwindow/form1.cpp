@@ -61,6 +61,8 @@ Form1::Form1(Context &context, QWidget *parent)
     m_children->openedBy(ChildKind::Downloader, {mnuUpdateResults, Image5});
     m_children->openedBy(ChildKind::TicketPrinting, {mnuprinttickets, Image3});
     m_children->openedBy(ChildKind::About, {mnuAbout, Image8});
+    m_children->openedBy(ChildKind::ResultsImport, {mnuImportResults});
+    m_children->openedBy(ChildKind::SpentAndWon, {mnuSpentWon});
     mnuHelp->setEnabled(false);
     m_session.addObserver(this);
     // A damaged count is told and asked about before the file is read.
@@ -108,6 +110,8 @@ void Form1::connectActions()
     connect(mnuprinttickets, &QAction::triggered, this, [this] { printTickets(); });
     connect(mnuselprinter, &QAction::triggered, this, [this] { selectPrinter(); });
     connect(mnuImport, &QAction::triggered, this, [this] { importTxt(); });
+    connect(mnuImportResults, &QAction::triggered, this, [this] { importResults(); });
+    connect(mnuSpentWon, &QAction::triggered, this, [this] { spentAndWon(); });
     connect(mnuExit, &QAction::triggered, this, [this] { exitProgram(); });
     connect(mnuWheelCreate, &QAction::triggered, this, [this] { wheelCreate(); });
     for (size_t i = 0; i < wheelOpen.size(); ++i)
@@ -435,6 +439,17 @@ void Form1::importTxt()
         if (m_session.importwrote)
             entriesDateChange();
     });
+}
+
+void Form1::importResults()
+{
+    // Draws may have been added: the shown date's draw is looked up again.
+    m_children->open(ChildKind::ResultsImport, {}, [this] { drawDateChange(); });
+}
+
+void Form1::spentAndWon()
+{
+    m_children->open(ChildKind::SpentAndWon);
 }
 
 void Form1::optimiser()

@@ -91,6 +91,8 @@ private:
     void updateResults();
     void fileDeletion();
     void importTxt();
+    void importResults();
+    void spentAndWon();
     void optimiser();
     void statistics();
     void wheelCreate();

@@ -247,6 +247,8 @@ void Form1Controls::buildMenus(QMainWindow *window)
     mnuprinttickets = addItem(file, "mnuprinttickets", "Print Tickets");
     mnuselprinter = addItem(file, "mnuselprinter", "Select Printer");
     mnuImport = addItem(file, "mnuImport", "Import TXT Entry");
+    mnuImportResults = addItem(file, "mnuImportResults", "Import Results...");
+    mnuSpentWon = addItem(file, "mnuSpentWon", "Spent and Won...");
     file->addSeparator();
     mnuExit = addItem(file, "mnuExit", "Exit");
 
@@ -337,6 +339,12 @@ void Form1Controls::drawDatePicked(const Date &date)
 {
     // The date's draw is looked up and shown at once, as when the picker changes.
     DTPicker1->setDate(toQDate(date));
+}
+
+void Form1Controls::drawDatesChanged()
+{
+    showDrawDates(DTPicker1, m_shown->drawDates());
+    showDrawDates(DTPicker2, m_shown->drawDates());
 }
 
 void Form1Controls::ballpic(int position, int number)

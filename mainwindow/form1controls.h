@@ -49,6 +49,7 @@ protected:
     void winsFound() override;
     void drawChanged() override;
     void drawDatePicked(const Date &date) override;
+    void drawDatesChanged() override;
 
     QGroupBox *Frame4 = nullptr;
     QToolButton *Image5 = nullptr;
@@ -94,6 +95,8 @@ protected:
     QAction *mnuprinttickets = nullptr;
     QAction *mnuselprinter = nullptr;
     QAction *mnuImport = nullptr;
+    QAction *mnuImportResults = nullptr;
+    QAction *mnuSpentWon = nullptr;
     QAction *mnuExit = nullptr;
     QAction *mnuWheelCreate = nullptr;
     std::vector<QAction *> wheelOpen; // Wheels > Open, in catalogue order

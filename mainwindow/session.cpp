@@ -3,6 +3,7 @@
 #include "core/drawcheck.h"
 #include "core/entryfiles.h"
 #include "core/fileio.h"
+#include "core/history.h"
 #include "core/results.h"
 
 #include <algorithm>
@@ -52,6 +53,7 @@ MainSession::DrawLookup MainSession::lookUpDraw(
     std::vector<BallRecord> draws;
     lookup.error = results::readAll(path, draws);
     lookup.near = mainrules::drawNeighbours(draws, date, first, last);
+    setDrawDates(results::drawDates(draws));
     if (!lookup.error.empty()) {
         m_drawpos = 0;
         return lookup;
@@ -93,6 +95,7 @@ void MainSession::showDraw(const Draw &balls)
     m_winballs = balls;
     m_drawShown = true;
     tell([](SessionObserver &o) { o.drawChanged(); });
+    rereadDrawDates();
 }
 
 std::string MainSession::deleteDraw()
@@ -103,7 +106,24 @@ std::string MainSession::deleteDraw()
     hideDraw();
     clearWins();
     m_drawpos = 0;
+    rereadDrawDates();
     return {};
+}
+
+void MainSession::setDrawDates(std::vector<Date> dates)
+{
+    if (dates == m_drawDates)
+        return;
+    m_drawDates = std::move(dates);
+    tell([](SessionObserver &o) { o.drawDatesChanged(); });
+}
+
+void MainSession::rereadDrawDates()
+{
+    // Read without making the file: deleting the only draw deletes it.
+    ResultsHistory history(m_paths.results());
+    if (history.load().empty())
+        setDrawDates(results::drawDates(history.records()));
 }
 
 void MainSession::pickDrawDate(const Date &date)

@@ -38,6 +38,9 @@ public:
     virtual void drawChanged() { }
     // A window picked a draw date for the main window to look up.
     virtual void drawDatePicked(const Date &) { }
+    // The dates that have a draw changed: draws were added, deleted,
+    // downloaded or imported (or the history was read for the first time).
+    virtual void drawDatesChanged() { }
 };
 
 // What the main window shows: one draw of the results history, the entries of
@@ -93,6 +96,9 @@ public:
     std::string deleteDraw();
     // Asks the observers to make date the draw date.
     void pickDrawDate(const Date &date);
+    // The dates that have a draw (results::drawDates) as the history was last
+    // read: by every lookup, and after a draw was added or deleted here.
+    const std::vector<Date> &drawDates() const { return m_drawDates; }
 
     // ---- The listing ----
 
@@ -179,6 +185,9 @@ private:
     void setListing(const std::string &path, EntryFileKind kind, std::vector<Entry> entries);
     void emptyListing();
     void hideDraw();
+    void setDrawDates(std::vector<Date> dates);
+    // Reads the dates that have a draw again, after this session changed the file.
+    void rereadDrawDates();
     template<class F>
     void tell(F &&f);
 
@@ -191,6 +200,7 @@ private:
     int16_t m_drawpos = 0;
     Draw m_winballs {};
     bool m_resultsChecked = false; // the results file's draws were looked over
+    std::vector<Date> m_drawDates;
 
     std::string m_entryfile;
     EntryFileKind m_kind = EntryFileKind::Dated;

@@ -21,6 +21,9 @@ public:
     virtual std::string chooseFileToSave(
         const std::string &title, const std::string &suggestedName, const std::string &filter)
         = 0;
+    // Asks for an existing file to read, of the kinds filter names ("CSV
+    // files (*.csv)"). The full path, or "" when the user cancelled.
+    virtual std::string chooseFileToOpen(const std::string &title, const std::string &filter) = 0;
 };
 
 } // namespace pickwise

@@ -47,6 +47,15 @@ void echo(const char *what, const std::string &text)
     std::fflush(stderr);
 }
 
+// Where the file dialogs start: the user's documents, or home.
+QString documentsFolder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return folder;
+}
+
 } // namespace
 
 void QtDialogs::message(const std::string &text, const std::string &title)
@@ -76,11 +85,20 @@ std::string QtDialogs::chooseFileToSave(
     dialog.setNameFilter(QString::fromStdString(filter));
     const QString suggested = QString::fromStdString(suggestedName);
     dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    dialog.setDirectory(folder);
+    dialog.setDirectory(documentsFolder());
     dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::string QtDialogs::chooseFileToOpen(const std::string &title, const std::string &filter)
+{
+    QFileDialog dialog(QApplication::activeWindow(), titleOr(title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QString::fromStdString(filter));
+    dialog.setDirectory(documentsFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst().toStdString();

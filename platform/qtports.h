@@ -25,6 +25,7 @@ public:
     void setBusy(bool busy) override;
     std::string chooseFileToSave(const std::string &title, const std::string &suggestedName,
         const std::string &filter) override;
+    std::string chooseFileToOpen(const std::string &title, const std::string &filter) override;
 
     // A diagnostic: every message and question is also written to the standard
     // error, one line each, so a run without a screen shows what it asked.

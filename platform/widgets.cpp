@@ -1,10 +1,12 @@
 #include "platform/widgets.h"
 
+#include <QCalendarWidget>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTextCharFormat>
 
 #include <algorithm>
 
@@ -113,6 +115,19 @@ QDateEdit *makeDatePicker(const QString &objectName, QWidget *parent)
     picker->setDateRange(QDate(1950, 1, 1), QDate(2050, 12, 31));
     picker->setCalendarPopup(true);
     return picker;
+}
+
+void showDrawDates(QDateEdit *picker, const std::vector<Date> &dates)
+{
+    QCalendarWidget *calendar = picker->calendarWidget();
+    if (!calendar)
+        return;
+    // A null date clears every date's format: dates whose draw went lose their bold.
+    calendar->setDateTextFormat(QDate(), QTextCharFormat());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (const Date &d : dates)
+        calendar->setDateTextFormat(toQDate(d), bold);
 }
 
 QString pickerDateText(const QDateEdit *picker)

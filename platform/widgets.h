@@ -55,6 +55,10 @@ private:
 // first), 1 January 1950 to 31 December 2050, with a calendar pop-up.
 QDateEdit *makeDatePicker(const QString &objectName, QWidget *parent);
 
+// The dates that have a draw in bold in picker's calendar, and no other date:
+// a user finds a draw at a glance. Called again whenever the draws change.
+void showDrawDates(QDateEdit *picker, const std::vector<Date> &dates);
+
 // A picker's date as the messages write it, "05 December 2026": the weekday
 // the picker shows is not part of it.
 QString pickerDateText(const QDateEdit *picker);

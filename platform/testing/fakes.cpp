@@ -38,6 +38,16 @@ std::string FakeDialogs::chooseFileToSave(
     return path;
 }
 
+std::string FakeDialogs::chooseFileToOpen(const std::string &title, const std::string &)
+{
+    openQuestions.push_back(title);
+    if (m_opened.empty())
+        return {};
+    const std::string path = m_opened.front();
+    m_opened.pop_front();
+    return path;
+}
+
 std::vector<std::string> FakeDialogs::texts() const
 {
     std::vector<std::string> out;

@@ -29,10 +29,13 @@ public:
     void setBusy(bool busy) override;
     std::string chooseFileToSave(const std::string &title, const std::string &suggestedName,
         const std::string &filter) override;
+    std::string chooseFileToOpen(const std::string &title, const std::string &filter) override;
 
     void answer(bool yes) { m_answers.push_back(yes); }
     // The next file the user chooses to save to; "" cancels.
     void answerFile(const std::string &path) { m_files.push_back(path); }
+    // The next file the user chooses to open; "" cancels.
+    void answerOpen(const std::string &path) { m_opened.push_back(path); }
     std::vector<std::string> texts() const;
     std::string lastText() const { return shown.empty() ? std::string() : shown.back().text; }
     void clear() { shown.clear(); }
@@ -42,10 +45,13 @@ public:
     int busyChanges = 0;
     // The names offered by every save question, in order.
     std::vector<std::string> fileQuestions;
+    // The titles of every open question, in order.
+    std::vector<std::string> openQuestions;
 
 private:
     std::deque<bool> m_answers;
     std::deque<std::string> m_files;
+    std::deque<std::string> m_opened;
 };
 
 // Records every document printed, one line of text per step, for example

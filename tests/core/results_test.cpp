@@ -177,3 +177,13 @@ TEST(DateKeys, OrderDraws)
                     std::strtoll(getstringdate(year, m, d).c_str(), nullptr, 10))
                     << year << " " << m << " " << d;
 }
+
+TEST(ResultsHistory, DrawDatesAreTheRealDatesOnceEachInOrder)
+{
+    // A damaged history: out of order, a date twice, a date that is no day.
+    const std::vector<BallRecord> draws {drawRecord(4, 1, {2003, 1, 8}, kBalls),
+        drawRecord(0, 2, {2003, 1, 4}, kBalls), drawRecord(0, 3, {2003, 1, 8}, kBalls),
+        drawRecord(0, 4, {2003, 2, 30}, kBalls)};
+    EXPECT_EQ(results::drawDates(draws), (std::vector<Date> {{2003, 1, 4}, {2003, 1, 8}}));
+    EXPECT_TRUE(results::drawDates({}).empty());
+}

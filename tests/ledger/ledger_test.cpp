@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 using namespace pickwise;
@@ -136,4 +137,25 @@ TEST(Ledger, RangeAndPriceAndAMissingPrizeFile)
                   500, progress)
                   .outcome,
         ledger::Ledger::Outcome::Cancelled);
+}
+
+TEST(Ledger, BoardPriceFile)
+{
+    TempDir dir;
+    const std::string path = dir.file("boardprice.dat");
+    EXPECT_EQ(ledger::readBoardPrice(path), ledger::defaultBoardPrice);
+    EXPECT_FALSE(exists(path)); // only read
+
+    ASSERT_EQ(ledger::writeBoardPrice(path, 320), "");
+    EXPECT_EQ(slurp(path), "3.20\n");
+    EXPECT_EQ(ledger::readBoardPrice(path), 320);
+
+    // Anything else than an amount counts the default.
+    const std::pair<const char *, Cents> cases[] = {{"2.5\r\n", 250}, {"0.00\n", 0},
+        {"", ledger::defaultBoardPrice}, {"R3.00\n", ledger::defaultBoardPrice},
+        {"-1.00\n", ledger::defaultBoardPrice}, {"3,20\n", ledger::defaultBoardPrice}};
+    for (const auto &[content, price] : cases) {
+        writeBytes(path, std::vector<uint8_t>(content, content + std::strlen(content)));
+        EXPECT_EQ(ledger::readBoardPrice(path), price) << content;
+    }
 }
