@@ -58,7 +58,7 @@ MainSession::DrawLookup MainSession::lookUpDraw(
     }
     if (!m_resultsChecked) {
         m_resultsChecked = true;
-        lookup.damaged = damagedResultsMessage(draws, lottoHighestBall);
+        lookup.damaged = damagedResultsMessage(draws);
     }
     const int r = results::findByDate(draws, date.day, date.month, date.year);
     if (r > 0) {
@@ -313,7 +313,8 @@ std::string MainSession::check()
     const std::string error = entryfiles::list(m_entryfile, entries);
     if (!error.empty())
         return error;
-    m_wins = mainrules::checkEntries(entries, m_winballs);
+    // The shown draw is always the draw date's, looked up or just added.
+    m_wins = mainrules::checkEntries(entries, m_winballs, matrixFor(m_drawDate));
     m_winLines.reserve(m_wins.size());
     for (const mainrules::WinningLine &w : m_wins)
         m_winLines.push_back(winLineText(entries[static_cast<size_t>(w.index)], w.tag));
