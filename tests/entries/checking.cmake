@@ -9,4 +9,7 @@ if(PICKWISE_BUILD_WINDOWS)
     pickwise_qttest(checking_windows_test
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/checking_windows_test.cpp
         LIBS pickwise_checking_windows pickwise_platform_fakes)
+    pickwise_qttest(historycheck_games_windows_test
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/historycheck_games_windows_test.cpp
+        LIBS pickwise_checking_windows pickwise_platform_fakes)
 endif()
