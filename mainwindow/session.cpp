@@ -3,6 +3,7 @@
 #include "core/drawcheck.h"
 #include "core/entryfiles.h"
 #include "core/fileio.h"
+#include "core/history.h"
 #include "core/results.h"
 
 #include <algorithm>
@@ -49,8 +50,9 @@ MainSession::DrawLookup MainSession::lookUpDraw(
     const std::string path = m_paths.results();
     if (m_review)
         m_review(path, RecordKind::Results);
-    std::vector<BallRecord> draws;
-    lookup.error = results::readAll(path, draws);
+    ResultsHistory history(path);
+    lookup.error = history.load();
+    const std::vector<BallRecord> draws = history.records();
     lookup.near = mainrules::drawNeighbours(draws, date, first, last);
     if (!lookup.error.empty()) {
         m_drawpos = 0;
@@ -60,24 +62,24 @@ MainSession::DrawLookup MainSession::lookUpDraw(
         m_resultsChecked = true;
         lookup.damaged = damagedResultsMessage(draws);
     }
-    const int r = results::findByDate(draws, date.day, date.month, date.year);
-    if (r > 0) {
-        std::copy_n(draws[static_cast<size_t>(r - 1)].ball.begin(), 7, m_winballs.begin());
+    const HistoryDraw *shown = history.find(date);
+    if (shown) {
+        m_winballs = shown->balls;
         m_drawShown = true;
         tell([](SessionObserver &o) { o.drawChanged(); });
     }
-    m_drawpos = static_cast<int16_t>(r);
+    m_drawpos = static_cast<int16_t>(shown ? shown->record : 0);
     return lookup;
 }
 
 MainSession::DrawStep MainSession::stepDraw(int step, const Date &first, const Date &last) const
 {
     DrawStep result;
-    std::vector<BallRecord> draws;
-    result.error = results::readAll(m_paths.results(), draws);
+    ResultsHistory history(m_paths.results());
+    result.error = history.load();
     if (!result.error.empty())
         return result;
-    result.near = mainrules::drawNeighbours(draws, m_drawDate, first, last);
+    result.near = mainrules::drawNeighbours(history.records(), m_drawDate, first, last);
     if (step < 0 && result.near.hasPrevious) {
         result.found = true;
         result.date = result.near.previous;
