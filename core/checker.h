@@ -40,6 +40,9 @@ private:
         int fewest = 7;
     };
     static TierTable tableFor(const GameMatrix &game);
+    // The entries sharing at least fewest numbers with drawBits, into
+    // m_candidates; how many. Only when every entry is distinct.
+    size_t candidates(uint64_t drawBits, int fewest) const;
 
     std::vector<Entry> m_entries;
     // Kept apart so the loop over the entries reads one array of bits.
@@ -48,6 +51,10 @@ private:
     std::vector<char> m_allFit;
     // Every entry's set of bits stands for it exactly (none damaged).
     bool m_allDistinct = true;
+    // Room for every entry's index: the first pass of a check writes the
+    // entries that may win here, so the pass over all of them stays a few
+    // instructions long. A check is therefore not to run on two threads at once.
+    mutable std::vector<uint32_t> m_candidates;
 };
 
 template<class Win>
@@ -65,13 +72,14 @@ void EntryChecker::check(const Draw &draw, const GameMatrix &game, Win &&win) co
 
     if (m_allDistinct && drawMask.distinct) {
         // Six distinct numbers on both sides: the pairs of equal numbers are
-        // simply the numbers they share. Almost every entry ends at the first
-        // test, so that test is all this loop does.
+        // simply the numbers they share. Almost every entry shares too few, so
+        // a first pass finds the few that do.
         const uint64_t drawBits = drawMask.bits;
-        for (size_t e = 0; e < count; ++e) {
+        const size_t found = candidates(drawBits, fewest);
+        const uint32_t *candidate = m_candidates.data();
+        for (size_t c = 0; c < found; ++c) {
+            const size_t e = candidate[c];
             const int matched = checking::bitCount(bits[e] & drawBits);
-            if (matched < fewest)
-                continue;
             const int tier = table.tier[static_cast<size_t>(matched)][(bits[e] & bonusBit) != 0];
             if (tier != 0)
                 win(e, tier);

@@ -166,6 +166,22 @@ Checker::Checker(std::vector<Entry> entries) : m_checker(std::move(entries))
         m_linePrefix.push_back(winLineText(e, std::string()));
 }
 
+// Out of line: inlined into the loop over the entries, the line building
+// pushes that loop's own values out of the registers, and most entries win
+// nothing.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+void Checker::win(size_t entry, const std::string &tag, ResultLists &lines) const
+{
+    const std::string &prefix = m_linePrefix[entry];
+    std::string line;
+    line.reserve(prefix.size() + tag.size());
+    line += prefix;
+    line += tag;
+    lines.add(std::move(line));
+}
+
 void Checker::checkDraw(
     const Draw &draw, Tally &tally, ResultLists &lines, const GameMatrix &game) const
 {
@@ -174,15 +190,8 @@ void Checker::checkDraw(
         tags[static_cast<size_t>(t - 1)] = game.tier(t).listTag;
     m_checker.check(draw, game, [&](size_t entry, int tier) {
         ++tally.wins[static_cast<size_t>(tier - 1)];
-        if (!lines.accepting())
-            return;
-        const std::string &prefix = m_linePrefix[entry];
-        const std::string &tag = tags[static_cast<size_t>(tier - 1)];
-        std::string line;
-        line.reserve(prefix.size() + tag.size());
-        line += prefix;
-        line += tag;
-        lines.add(std::move(line));
+        if (lines.accepting())
+            win(entry, tags[static_cast<size_t>(tier - 1)], lines);
     });
 }
 

@@ -135,6 +135,9 @@ public:
     int entryCount() const { return m_checker.entryCount(); }
 
 private:
+    // Lists an entry's winning line.
+    void win(size_t entry, const std::string &tag, ResultLists &lines) const;
+
     EntryChecker m_checker;
     // "01 02 03 04 05 06 ": each entry's numbers as its winning lines begin,
     // written once instead of once per win.
