@@ -41,8 +41,9 @@ int recoverDraws(
         const BallRecord draw
             = BallRecord::unpack(&bytes[static_cast<size_t>(r) * BallRecord::size]);
         const long long key = datekey(draw.year, draw.month, draw.day);
-        const int highest = highestBall > 0 ? highestBall : highestBallOf(draw);
-        if (!validateDraw(draw, highest) && key > previousKey
+        const DrawProblem problem
+            = highestBall > 0 ? validateDraw(draw, highestBall) : validateDraw(draw);
+        if (!problem && key > previousKey
             && static_cast<int>(kept.size()) < RecordFile::maxRecords) {
             kept.push_back(r);
             previousKey = key;

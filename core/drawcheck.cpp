@@ -34,6 +34,16 @@ int highestBallOf(const BallRecord &draw)
     return matrixFor({draw.year, draw.month, draw.day}).highestBall;
 }
 
+DrawProblem validateDraw(const BallRecord &draw)
+{
+    // Numbers within the old game's range are within every game's, so the
+    // date is only asked about a number beyond it: a full history at start-up
+    // is judged at the cost of one range.
+    const DrawProblem problem = validateDraw(draw, sixOf49().highestBall);
+    return problem.fault == DrawFault::OutOfRange ? validateDraw(draw, highestBallOf(draw))
+                                                  : problem;
+}
+
 namespace {
 
 // highestBall 0: each draw's own game.
@@ -42,7 +52,7 @@ HistoryProblem firstBad(const std::vector<BallRecord> &draws, int highestBall)
     long long previousKey = -1;
     for (size_t i = 0; i < draws.size(); ++i) {
         const BallRecord &r = draws[i];
-        DrawProblem problem = validateDraw(r, highestBall > 0 ? highestBall : highestBallOf(r));
+        DrawProblem problem = highestBall > 0 ? validateDraw(r, highestBall) : validateDraw(r);
         const long long key = datekey(r.year, r.month, r.day);
         if (!problem && key <= previousKey)
             problem = {DrawFault::NotAfter, 0};

@@ -37,6 +37,8 @@ DrawProblem validateBalls(const Draw &balls, int highestBall);
 // One stored draw: its numbers as above, its main numbers in ascending order
 // (every writer of the results file sorts them) and a real date.
 DrawProblem validateDraw(const BallRecord &draw, int highestBall);
+// The same with the highest ball of the game of the draw's date.
+DrawProblem validateDraw(const BallRecord &draw);
 
 // The draws of a history in file order: each valid and dated after the one
 // before it. draw is the 1-based position of the first bad one, 0 when none.

@@ -34,6 +34,17 @@ void MainSession::tell(F &&f)
 
 // ---- the shown draw ----
 
+namespace {
+
+// Every draw of the results file, or the history's one text for a failed read.
+std::string readResults(const std::string &path, std::vector<BallRecord> &draws)
+{
+    const std::string error = results::readAll(path, draws);
+    return error.empty() ? error : historyReadError(error);
+}
+
+} // namespace
+
 void MainSession::hideDraw()
 {
     m_drawShown = false;
@@ -50,9 +61,11 @@ MainSession::DrawLookup MainSession::lookUpDraw(
     const std::string path = m_paths.results();
     if (m_review)
         m_review(path, RecordKind::Results);
-    ResultsHistory history(path);
-    lookup.error = history.load();
-    const std::vector<BallRecord> draws = history.records();
+    // Read as plain records, not through ResultsHistory: this runs at start-up
+    // and at every change of date, and the history's index of a full file
+    // costs more than the lookup itself. The failure reads as the history's.
+    std::vector<BallRecord> draws;
+    lookup.error = readResults(path, draws);
     lookup.near = mainrules::drawNeighbours(draws, date, first, last);
     if (!lookup.error.empty()) {
         m_drawpos = 0;
@@ -62,24 +75,24 @@ MainSession::DrawLookup MainSession::lookUpDraw(
         m_resultsChecked = true;
         lookup.damaged = damagedResultsMessage(draws);
     }
-    const HistoryDraw *shown = history.find(date);
-    if (shown) {
-        m_winballs = shown->balls;
+    const int r = results::findByDate(draws, date.day, date.month, date.year);
+    if (r > 0) {
+        std::copy_n(draws[static_cast<size_t>(r - 1)].ball.begin(), 7, m_winballs.begin());
         m_drawShown = true;
         tell([](SessionObserver &o) { o.drawChanged(); });
     }
-    m_drawpos = static_cast<int16_t>(shown ? shown->record : 0);
+    m_drawpos = static_cast<int16_t>(r);
     return lookup;
 }
 
 MainSession::DrawStep MainSession::stepDraw(int step, const Date &first, const Date &last) const
 {
     DrawStep result;
-    ResultsHistory history(m_paths.results());
-    result.error = history.load();
+    std::vector<BallRecord> draws;
+    result.error = readResults(m_paths.results(), draws);
     if (!result.error.empty())
         return result;
-    result.near = mainrules::drawNeighbours(history.records(), m_drawDate, first, last);
+    result.near = mainrules::drawNeighbours(draws, m_drawDate, first, last);
     if (step < 0 && result.near.hasPrevious) {
         result.found = true;
         result.date = result.near.previous;
