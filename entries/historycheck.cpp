@@ -187,7 +187,7 @@ void Checker::checkDraw(
 {
     std::array<std::string, largestTierCount> tags;
     for (int t = 1; t <= game.tierCount(); ++t)
-        tags[static_cast<size_t>(t - 1)] = game.tier(t).listTag;
+        tags[static_cast<size_t>(t - 1)] = listTag(t, game);
     m_checker.check(draw, game, [&](size_t entry, int tier) {
         ++tally.wins[static_cast<size_t>(tier - 1)];
         if (lines.accepting())

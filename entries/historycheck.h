@@ -19,11 +19,10 @@ constexpr int listLimit = 32730;
 constexpr int listCount = 4;
 
 // A tier of the game as the summary names it ("Match 6", "Match 5+B", ...
-// "Match 2+B"); "" for a tier the game does not have. Without a game, the 6 of
-// 49 game's.
-std::string summaryLabel(int tier, const GameMatrix &game = sixOf49());
+// "Match 2+B"); "" for a tier the game does not have.
+std::string summaryLabel(int tier, const GameMatrix &game);
 // A tier as the result lists write it: "Match 5+PB" where the summary says 5+B.
-std::string listTag(int tier, const GameMatrix &game = sixOf49());
+std::string listTag(int tier, const GameMatrix &game);
 
 // "07 MAY  2003": the draw's date as the header of its winning lines.
 std::string headerLine(const BallRecord &draw);

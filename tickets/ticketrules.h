@@ -155,16 +155,17 @@ OutputResult printPlan(const PrintDocument &doc, const PrintOutput &out);
 std::string slipRefusal(const std::vector<Entry> &entries, const GameMatrix &game);
 
 // "Print Tickets"' document, named name: the saved amounts and line width
-// applied to the entries of entryfile, entries of game (the 6 of 49 game
-// unless told); a slipRefusal is returned as the error. The directions are those the window shows
+// applied to the entries of entryfile, entries of game; a slipRefusal is
+// returned as the error. The directions are those the window shows
 // when given (after opening or "Get Settings" they are the saved ones), else the saved ones. "" or
 // the read error.
 std::string ticketDocument(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, bool printerok, std::optional<bool> shownRight,
-    std::optional<bool> shownUp, PrintDocument &doc, const GameMatrix &game = sixOf49());
+    std::optional<bool> shownUp, PrintDocument &doc, const GameMatrix &game);
 
-// "Print Tickets": ticketDocument named name, handed on by printPlan. Reports
-// a read failure and prints nothing then.
+// "Print Tickets": ticketDocument named name, handed on by printPlan (entries
+// of the 6 of 49 game unless told). Reports a read failure or a refusal and
+// prints nothing then.
 OutputResult printTickets(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, const PrintOutput &out, std::optional<bool> shownRight = {},
     std::optional<bool> shownUp = {}, const GameMatrix &game = sixOf49());
