@@ -4,8 +4,8 @@
 // same bit masks, the same lines, the same limit), so that one run gives the
 // ratio between the two.
 #include "core/dates.h"
+#include "core/numbermask.h"
 #include "entries/historycheck.h"
-#include "entries/numbermask.h"
 
 #include "tests/support/testsupport.h"
 
@@ -33,7 +33,7 @@ const std::vector<BallRecord> &history(int drawCount)
 
 struct Outcome
 {
-    std::array<long long, 7> wins {};
+    historycheck::TierCounts wins;
     std::vector<std::string> lines;
 };
 

@@ -29,7 +29,8 @@ void putDrawno(std::vector<uint8_t> &bytes, size_t offset, int record)
     bytes[offset + 5] = static_cast<uint8_t>((record >> 8) & 0xFF);
 }
 
-// Results: the records kept in file order, then those passed over.
+// Results: the records kept in file order, then those passed over. A
+// highestBall of 0 judges each draw by the game of its date.
 int recoverDraws(
     const std::vector<uint8_t> &bytes, int whole, int highestBall, std::vector<uint8_t> &out)
 {
@@ -40,7 +41,9 @@ int recoverDraws(
         const BallRecord draw
             = BallRecord::unpack(&bytes[static_cast<size_t>(r) * BallRecord::size]);
         const long long key = datekey(draw.year, draw.month, draw.day);
-        if (!validateDraw(draw, highestBall) && key > previousKey
+        const DrawProblem problem
+            = highestBall > 0 ? validateDraw(draw, highestBall) : validateDraw(draw);
+        if (!problem && key > previousKey
             && static_cast<int>(kept.size()) < RecordFile::maxRecords) {
             kept.push_back(r);
             previousKey = key;
@@ -82,6 +85,11 @@ bool findCountDamage(
     }
     putCount(damage.recovered, damage.kept);
     return true;
+}
+
+bool findCountDamage(const std::vector<uint8_t> &bytes, RecordKind kind, CountDamage &damage)
+{
+    return findCountDamage(bytes, kind, 0, damage);
 }
 
 std::string recoveryQuestion(const std::string &path, RecordKind kind, const CountDamage &damage)
@@ -131,8 +139,7 @@ DamageRegister::Outcome DamageRegister::review(
         return Outcome::Sound;
 
     CountDamage damage;
-    if (!readFileBytes(path, bytes, false).empty()
-        || !findCountDamage(bytes, kind, lottoHighestBall, damage))
+    if (!readFileBytes(path, bytes, false).empty() || !findCountDamage(bytes, kind, damage))
         return Outcome::Sound;
     if (!ask(recoveryQuestion(path, kind, damage))) {
         m_declined.insert(path);

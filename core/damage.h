@@ -30,7 +30,9 @@ struct CountDamage
 };
 
 // The damage of a file's content, with its recovery; nothing when the count is
-// sound.
+// sound. Draws are judged by the game of each one's date, or with highestBall
+// by that one range.
+bool findCountDamage(const std::vector<uint8_t> &bytes, RecordKind kind, CountDamage &damage);
 bool findCountDamage(
     const std::vector<uint8_t> &bytes, RecordKind kind, int highestBall, CountDamage &damage);
 

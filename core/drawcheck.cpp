@@ -1,6 +1,7 @@
 #include "core/drawcheck.h"
 
 #include "core/dates.h"
+#include "core/game.h"
 
 namespace pickwise {
 
@@ -28,12 +29,30 @@ DrawProblem validateDraw(const BallRecord &draw, int highestBall)
     return {};
 }
 
-HistoryProblem firstBadDraw(const std::vector<BallRecord> &draws, int highestBall)
+int highestBallOf(const BallRecord &draw)
+{
+    return matrixFor({draw.year, draw.month, draw.day}).highestBall;
+}
+
+DrawProblem validateDraw(const BallRecord &draw)
+{
+    // Numbers within the old game's range are within every game's, so the
+    // date is only asked about a number beyond it: a full history at start-up
+    // is judged at the cost of one range.
+    const DrawProblem problem = validateDraw(draw, sixOf49().highestBall);
+    return problem.fault == DrawFault::OutOfRange ? validateDraw(draw, highestBallOf(draw))
+                                                  : problem;
+}
+
+namespace {
+
+// highestBall 0: each draw's own game.
+HistoryProblem firstBad(const std::vector<BallRecord> &draws, int highestBall)
 {
     long long previousKey = -1;
     for (size_t i = 0; i < draws.size(); ++i) {
         const BallRecord &r = draws[i];
-        DrawProblem problem = validateDraw(r, highestBall);
+        DrawProblem problem = highestBall > 0 ? validateDraw(r, highestBall) : validateDraw(r);
         const long long key = datekey(r.year, r.month, r.day);
         if (!problem && key <= previousKey)
             problem = {DrawFault::NotAfter, 0};
@@ -42,6 +61,18 @@ HistoryProblem firstBadDraw(const std::vector<BallRecord> &draws, int highestBal
         previousKey = key;
     }
     return {};
+}
+
+} // namespace
+
+HistoryProblem firstBadDraw(const std::vector<BallRecord> &draws, int highestBall)
+{
+    return firstBad(draws, highestBall);
+}
+
+HistoryProblem firstBadDraw(const std::vector<BallRecord> &draws)
+{
+    return firstBad(draws, 0);
 }
 
 std::string drawDateText(const BallRecord &draw)
@@ -78,14 +109,34 @@ std::string badDrawText(
     return {};
 }
 
+std::string badDrawText(const std::vector<BallRecord> &draws, const HistoryProblem &problem)
+{
+    if (problem.draw < 1 || static_cast<size_t>(problem.draw) > draws.size())
+        return {};
+    return badDrawText(draws, problem, highestBallOf(draws[static_cast<size_t>(problem.draw - 1)]));
+}
+
+namespace {
+
+std::string damagedText(const std::string &bad)
+{
+    return "The results file looks damaged: " + bad
+        + ".\n\nYou can download the results again (File, Update Results), or show that draw "
+          "on the main window and delete it (Delete Draw).";
+}
+
+} // namespace
+
 std::string damagedResultsMessage(const std::vector<BallRecord> &draws, int highestBall)
 {
     const HistoryProblem problem = firstBadDraw(draws, highestBall);
-    if (problem.draw == 0)
-        return {};
-    return "The results file looks damaged: " + badDrawText(draws, problem, highestBall)
-        + ".\n\nYou can download the results again (File, Update Results), or show that draw "
-          "on the main window and delete it (Delete Draw).";
+    return problem.draw == 0 ? "" : damagedText(badDrawText(draws, problem, highestBall));
+}
+
+std::string damagedResultsMessage(const std::vector<BallRecord> &draws)
+{
+    const HistoryProblem problem = firstBadDraw(draws);
+    return problem.draw == 0 ? "" : damagedText(badDrawText(draws, problem));
 }
 
 } // namespace pickwise

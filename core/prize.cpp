@@ -1,5 +1,7 @@
 #include "core/prize.h"
 
+#include "core/game.h"
+
 namespace pickwise {
 
 int matchedMainNumbers(const Entry &entry, const Draw &draw)
@@ -22,23 +24,13 @@ bool holdsBonus(const Entry &entry, const Draw &draw)
 
 int prizeTier(int matched, bool bonus)
 {
-    if (matched >= 6)
-        return 1;
-    if (matched == 5)
-        return bonus ? 2 : 3;
-    if (matched == 4)
-        return bonus ? 4 : 5;
-    if (matched == 3)
-        return bonus ? 6 : 7;
-    return 0;
+    return sixOf49().tierOf(matched, bonus);
 }
 
 std::string checkTag(int tier)
 {
-    static const char *tags[] = {"", "(6)", "(5+B)", "(5)", "(4+B)", "(4)", "(3+B)", "(3)"};
-    if (tier < 0 || tier > 7)
-        return "";
-    return tags[tier];
+    const GameMatrix &game = sixOf49();
+    return tier >= 1 && tier <= game.tierCount() ? game.tier(tier).tag : "";
 }
 
 } // namespace pickwise

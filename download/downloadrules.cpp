@@ -120,9 +120,10 @@ DownloadCheck checkDownload(int httpStatus, int64_t contentLength, const uint8_t
     c.draws.reserve(static_cast<size_t>(first.count));
     for (int32_t n = 1; n <= first.count; ++n)
         c.draws.push_back(BallRecord::unpack(body + static_cast<size_t>(n - 1) * BallRecord::size));
-    const HistoryProblem problem = firstBadDraw(c.draws, lottoHighestBall);
+    // Each draw is judged by the game of its date: 1..52 from 2 August 2017.
+    const HistoryProblem problem = firstBadDraw(c.draws);
     if (problem.draw > 0)
-        return refuse(notResults + badDrawText(c.draws, problem, lottoHighestBall));
+        return refuse(notResults + badDrawText(c.draws, problem));
     const BallRecord &newest = c.draws.back();
     c.good = true;
     c.count = first.count;

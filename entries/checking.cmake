@@ -1,6 +1,5 @@
 # History Check, filter and optimiser: rules without Qt, windows over them.
 pickwise_rules(pickwise_checking_rules
-    ${CMAKE_CURRENT_LIST_DIR}/numbermask.h
     ${CMAKE_CURRENT_LIST_DIR}/historycheck.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/optimiser.cpp

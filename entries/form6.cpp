@@ -1,7 +1,8 @@
 #include "entries/form6.h"
 
 #include "core/entryfiles.h"
-#include "core/results.h"
+#include "core/game.h"
+#include "core/history.h"
 #include "mainwindow/session.h"
 #include "platform/widgets.h"
 
@@ -106,9 +107,9 @@ Form6::Form6(Context &context, QWidget *parent)
     side->addWidget(Frame2);
 
     auto *summary = new QGridLayout;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < largestTierCount; ++i) {
         // Named from the start, so the boxes say what they count before a check.
-        auto *label = new QLabel(qs(historycheck::summaryLabel(i + 1)), this);
+        auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         auto *count = new QLineEdit(this);
         count->setObjectName(QStringLiteral("Text%1").arg(i + 1));
@@ -161,17 +162,15 @@ Form6::Form6(Context &context, QWidget *parent)
 
     // Form_Load: from the earliest draw to today.
     const Date today = m_platform.clock.today();
-    std::vector<BallRecord> draws;
-    results::readAll(m_context.paths.results(), draws);
-    const std::vector<Date> drawDates = results::drawDates(draws);
+    ResultsHistory history(m_context.paths.results());
+    history.load();
+    showTiersOf(history);
+    std::vector<Date> drawDates;
+    for (const HistoryDraw &draw : history.draws())
+        drawDates.push_back(draw.date);
     showDrawDates(DTPicker1, drawDates);
     showDrawDates(DTPicker2, drawDates);
-    if (!draws.empty()) {
-        const BallRecord &firstDraw = draws.front();
-        DTPicker1->setDate(toQDate({firstDraw.year, firstDraw.month, firstDraw.day}));
-    } else {
-        DTPicker1->setDate(toQDate(today));
-    }
+    DTPicker1->setDate(toQDate(history.empty() ? today : history.draws().front().date));
     DTPicker2->setDate(toQDate(today));
     setWindowTitle(QStringLiteral("History Check Against Lotto Entry"));
 }
@@ -229,6 +228,19 @@ void Form6::clearResults()
     showOnly(0);
 }
 
+void Form6::showTiersOf(const ResultsHistory &history)
+{
+    const GameMatrix &game
+        = history.empty() ? matrixFor(m_platform.clock.today()) : *history.draws().back().matrix;
+    for (int i = 0; i < largestTierCount; ++i) {
+        const bool paid = i < game.tierCount();
+        QLabel *label = m_tierLabels[static_cast<size_t>(i)];
+        label->setText(paid ? qs(historycheck::summaryLabel(i + 1, game)) : QString());
+        label->setVisible(paid);
+        m_tierCounts[static_cast<size_t>(i)]->setVisible(paid);
+    }
+}
+
 int Form6::visibleList() const
 {
     for (int k = 0; k < historycheck::listCount; ++k)
@@ -250,13 +262,15 @@ void Form6::check()
         return;
     }
 
-    std::vector<BallRecord> draws;
-    std::string error = results::readAll(m_context.paths.results(), draws);
+    ResultsHistory history(m_context.paths.results());
+    std::string error = history.load();
     if (!error.empty()) {
-        m_platform.dialogs.message("The results file could not be read. " + error);
+        m_platform.dialogs.message(error);
         setIdle(true);
         return;
     }
+    showTiersOf(history);
+    const std::vector<HistoryDraw> &draws = history.draws();
     if (draws.empty()) {
         m_platform.dialogs.message(
             "You cannot do a history check as there are no results in the history file");
@@ -264,7 +278,7 @@ void Form6::check()
         return;
     }
 
-    const historycheck::Range range = historycheck::findRange(draws, start, end);
+    const historycheck::Range range = historycheck::findHistoryRange(draws, start, end);
     if (range.empty) {
         Label10->setText(QStringLiteral("No results in specified date range"));
         setIdle(true);
@@ -320,8 +334,9 @@ void Form6::finishCheck()
         model->sync();
     ProgressBar1->setValue(0);
     setIdle(true);
-    for (size_t i = 0; i < 7; ++i)
-        m_tierCounts[i]->setText(QString::number(m_tally.wins[i]));
+    for (size_t i = 0; i < m_tierCounts.size(); ++i)
+        if (!m_tierCounts[i]->isHidden())
+            m_tierCounts[i]->setText(QString::number(m_tally.wins[i]));
     showOnly(0);
     if (m_lines.full())
         m_platform.dialogs.message(

@@ -68,6 +68,10 @@ private:
     void setIdle(bool idle);
     void showOnly(int list);
     int visibleList() const;
+    // The tier counters of the game of the history's latest draw (today's
+    // when it has none), named by it; a tier no game of those draws pays has
+    // none.
+    void showTiersOf(const ResultsHistory &history);
 
     Context &m_context;
     Platform &m_platform;
@@ -86,8 +90,8 @@ private:
     QPushButton *Command5 = nullptr;
     std::array<QListView *, historycheck::listCount> List1 {};
     std::array<ResultListModel *, historycheck::listCount> m_models {};
-    std::array<QLabel *, 7> m_tierLabels {};
-    std::array<QLineEdit *, 7> m_tierCounts {};
+    std::array<QLabel *, largestTierCount> m_tierLabels {};
+    std::array<QLineEdit *, largestTierCount> m_tierCounts {};
     QLabel *Label10 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
 };

@@ -1,7 +1,5 @@
 #include "entries/historycheck.h"
 
-#include "core/prize.h"
-
 namespace pickwise::historycheck {
 
 namespace {
@@ -18,25 +16,52 @@ long long keyOf(const BallRecord &r)
     return datekey(r.year, r.month, r.day);
 }
 
-} // namespace
-
-std::string summaryLabel(int tier)
+long long keyOf(const HistoryDraw &d)
 {
-    static const char *labels[]
-        = {"Match 6", "Match 5+B", "Match 5", "Match 4+B", "Match 4", "Match 3+B", "Match 3"};
-    return tier >= 1 && tier <= 7 ? labels[tier - 1] : "";
+    return datekey(d.date);
 }
 
-std::string listTag(int tier)
+const Draw &ballsOf(const BallRecord &r)
 {
-    static const char *tags[]
-        = {"Match 6", "Match 5+PB", "Match 5", "Match 4+PB", "Match 4", "Match 3+PB", "Match 3"};
-    return tier >= 1 && tier <= 7 ? tags[tier - 1] : "";
+    return r.ball;
+}
+
+const Draw &ballsOf(const HistoryDraw &d)
+{
+    return d.balls;
+}
+
+const GameMatrix &gameOf(const BallRecord &r)
+{
+    return matrixFor({r.year, r.month, r.day});
+}
+
+const GameMatrix &gameOf(const HistoryDraw &d)
+{
+    return d.matrix ? *d.matrix : matrixFor(d.date);
+}
+
+} // namespace
+
+std::string summaryLabel(int tier, const GameMatrix &game)
+{
+    return tier >= 1 && tier <= game.tierCount() ? game.tier(tier).summary : "";
+}
+
+std::string listTag(int tier, const GameMatrix &game)
+{
+    return tier >= 1 && tier <= game.tierCount() ? game.tier(tier).listTag : "";
 }
 
 std::string headerLine(const BallRecord &draw)
 {
-    return twoDigitText(draw.day) + " " + monthabbrev(draw.month) + " " + signedText(draw.year);
+    return headerLine(HistoryDraw {{draw.year, draw.month, draw.day}, {}, nullptr, 0});
+}
+
+std::string headerLine(const HistoryDraw &draw)
+{
+    const Date &d = draw.date;
+    return twoDigitText(d.day) + " " + monthabbrev(d.month) + " " + signedText(d.year);
 }
 
 std::string checkText(const std::string &entryCountText, int draws)
@@ -44,7 +69,10 @@ std::string checkText(const std::string &entryCountText, int draws)
     return "Check " + entryCountText + " entries against " + signedText(draws) + " results.";
 }
 
-Range findRange(const std::vector<BallRecord> &draws, const Date &start, const Date &end)
+namespace {
+
+template<class Draws>
+Range rangeOf(const Draws &draws, const Date &start, const Date &end)
 {
     Range range;
     const int count = static_cast<int>(draws.size());
@@ -78,6 +106,18 @@ Range findRange(const std::vector<BallRecord> &draws, const Date &start, const D
     // found nothing and fell back to record 1.
     range.empty = last < first || startKey > keyOf(draws[static_cast<size_t>(lastRead - 1)]);
     return range;
+}
+
+} // namespace
+
+Range findRange(const std::vector<BallRecord> &draws, const Date &start, const Date &end)
+{
+    return rangeOf(draws, start, end);
+}
+
+Range findHistoryRange(const std::vector<HistoryDraw> &draws, const Date &start, const Date &end)
+{
+    return rangeOf(draws, start, end);
 }
 
 void ResultLists::clear()
@@ -119,30 +159,22 @@ long long ResultLists::totalLines() const
     return total;
 }
 
-Checker::Checker(std::vector<Entry> entries) : m_entries(std::move(entries))
+Checker::Checker(std::vector<Entry> entries) : m_checker(std::move(entries))
 {
-    m_bits.reserve(m_entries.size());
-    m_linePrefix.reserve(m_entries.size());
-    for (const Entry &e : m_entries) {
-        const checking::NumberMask mask = checking::maskOf(e);
-        m_bits.push_back(mask.bits);
-        m_distinct.push_back(mask.distinct);
-        m_allFit.push_back(mask.allFit);
-        m_allDistinct = m_allDistinct && mask.distinct;
+    m_linePrefix.reserve(m_checker.entries().size());
+    for (const Entry &e : m_checker.entries())
         m_linePrefix.push_back(winLineText(e, std::string()));
-    }
 }
 
-void Checker::win(size_t entry, int matched, bool bonusHeld, Tally &tally, ResultLists &lines) const
+// Out of line: inlined into the loop over the entries, the line building
+// pushes that loop's own values out of the registers, and most entries win
+// nothing.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+void Checker::win(size_t entry, const std::string &tag, ResultLists &lines) const
 {
-    static const std::array<std::string, 7> tags {
-        listTag(1), listTag(2), listTag(3), listTag(4), listTag(5), listTag(6), listTag(7)};
-    const int tier = prizeTier(matched, bonusHeld);
-    ++tally.wins[static_cast<size_t>(tier - 1)];
-    if (!lines.accepting())
-        return;
     const std::string &prefix = m_linePrefix[entry];
-    const std::string &tag = tags[static_cast<size_t>(tier - 1)];
     std::string line;
     line.reserve(prefix.size() + tag.size());
     line += prefix;
@@ -150,57 +182,52 @@ void Checker::win(size_t entry, int matched, bool bonusHeld, Tally &tally, Resul
     lines.add(std::move(line));
 }
 
-void Checker::checkDraw(const Draw &draw, Tally &tally, ResultLists &lines) const
+void Checker::checkDraw(
+    const Draw &draw, Tally &tally, ResultLists &lines, const GameMatrix &game) const
 {
-    const checking::NumberMask drawMask = checking::maskOf(draw, 6);
-    const int bonus = draw[6];
-    const bool bonusFits = bonus >= 0 && bonus <= 63;
-    // A bonus outside 0..63 is none of the numbers a fitting entry holds.
-    const uint64_t bonusBit = bonusFits ? uint64_t(1) << bonus : 0;
-    const size_t count = m_entries.size();
-    const uint64_t *bits = m_bits.data();
-
-    if (m_allDistinct && drawMask.distinct) {
-        // Six distinct numbers on both sides: the pairs of equal numbers are
-        // simply the numbers they share. Almost every entry ends at the first
-        // test, so that test is all this loop does.
-        const uint64_t drawBits = drawMask.bits;
-        for (size_t e = 0; e < count; ++e) {
-            const int matched = checking::bitCount(bits[e] & drawBits);
-            if (matched >= 3)
-                win(e, matched, (bits[e] & bonusBit) != 0, tally, lines);
-        }
-        return;
-    }
-
-    for (size_t e = 0; e < count; ++e) {
-        const bool exact = m_distinct[e] && drawMask.distinct;
-        const int matched = exact ? checking::bitCount(bits[e] & drawMask.bits)
-                                  : matchedMainNumbers(m_entries[e], draw);
-        if (matched < 3)
-            continue;
-        const bool bonusHeld
-            = m_allFit[e] && bonusFits ? (bits[e] & bonusBit) != 0 : holdsBonus(m_entries[e], draw);
-        win(e, matched, bonusHeld, tally, lines);
-    }
+    std::array<std::string, largestTierCount> tags;
+    for (int t = 1; t <= game.tierCount(); ++t)
+        tags[static_cast<size_t>(t - 1)] = listTag(t, game);
+    m_checker.check(draw, game, [&](size_t entry, int tier) {
+        ++tally.wins[static_cast<size_t>(tier - 1)];
+        if (lines.accepting())
+            win(entry, tags[static_cast<size_t>(tier - 1)], lines);
+    });
 }
 
-int checkRange(const Checker &checker, const std::vector<BallRecord> &draws, const Range &range,
-    Tally &tally, ResultLists &lines, const std::function<bool(int)> &afterDraw)
+namespace {
+
+template<class Draws>
+int checkDraws(const Checker &checker, const Draws &draws, const Range &range, Tally &tally,
+    ResultLists &lines, const std::function<bool(int)> &afterDraw)
 {
     if (range.empty)
         return 0;
     int done = 0;
     for (int r = range.first; r <= range.last; ++r) {
-        const BallRecord &record = draws[static_cast<size_t>(r - 1)];
+        const auto &draw = draws[static_cast<size_t>(r - 1)];
         if (lines.accepting())
-            lines.add(headerLine(record));
-        checker.checkDraw(record.ball, tally, lines);
+            lines.add(headerLine(draw));
+        checker.checkDraw(ballsOf(draw), tally, lines, gameOf(draw));
         ++done;
         if (afterDraw && !afterDraw(done))
             break;
     }
     return done;
+}
+
+} // namespace
+
+int checkRange(const Checker &checker, const std::vector<BallRecord> &draws, const Range &range,
+    Tally &tally, ResultLists &lines, const std::function<bool(int)> &afterDraw)
+{
+    return checkDraws(checker, draws, range, tally, lines, afterDraw);
+}
+
+int checkRange(const Checker &checker, const std::vector<HistoryDraw> &draws, const Range &range,
+    Tally &tally, ResultLists &lines, const std::function<bool(int)> &afterDraw)
+{
+    return checkDraws(checker, draws, range, tally, lines, afterDraw);
 }
 
 } // namespace pickwise::historycheck

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/ballrecord.h"
+#include "core/checker.h"
 #include "core/dates.h"
+#include "core/game.h"
+#include "core/history.h"
 #include "core/lines.h"
-#include "entries/numbermask.h"
 
 #include <array>
 #include <functional>
@@ -16,13 +18,15 @@ namespace pickwise::historycheck {
 constexpr int listLimit = 32730;
 constexpr int listCount = 4;
 
-// Tier 1..7: "Match 6", "Match 5+B", ... for the summary; "" otherwise.
-std::string summaryLabel(int tier);
-// Tier 1..7 as the result lists write it: "Match 5+PB" where the summary says 5+B.
-std::string listTag(int tier);
+// A tier of the game as the summary names it ("Match 6", "Match 5+B", ...
+// "Match 2+B"); "" for a tier the game does not have.
+std::string summaryLabel(int tier, const GameMatrix &game);
+// A tier as the result lists write it: "Match 5+PB" where the summary says 5+B.
+std::string listTag(int tier, const GameMatrix &game);
 
 // "07 MAY  2003": the draw's date as the header of its winning lines.
 std::string headerLine(const BallRecord &draw);
+std::string headerLine(const HistoryDraw &draw);
 
 // "Check 12 entries against  30 results."
 std::string checkText(const std::string &entryCountText, int draws);
@@ -40,6 +44,7 @@ struct Range
 // range starts at the first draw on or after start and ends at the last draw on
 // or before end.
 Range findRange(const std::vector<BallRecord> &draws, const Date &start, const Date &end);
+Range findHistoryRange(const std::vector<HistoryDraw> &draws, const Date &start, const Date &end);
 
 // The result lines, filled one list after the other. Once all four are full the
 // lines are dropped and full() tells the user so; the tier counts go on.
@@ -67,42 +72,84 @@ private:
     bool m_overflowed = false;
 };
 
-// Wins per tier; wins[0] is tier 1 ("Match 6") .. wins[6] tier 7 ("Match 3").
-struct Tally
+// Wins per tier, tier t counted at [t - 1], sized for the game with the most
+// tiers. Every game numbers its tiers alike (the 6 of 52 game adds its eighth
+// after the seven of the 6 of 49 game), so one count serves a range of both.
+class TierCounts
 {
-    std::array<long long, 7> wins {};
+public:
+    using Counts = std::array<long long, largestTierCount>;
+    using iterator = Counts::iterator;
+    using const_iterator = Counts::const_iterator;
+    using value_type = long long;
+
+    long long &operator[](size_t i) { return m_counts[i]; }
+    long long operator[](size_t i) const { return m_counts[i]; }
+    static constexpr size_t size() { return largestTierCount; }
+    iterator begin() { return m_counts.begin(); }
+    iterator end() { return m_counts.end(); }
+    const_iterator begin() const { return m_counts.begin(); }
+    const_iterator end() const { return m_counts.end(); }
+
+    bool operator==(const TierCounts &o) const { return m_counts == o.m_counts; }
+    bool operator!=(const TierCounts &o) const { return !(*this == o); }
+    // The counts of a game with fewer tiers: equal when the first N agree and
+    // no tier beyond them won.
+    template<size_t N>
+    bool operator==(const std::array<long long, N> &o) const
+    {
+        static_assert(N <= largestTierCount, "more tiers than any game has");
+        for (size_t i = 0; i < largestTierCount; ++i)
+            if (m_counts[i] != (i < N ? o[i] : 0))
+                return false;
+        return true;
+    }
+    template<size_t N>
+    bool operator!=(const std::array<long long, N> &o) const
+    {
+        return !(*this == o);
+    }
+
+private:
+    Counts m_counts {};
 };
 
-// The entries, read once for the whole check, with their number sets.
+struct Tally
+{
+    TierCounts wins;
+};
+
+// The entries, read once for the whole check, with the one checker and each
+// entry's line.
 class Checker
 {
 public:
     explicit Checker(std::vector<Entry> entries);
 
-    // One draw: counts every winning entry under its tier and lists it.
-    void checkDraw(const Draw &draw, Tally &tally, ResultLists &lines) const;
+    // One draw of the game given: counts every winning entry under its tier
+    // and lists it.
+    void checkDraw(const Draw &draw, Tally &tally, ResultLists &lines,
+        const GameMatrix &game = sixOf49()) const;
 
-    int entryCount() const { return static_cast<int>(m_entries.size()); }
+    int entryCount() const { return m_checker.entryCount(); }
 
 private:
-    void win(size_t entry, int matched, bool bonusHeld, Tally &tally, ResultLists &lines) const;
+    // Lists an entry's winning line.
+    void win(size_t entry, const std::string &tag, ResultLists &lines) const;
 
-    std::vector<Entry> m_entries;
-    // Kept apart so the loop over the entries reads one array of bits.
-    std::vector<uint64_t> m_bits;
-    std::vector<char> m_distinct;
-    std::vector<char> m_allFit;
-    // Every entry's set of bits stands for it exactly (none damaged).
-    bool m_allDistinct = true;
+    EntryChecker m_checker;
     // "01 02 03 04 05 06 ": each entry's numbers as its winning lines begin,
     // written once instead of once per win.
     std::vector<std::string> m_linePrefix;
 };
 
-// Header and winning lines of every draw in the range, in order. afterDraw(done)
+// Header and winning lines of every draw in the range, in order, each draw
+// checked by the game of its date. afterDraw(done)
 // runs after each draw (done = draws finished so far) and returns false to stop
 // there. Returns the number of draws checked.
 int checkRange(const Checker &checker, const std::vector<BallRecord> &draws, const Range &range,
+    Tally &tally, ResultLists &lines, const std::function<bool(int)> &afterDraw = {});
+int checkRange(const Checker &checker, const std::vector<HistoryDraw> &draws, const Range &range,
     Tally &tally, ResultLists &lines, const std::function<bool(int)> &afterDraw = {});
 
 } // namespace pickwise::historycheck

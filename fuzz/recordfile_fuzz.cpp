@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Recovering a damaged count keeps every byte and leaves a sound count.
     for (const RecordKind kind : {RecordKind::Entries, RecordKind::Results}) {
         CountDamage damage;
-        if (findCountDamage(bytes, kind, lottoHighestBall, damage)
+        if (findCountDamage(bytes, kind, damage)
             && (damage.recovered.size() != bytes.size() || checkCount(damage.recovered).damaged()
                 || damage.kept > damage.check.wholeRecords))
             __builtin_trap();

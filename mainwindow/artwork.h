@@ -14,8 +14,8 @@ namespace artwork {
 
 constexpr int ballSize = 35; // logical pixels
 
-// Ball n (1..49) as a main number or as the bonus ball; the two sets differ in
-// colour so the bonus ball stands out.
+// Ball n as a main number or as the bonus ball, drawn for any number (up to 52
+// in today's game); the two sets differ in colour so the bonus ball stands out.
 QPixmap ballPixmap(int number, bool bonus, qreal devicePixelRatio);
 
 enum class QuickIcon { Results, Tickets, History, Statistics };

@@ -1,5 +1,6 @@
 #include "mainwindow/form2.h"
 
+#include "core/game.h"
 #include "core/results.h"
 #include "mainwindow/mainrules.h"
 #include "platform/widgets.h"
@@ -59,7 +60,7 @@ void Form2::add()
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i] = m_boxes[i]->text().toStdString();
     Draw draw {};
-    switch (mainrules::readDrawInput(texts, draw)) {
+    switch (mainrules::readDrawInput(texts, draw, matrixFor(m_session.drawDate()))) {
     case mainrules::DrawInput::OutOfRange:
         m_platform.dialogs.message(mainmsg::outOfRange);
         return;

@@ -1,6 +1,6 @@
 #include "mainwindow/form3.h"
 
-#include "core/results.h"
+#include "core/history.h"
 #include "mainwindow/mainrules.h"
 #include "platform/widgets.h"
 #include "printing/printing.h"
@@ -45,10 +45,11 @@ Form3::Form3(Context &context, QWidget *parent)
     layout->addLayout(buttons);
 
     Command2->setEnabled(m_context.printerok);
-    std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_context.paths.results(), draws);
+    ResultsHistory history(m_context.paths.results());
+    const std::string error = history.load();
     if (!error.empty())
         m_platform.dialogs.message(error);
+    const std::vector<BallRecord> draws = history.records();
     QStringList lines;
     lines.reserve(static_cast<int>(draws.size()));
     for (const BallRecord &draw : draws)

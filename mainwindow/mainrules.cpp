@@ -1,8 +1,8 @@
 #include "mainwindow/mainrules.h"
 
+#include "core/checker.h"
 #include "core/drawcheck.h"
 #include "core/numbers.h"
-#include "core/prize.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,15 +10,13 @@
 
 namespace pickwise::mainrules {
 
-std::vector<WinningLine> checkEntries(const std::vector<Entry> &entries, const Draw &draw)
+std::vector<WinningLine> checkEntries(
+    const std::vector<Entry> &entries, const Draw &draw, const GameMatrix &game)
 {
     std::vector<WinningLine> wins;
-    for (size_t k = 0; k < entries.size(); ++k) {
-        const int tier
-            = prizeTier(matchedMainNumbers(entries[k], draw), holdsBonus(entries[k], draw));
-        if (tier > 0)
-            wins.push_back({static_cast<int>(k), checkTag(tier)});
-    }
+    EntryChecker(entries).check(draw, game, [&](size_t k, int tier) {
+        wins.push_back({static_cast<int>(k), game.tier(tier).tag});
+    });
     return wins;
 }
 
@@ -99,7 +97,7 @@ DrawNeighbours drawNeighbours(
     return found;
 }
 
-DrawInput readDrawInput(const std::array<std::string, 7> &texts, Draw &draw)
+DrawInput readDrawInput(const std::array<std::string, 7> &texts, Draw &draw, const GameMatrix &game)
 {
     Draw read {};
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -107,7 +105,7 @@ DrawInput readDrawInput(const std::array<std::string, 7> &texts, Draw &draw)
         if (!readInt16(texts[i], read[i]))
             return DrawInput::OutOfRange;
     }
-    switch (validateBalls(read, lottoHighestBall).fault) {
+    switch (validateBalls(read, game.highestBall).fault) {
     case DrawFault::None:
         break;
     case DrawFault::Repeated:

@@ -2,6 +2,7 @@
 
 #include "core/ballrecord.h"
 #include "core/dates.h"
+#include "core/game.h"
 #include "core/lines.h"
 
 #include <array>
@@ -21,8 +22,11 @@ struct WinningLine
     std::string tag;
 };
 
-// Every winning entry once, under its best class, in entry order.
-std::vector<WinningLine> checkEntries(const std::vector<Entry> &entries, const Draw &draw);
+// Every winning entry once, under its best tier of the draw's game, in entry
+// order; the tag is the tier's ("(5+B)", "(2+B)"). Without a game, the 6 of
+// 49 game's.
+std::vector<WinningLine> checkEntries(
+    const std::vector<Entry> &entries, const Draw &draw, const GameMatrix &game = sixOf49());
 
 // The wins box after a check: the count preceded by one blank (" 2").
 std::string winsText(int wins);
@@ -50,7 +54,9 @@ DrawNeighbours drawNeighbours(
 // The Add Result window's seven boxes (six main numbers, then the bonus ball).
 enum class DrawInput { Valid, OutOfRange, Duplicate };
 // On Valid, draw holds the six main numbers ascending and the bonus seventh.
-DrawInput readDrawInput(const std::array<std::string, 7> &texts, Draw &draw);
+// The range is that of the game of the draw's date (without one, 1..49).
+DrawInput readDrawInput(
+    const std::array<std::string, 7> &texts, Draw &draw, const GameMatrix &game = sixOf49());
 
 // "Draw Result for  5/ 3/ 2003"
 std::string addResultCaption(const Date &date);

@@ -34,6 +34,17 @@ void MainSession::tell(F &&f)
 
 // ---- the shown draw ----
 
+namespace {
+
+// Every draw of the results file, or the history's one text for a failed read.
+std::string readResults(const std::string &path, std::vector<BallRecord> &draws)
+{
+    const std::string error = results::readAll(path, draws);
+    return error.empty() ? error : historyReadError(error);
+}
+
+} // namespace
+
 void MainSession::hideDraw()
 {
     m_drawShown = false;
@@ -50,8 +61,11 @@ MainSession::DrawLookup MainSession::lookUpDraw(
     const std::string path = m_paths.results();
     if (m_review)
         m_review(path, RecordKind::Results);
+    // Read as plain records, not through ResultsHistory: this runs at start-up
+    // and at every change of date, and the history's index of a full file
+    // costs more than the lookup itself. The failure reads as the history's.
     std::vector<BallRecord> draws;
-    lookup.error = results::readAll(path, draws);
+    lookup.error = readResults(path, draws);
     lookup.near = mainrules::drawNeighbours(draws, date, first, last);
     setDrawDates(results::drawDates(draws));
     if (!lookup.error.empty()) {
@@ -60,7 +74,7 @@ MainSession::DrawLookup MainSession::lookUpDraw(
     }
     if (!m_resultsChecked) {
         m_resultsChecked = true;
-        lookup.damaged = damagedResultsMessage(draws, lottoHighestBall);
+        lookup.damaged = damagedResultsMessage(draws);
     }
     const int r = results::findByDate(draws, date.day, date.month, date.year);
     if (r > 0) {
@@ -76,7 +90,7 @@ MainSession::DrawStep MainSession::stepDraw(int step, const Date &first, const D
 {
     DrawStep result;
     std::vector<BallRecord> draws;
-    result.error = results::readAll(m_paths.results(), draws);
+    result.error = readResults(m_paths.results(), draws);
     if (!result.error.empty())
         return result;
     result.near = mainrules::drawNeighbours(draws, m_drawDate, first, last);
@@ -333,7 +347,8 @@ std::string MainSession::check()
     const std::string error = entryfiles::list(m_entryfile, entries);
     if (!error.empty())
         return error;
-    m_wins = mainrules::checkEntries(entries, m_winballs);
+    // The shown draw is always the draw date's, looked up or just added.
+    m_wins = mainrules::checkEntries(entries, m_winballs, matrixFor(m_drawDate));
     m_winLines.reserve(m_wins.size());
     for (const mainrules::WinningLine &w : m_wins)
         m_winLines.push_back(winLineText(entries[static_cast<size_t>(w.index)], w.tag));

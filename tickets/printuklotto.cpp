@@ -247,7 +247,8 @@ std::string PrintUKLotto::slipPrintout(SlipPrint kind, PrintDocument &doc) const
         documentName(
             "play slips " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
             m_platform.clock),
-        m_context.printerok, Option1->isChecked(), Option3->isChecked(), doc);
+        m_context.printerok, Option1->isChecked(), Option3->isChecked(), doc,
+        m_session.listingGame(m_platform.clock.today()));
 }
 
 void PrintUKLotto::printSlips(SlipPrint kind)

@@ -310,15 +310,45 @@ OutputResult printPlan(const PrintDocument &doc, const PrintOutput &out)
     });
 }
 
+std::string msg::noSlip(const GameMatrix &game)
+{
+    return std::string("Play slips of the ") + game.name
+        + " game (the draws from 2 August 2017) are not supported: Pickwise only knows the slip "
+          "of the 6 of 49 game, and today's slip is laid out differently. Nothing was printed.";
+}
+
+std::string msg::notOnSlip(int number, const Entry &entry, const GameMatrix &slipGame)
+{
+    return "Entry " + std::to_string(number) + " (" + entryLineText(entry)
+        + ") has a number that is not on the play slip (1 to "
+        + std::to_string(slipGame.highestBall) + "). Nothing was printed.";
+}
+
+std::string slipRefusal(const std::vector<Entry> &entries, const GameMatrix &game)
+{
+    if (!game.hasSlip)
+        return msg::noSlip(game);
+    for (size_t e = 0; e < entries.size(); ++e)
+        for (const int16_t n : entries[e])
+            if (!game.isBall(n))
+                return msg::notOnSlip(static_cast<int>(e) + 1, entries[e], game);
+    return {};
+}
+
 std::string ticketDocument(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, bool printerok, std::optional<bool> shownRight,
-    std::optional<bool> shownUp, PrintDocument &doc)
+    std::optional<bool> shownUp, PrintDocument &doc, const GameMatrix &game)
 {
+    // Refused before anything is read: no file of this game can print.
+    if (!game.hasSlip)
+        return msg::noSlip(game);
     SavedSettings saved;
     std::string error = loadSettings(paths, saved);
     std::vector<Entry> entries;
     if (error.empty() && !entryfile.empty())
         error = entryfiles::list(entryfile, entries);
+    if (error.empty())
+        error = slipRefusal(entries, game);
     if (!error.empty())
         return error;
     const bool right
@@ -333,11 +363,11 @@ std::string ticketDocument(const DataPaths &paths, const std::string &entryfile,
 
 OutputResult printTickets(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, const PrintOutput &out, std::optional<bool> shownRight,
-    std::optional<bool> shownUp)
+    std::optional<bool> shownUp, const GameMatrix &game)
 {
     PrintDocument doc;
     const std::string error
-        = ticketDocument(paths, entryfile, name, out.printerok, shownRight, shownUp, doc);
+        = ticketDocument(paths, entryfile, name, out.printerok, shownRight, shownUp, doc, game);
     if (!error.empty()) {
         out.dialogs.message(error);
         return {false, nullptr};

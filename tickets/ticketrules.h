@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/datapaths.h"
+#include "core/game.h"
 #include "core/lines.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -147,19 +148,27 @@ bool slipFits(const PrintDocument &doc, Printer &printer, Dialogs &dialogs);
 // is neither printed nor previewed, and the user is told.
 OutputResult printPlan(const PrintDocument &doc, const PrintOutput &out);
 
+// Why the entries of a game cannot go on the play slip, "" when they can. The
+// slip the program knows is the 6 of 49 game's: a game without it is refused
+// whole, and so is an entry with a number that has no box on it (a damaged
+// file), rather than a wrong box marked.
+std::string slipRefusal(const std::vector<Entry> &entries, const GameMatrix &game);
+
 // "Print Tickets"' document, named name: the saved amounts and line width
-// applied to the entries of entryfile. The directions are those the window shows when given
-// (after opening or "Get Settings" they are the saved ones), else the saved
-// ones. "" or the read error.
+// applied to the entries of entryfile, entries of game; a slipRefusal is
+// returned as the error. The directions are those the window shows
+// when given (after opening or "Get Settings" they are the saved ones), else the saved ones. "" or
+// the read error.
 std::string ticketDocument(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, bool printerok, std::optional<bool> shownRight,
-    std::optional<bool> shownUp, PrintDocument &doc);
+    std::optional<bool> shownUp, PrintDocument &doc, const GameMatrix &game);
 
-// "Print Tickets": ticketDocument named name, handed on by printPlan. Reports
-// a read failure and prints nothing then.
+// "Print Tickets": ticketDocument named name, handed on by printPlan (entries
+// of the 6 of 49 game unless told). Reports a read failure or a refusal and
+// prints nothing then.
 OutputResult printTickets(const DataPaths &paths, const std::string &entryfile,
     const std::string &name, const PrintOutput &out, std::optional<bool> shownRight = {},
-    std::optional<bool> shownUp = {});
+    std::optional<bool> shownUp = {}, const GameMatrix &game = sixOf49());
 
 namespace msg {
 constexpr const char *outOfRange
@@ -172,6 +181,10 @@ constexpr const char *testPrint
       "successfully calibrated for printing.";
 constexpr const char *saveOnClose
     = "You have changed your settings, do you want to save the current displayed settings?";
+// The entries are of a game whose slip the program does not know.
+std::string noSlip(const GameMatrix &game);
+// Entry number (1-based) holds a number without a box on the slip.
+std::string notOnSlip(int number, const Entry &entry, const GameMatrix &slipGame);
 } // namespace msg
 
 } // namespace pickwise::tickets

@@ -231,3 +231,34 @@ TEST(DownloadJob, HangsUpWithoutAskingAfterSuccessAndAsksAfterFailure)
         EXPECT_EQ(j.dialogs.texts(), c.shown) << c.name;
     }
 }
+
+// The results server sends both games in one file: from 2 August 2017 the
+// balls go to 52, before it to 49.
+TEST(DownloadCheck, EachRecordByTheGameOfItsDate)
+{
+    const struct
+    {
+        Date last;
+        int16_t highest; // the last draw's sixth main number
+        const char *refused; // "" when taken
+    } cases[] = {
+        {{2017, 7, 29}, 49, ""},
+        {{2017, 7, 29}, 50,
+            "not a results file: draw 3, dated 29/7/2017, has the number 50, "
+            "which is not between 1 and 49"},
+        {{2017, 8, 2}, 52, ""},
+        {{2017, 8, 2}, 53,
+            "not a results file: draw 3, dated 2/8/2017, has the number 53, "
+            "which is not between 1 and 52"},
+    };
+    for (const auto &c : cases) {
+        const std::vector<BallRecord> draws {drawRecord(3, 1, {2017, 7, 22}, {1, 2, 3, 4, 5, 6, 7}),
+            drawRecord(0, 2, {2017, 7, 26}, {1, 2, 3, 4, 5, 6, 7}),
+            drawRecord(0, 3, c.last, {1, 2, 3, 4, 5, c.highest, 7})};
+        const auto body = bytesOf(draws);
+        const DownloadCheck check
+            = checkDownload(200, int64_t(body.size()), body.data(), body.size());
+        EXPECT_EQ(check.good, *c.refused == 0) << c.last.day << " " << c.highest;
+        EXPECT_EQ(check.reason, c.refused);
+    }
+}
