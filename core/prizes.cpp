@@ -148,6 +148,20 @@ Winnings &Winnings::operator+=(const Winnings &other)
     return *this;
 }
 
+void Winnings::add(int division, const DrawPrizes *prizes)
+{
+    if (division < 1 || division > prizeDivisions)
+        return;
+    const auto d = static_cast<size_t>(division - 1);
+    ++lines[d];
+    if (prizes && prizes->known(division)) {
+        won[d] += prizes->prize(division);
+        total += prizes->prize(division);
+    } else {
+        ++unknownLines;
+    }
+}
+
 Winnings winningsOf(const Date &drawDate, const Draw &balls, const std::vector<Entry> &entries,
     const DrawPrizes *prizes)
 {
@@ -155,16 +169,8 @@ Winnings winningsOf(const Date &drawDate, const Draw &balls, const std::vector<E
     Winnings w;
     for (const Entry &entry : entries) {
         const int tier = game.tierOf(matchedMainNumbers(entry, balls), holdsBonus(entry, balls));
-        if (tier == 0)
-            continue;
-        const auto d = static_cast<size_t>(tier - 1);
-        ++w.lines[d];
-        if (prizes && prizes->known(tier)) {
-            w.won[d] += prizes->prize(tier);
-            w.total += prizes->prize(tier);
-        } else {
-            ++w.unknownLines;
-        }
+        if (tier != 0)
+            w.add(tier, prizes);
     }
     return w;
 }

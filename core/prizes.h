@@ -119,6 +119,9 @@ struct Winnings
     int unknownLines = 0; // winning lines whose division's prize is not known
 
     int winningLines() const;
+    // One winning line of a division, paid the division's prize when known
+    // (prizes nullptr: none known).
+    void add(int division, const DrawPrizes *prizes);
     bool complete() const { return unknownLines == 0; }
     Winnings &operator+=(const Winnings &other);
 };

@@ -120,6 +120,15 @@ Form6::Form6(Context &context, QWidget *parent)
         m_tierLabels[static_cast<size_t>(i)] = label;
         m_tierCounts[static_cast<size_t>(i)] = count;
     }
+    LabelWon = new QLabel(QStringLiteral("Won"), this);
+    LabelWon->setObjectName(QStringLiteral("LabelWon"));
+    TextWon = new QLineEdit(this);
+    TextWon->setObjectName(QStringLiteral("TextWon"));
+    TextWon->setReadOnly(true);
+    // Under its label across the column: "R1873.00 and prizes not known" is
+    // wider than a count.
+    summary->addWidget(LabelWon, largestTierCount, 0);
+    summary->addWidget(TextWon, largestTierCount + 1, 0, 1, 2);
     side->addLayout(summary);
 
     Command2 = makeButton("Command2", "Check", "Starts the checking process", this);
@@ -219,6 +228,7 @@ void Form6::clearResults()
 {
     for (QLineEdit *count : m_tierCounts)
         count->clear();
+    TextWon->clear();
     for (ResultListModel *model : m_models)
         model->clear();
     m_lines.clear();
@@ -303,7 +313,11 @@ void Form6::check()
         setIdle(true);
         return;
     }
-    const historycheck::Checker checker(std::move(entries));
+    historycheck::Checker checker(std::move(entries));
+    // A prize file that is missing or damaged leaves the prizes not known.
+    PrizeStore prizes(m_context.paths.prizes());
+    prizes.load();
+    checker.usePrizes(&prizes);
 
     // A Cancel clicked before the check began does not stop it.
     m_context.cancelflag = false;
@@ -337,6 +351,7 @@ void Form6::finishCheck()
     for (size_t i = 0; i < m_tierCounts.size(); ++i)
         if (!m_tierCounts[i]->isHidden())
             m_tierCounts[i]->setText(QString::number(m_tally.wins[i]));
+    TextWon->setText(qs(wonText(m_tally.won)));
     showOnly(0);
     if (m_lines.full())
         m_platform.dialogs.message(

@@ -92,6 +92,9 @@ private:
     std::array<ResultListModel *, historycheck::listCount> m_models {};
     std::array<QLabel *, largestTierCount> m_tierLabels {};
     std::array<QLineEdit *, largestTierCount> m_tierCounts {};
+    // What the winning lines of the range won at their draws' prizes.
+    QLabel *LabelWon = nullptr;
+    QLineEdit *TextWon = nullptr;
     QLabel *Label10 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
 };

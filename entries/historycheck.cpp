@@ -31,6 +31,16 @@ const Draw &ballsOf(const HistoryDraw &d)
     return d.balls;
 }
 
+Date dateOf(const BallRecord &r)
+{
+    return {r.year, r.month, r.day};
+}
+
+Date dateOf(const HistoryDraw &d)
+{
+    return d.date;
+}
+
 const GameMatrix &gameOf(const BallRecord &r)
 {
     return matrixFor({r.year, r.month, r.day});
@@ -182,14 +192,15 @@ void Checker::win(size_t entry, const std::string &tag, ResultLists &lines) cons
     lines.add(std::move(line));
 }
 
-void Checker::checkDraw(
-    const Draw &draw, Tally &tally, ResultLists &lines, const GameMatrix &game) const
+void Checker::checkDraw(const Draw &draw, Tally &tally, ResultLists &lines, const GameMatrix &game,
+    const DrawPrizes *prizes) const
 {
     std::array<std::string, largestTierCount> tags;
     for (int t = 1; t <= game.tierCount(); ++t)
         tags[static_cast<size_t>(t - 1)] = listTag(t, game);
     m_checker.check(draw, game, [&](size_t entry, int tier) {
         ++tally.wins[static_cast<size_t>(tier - 1)];
+        tally.won.add(tier, prizes);
         if (lines.accepting())
             win(entry, tags[static_cast<size_t>(tier - 1)], lines);
     });
@@ -208,7 +219,8 @@ int checkDraws(const Checker &checker, const Draws &draws, const Range &range, T
         const auto &draw = draws[static_cast<size_t>(r - 1)];
         if (lines.accepting())
             lines.add(headerLine(draw));
-        checker.checkDraw(ballsOf(draw), tally, lines, gameOf(draw));
+        checker.checkDraw(
+            ballsOf(draw), tally, lines, gameOf(draw), checker.prizesOn(dateOf(draw)));
         ++done;
         if (afterDraw && !afterDraw(done))
             break;

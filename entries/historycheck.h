@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "core/history.h"
 #include "core/lines.h"
+#include "core/prizes.h"
 
 #include <array>
 #include <functional>
@@ -117,6 +118,8 @@ private:
 struct Tally
 {
     TierCounts wins;
+    // What the winning lines won at their draws' prizes.
+    Winnings won;
 };
 
 // The entries, read once for the whole check, with the one checker and each
@@ -125,11 +128,17 @@ class Checker
 {
 public:
     explicit Checker(std::vector<Entry> entries);
+    // The prize money the wins are paid from; none known without it.
+    void usePrizes(const PrizeStore *prizes) { m_prizes = prizes; }
+    const DrawPrizes *prizesOn(const Date &date) const
+    {
+        return m_prizes ? m_prizes->find(date) : nullptr;
+    }
 
     // One draw of the game given: counts every winning entry under its tier
     // and lists it.
     void checkDraw(const Draw &draw, Tally &tally, ResultLists &lines,
-        const GameMatrix &game = sixOf49()) const;
+        const GameMatrix &game = sixOf49(), const DrawPrizes *prizes = nullptr) const;
 
     int entryCount() const { return m_checker.entryCount(); }
 
@@ -138,6 +147,7 @@ private:
     void win(size_t entry, const std::string &tag, ResultLists &lines) const;
 
     EntryChecker m_checker;
+    const PrizeStore *m_prizes = nullptr;
     // "01 02 03 04 05 06 ": each entry's numbers as its winning lines begin,
     // written once instead of once per win.
     std::vector<std::string> m_linePrefix;

@@ -206,9 +206,14 @@ void Form1Controls::setupUi(QMainWindow *window, const MainSession &session)
     Label6 = new QLabel(QStringLiteral("Total Wins"), Frame6);
     Label6->setObjectName(QStringLiteral("Label6"));
     Text3 = countBox(Frame6, "Text3");
+    // What the lines won at the draw's prizes, beside their count.
+    lblWon = new QLabel(Frame6);
+    lblWon->setObjectName(QStringLiteral("lblWon"));
+    lblWon->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Command10 = button(Frame6, "Command10", "Print");
     winsRow->addWidget(Label6);
     winsRow->addWidget(Text3);
+    winsRow->addWidget(lblWon);
     winsRow->addStretch(1);
     winsRow->addWidget(Command10);
     f6->addLayout(winsRow);
@@ -309,6 +314,7 @@ void Form1Controls::winsCleared()
         List1->clearSelection();
     List2->clear();
     Text3->setText(qs(m_shown->winsText()));
+    lblWon->setText(qs(m_shown->wonText()));
 }
 
 void Form1Controls::winsFound()
@@ -323,6 +329,7 @@ void Form1Controls::winsFound()
     List2->clear();
     List2->addItems(lines);
     Text3->setText(qs(m_shown->winsText()));
+    lblWon->setText(qs(m_shown->wonText()));
 }
 
 void Form1Controls::drawChanged()

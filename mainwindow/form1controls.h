@@ -84,6 +84,7 @@ protected:
     QListWidget *List2 = nullptr;
     QLabel *Label6 = nullptr;
     QLineEdit *Text3 = nullptr;
+    QLabel *lblWon = nullptr; // what the winning lines won, in rand
     QPushButton *Command10 = nullptr;
     AnimatedPicture *Image8 = nullptr;
 

@@ -15,7 +15,7 @@ std::vector<WinningLine> checkEntries(
 {
     std::vector<WinningLine> wins;
     EntryChecker(entries).check(draw, game, [&](size_t k, int tier) {
-        wins.push_back({static_cast<int>(k), game.tier(tier).tag});
+        wins.push_back({static_cast<int>(k), game.tier(tier).tag, tier});
     });
     return wins;
 }

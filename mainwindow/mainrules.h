@@ -20,6 +20,7 @@ struct WinningLine
 {
     int index = 0;
     std::string tag;
+    int tier = 0; // of the draw's game, 1 = six numbers
 };
 
 // Every winning entry once, under its best tier of the draw's game, in entry

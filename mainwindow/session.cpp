@@ -4,6 +4,7 @@
 #include "core/entryfiles.h"
 #include "core/fileio.h"
 #include "core/history.h"
+#include "core/prizes.h"
 #include "core/results.h"
 
 #include <algorithm>
@@ -360,6 +361,19 @@ std::string MainSession::check()
 std::string MainSession::winsText() const
 {
     return m_checked ? mainrules::winsText(static_cast<int>(m_wins.size())) : "0";
+}
+
+std::string MainSession::wonText() const
+{
+    if (!m_checked)
+        return "";
+    // A prize file that is missing or damaged leaves the prizes not known.
+    PrizeStore prizes(m_paths.prizes());
+    prizes.load();
+    Winnings won;
+    for (const mainrules::WinningLine &w : m_wins)
+        won.add(w.tier, prizes.find(m_drawDate));
+    return pickwise::wonText(won);
 }
 
 const GameMatrix &MainSession::listingGame(const Date &today) const

@@ -166,6 +166,9 @@ public:
     const std::vector<mainrules::WinningLine> &wins() const { return m_wins; }
     const std::vector<std::string> &winLines() const { return m_winLines; }
     std::string winsText() const;
+    // What the winning lines of the check won at the shown draw's prizes
+    // ("R1873.00", "prizes not known"); "" before a check.
+    std::string wonText() const;
 
     // The game of the entries being listed or made: the entries date's for a
     // dated file, today's for the standing and the wheel entry files.

@@ -39,6 +39,7 @@ class DrawDatesTest : public QObject
 private slots:
     void calendarsShowTheDrawDatesAsTheyChange();
     void firstStartShowsTheShippedDraws();
+    void checksShowWhatTheLinesWon();
 };
 
 void DrawDatesTest::calendarsShowTheDrawDatesAsTheyChange()
@@ -112,6 +113,60 @@ void DrawDatesTest::firstStartShowsTheShippedDraws()
             {"Ball 3", "Ball 25", "Ball 33", "Ball 35", "Ball 42", "Ball 45", "Bonus ball 9"}));
     QVERIFY(bold(rig.find<QDateEdit>("DTPicker1"), QDate(2024, 11, 13)));
     QVERIFY(bold(rig.find<QDateEdit>("DTPicker1"), QDate(2015, 6, 3)));
+}
+
+// What the winning lines won, at the shipped prizes: beside "Total Wins" for
+// the shown draw, and over the range in History Check. A division nobody won
+// (the jackpot of 13 November 2024 rolled over, 0.00 in the data) is not
+// known, never R0.
+void DrawDatesTest::checksShowWhatTheLinesWon()
+{
+    MainWindow rig({2024, 11, 13});
+    std::filesystem::copy_file(SHIPPED_RESULTS, rig.paths.results());
+    std::filesystem::copy_file(SHIPPED_PRIZES, rig.paths.prizes());
+    writeEntries(rig.file("Lotto06NOV2024.lot"), {{13, 18, 32, 42, 43, 16}, {1, 2, 4, 5, 6, 8}});
+    const std::vector<Entry> nov13 {{3, 25, 33, 42, 9, 1}, {3, 25, 33, 35, 42, 45}};
+    writeEntries(rig.todayFile(), nov13);
+    rig.start();
+    const auto won = [&] { return rig.find<QLabel>("lblWon")->text(); };
+
+    const struct
+    {
+        int day;
+        QStringList lines;
+        const char *won;
+    } draws[] = {
+        {6, {"13 18 32 42 43 16 (5+B)"}, "R103463.40"},
+        {13, {"03 25 33 42 09 01 (4+B)", "03 25 33 35 42 45 (6)"}, "R1873.00 and prizes not known"},
+    };
+    for (const auto &d : draws) {
+        rig.setDate("DTPicker1", 2024, 11, d.day);
+        rig.setDate("DTPicker2", 2024, 11, d.day);
+        rig.click("Command14");
+        QCOMPARE(rig.lines("List2"), d.lines);
+        QCOMPARE(won(), QString::fromLatin1(d.won));
+    }
+    // The winning-line texts and their count stay as they were.
+    QCOMPARE(rig.box("Text3"), QStringLiteral(" 2"));
+    QVERIFY(rig.said().empty());
+
+    // Over the range, the same lines at the same prizes.
+    rig.entries({{13, 18, 32, 42, 43, 16}, nov13[0], nov13[1]});
+    {
+        Opened<Form6> form(rig.context);
+        child<QDateEdit>(form, "DTPicker1")->setDate(QDate(2024, 11, 1));
+        click(form, "Command2");
+        QCOMPARE(text(form, "TextWon"), QStringLiteral("R105336.40 and prizes not known"));
+    }
+
+    // No prize file: every line won, nothing known.
+    std::filesystem::remove(rig.paths.prizes());
+    rig.click("Command14");
+    QCOMPARE(won(), QStringLiteral("prizes not known"));
+    Opened<Form6> form(rig.context);
+    child<QDateEdit>(form, "DTPicker1")->setDate(QDate(2024, 11, 1));
+    click(form, "Command2");
+    QCOMPARE(text(form, "TextWon"), QStringLiteral("prizes not known"));
 }
 
 QTEST_MAIN(DrawDatesTest)
