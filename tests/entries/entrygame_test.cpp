@@ -42,8 +42,9 @@ TEST_P(EachGame, TypedNumbersAreBallsOfTheGame)
     for (const auto &[sixth, fault] : cases) {
         Entry entry {};
         EXPECT_EQ(typedEntry({"1", "2", "3", "4", "5", sixth}, entry, game()), fault) << sixth;
-        if (fault.empty())
+        if (fault.empty()) {
             EXPECT_EQ(entry[5], static_cast<int16_t>(std::stoi(sixth))) << sixth;
+        }
     }
 }
 
