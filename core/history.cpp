@@ -103,7 +103,9 @@ void ResultsHistory::index()
         m_draws.push_back(draw);
         m_byDate.emplace_back(keyOf(rec), r - 1);
     }
-    std::sort(m_byDate.begin(), m_byDate.end());
+    // A history is kept oldest first, so the sort is seldom needed.
+    if (!std::is_sorted(m_byDate.begin(), m_byDate.end()))
+        std::sort(m_byDate.begin(), m_byDate.end());
 }
 
 const HistoryDraw *ResultsHistory::find(const Date &date) const

@@ -61,16 +61,24 @@ Tally countDraws(const std::vector<BallRecord> &draws, View view, const LastDraw
         else
             tally.first = first;
     }
-    // Held apart: the counters could otherwise alias it and have it read again
-    // for every ball.
-    const int highest = game.highestBall;
+    // The positions the view counts are a run of them; the highest ball is
+    // held apart, as the counters could otherwise alias it and have it read
+    // again for every ball.
+    int from = 0;
+    while (from < 7 && !countsPosition(view, from))
+        ++from;
+    int to = from;
+    while (to < 7 && countsPosition(view, to))
+        ++to;
+    const unsigned highest = static_cast<unsigned>(game.highestBall);
     for (int r = tally.first; r <= tally.last; ++r) {
         const BallRecord &draw = draws[static_cast<size_t>(r - 1)];
-        for (int p = 0; p < 7; ++p) {
-            const int ball = draw.ball[static_cast<size_t>(p)];
-            // A damaged record's out-of-range numbers are skipped, not indexed.
-            if (countsPosition(view, p) && ball >= 1 && ball <= highest)
-                ++tally.counts[static_cast<size_t>(ball - 1)];
+        for (int p = from; p < to; ++p) {
+            // A damaged record's out-of-range numbers (0 and below too) are
+            // skipped, not indexed.
+            const unsigned index = static_cast<unsigned>(draw.ball[static_cast<size_t>(p)] - 1);
+            if (index < highest)
+                ++tally.counts[index];
         }
     }
     return tally;
