@@ -4,3 +4,8 @@ if(PICKWISE_BUILD_WINDOWS)
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/optimisergame_test.cpp
         LIBS pickwise_checking_windows pickwise_platform_fakes)
 endif()
+if(PICKWISE_BUILD_WINDOWS)
+    pickwise_qttest(filter_game_test
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/filtergame_test.cpp
+        LIBS pickwise_checking_windows pickwise_platform_fakes)
+endif()
