@@ -27,7 +27,7 @@ SumBand sumBand(int position, const GameMatrix &game)
     position = std::clamp(position, 1, 5);
     const int n = game.highestBall;
     const int centre = 3 * (n + 1) - 1; // the mean sum is six times the mean ball (n + 1) / 2
-    const double scale = std::sqrt(sumVariance(n) / sumVariance(49));
+    const double scale = std::sqrt(sumVariance(n) / sumVariance(sixOf49().highestBall));
     const int half = static_cast<int>(std::lround(halfWidths49[position - 1] * scale));
     return {centre - half, centre + half};
 }
