@@ -290,7 +290,8 @@ void Form10::print()
     for (int i = 0; i < List1->count(); ++i)
         ticked.push_back(List1->item(i)->checkState() == Qt::Checked);
     filter::printChecked(listLines(List1), ticked,
-        documentName("filter " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
+        documentName(
+            "filter " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
             m_platform.clock),
         printOutputOf(m_context));
 }
