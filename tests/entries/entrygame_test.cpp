@@ -1,5 +1,5 @@
-// Typed entries, constraints and computer suggestions for each game.
-#include "entries/entryrules.h"
+// Computer suggestions for each game. (Typed entries and constraints: the
+// entry window tests across the boundary dates.)
 #include "entries/suggest.h"
 
 #include "core/entryfiles.h"
@@ -27,46 +27,6 @@ std::string gameName(const ::testing::TestParamInfo<const GameMatrix *> &info)
 }
 
 } // namespace
-
-TEST_P(EachGame, TypedNumbersAreBallsOfTheGame)
-{
-    const std::string range = "One or more of your numbers are out of range for the game!";
-    // The sixth box; the fault, "" when the entry is stored.
-    const std::pair<const char *, std::string> cases[] = {
-        {"49", ""},
-        {"50", is52() ? "" : range},
-        {"52", is52() ? "" : range},
-        {"52.1", range}, // compared as typed, like 49.1 in the old game
-        {"53", range},
-    };
-    for (const auto &[sixth, fault] : cases) {
-        Entry entry {};
-        EXPECT_EQ(typedEntry({"1", "2", "3", "4", "5", sixth}, entry, game()), fault) << sixth;
-        if (fault.empty()) {
-            EXPECT_EQ(entry[5], static_cast<int16_t>(std::stoi(sixth))) << sixth;
-        }
-    }
-}
-
-TEST_P(EachGame, ConstraintsNameTheGamesHighestBall)
-{
-    const std::string greater
-        = "One of your numbers is greater than " + std::to_string(game().highestBall);
-    // Must contain, must not contain; the message.
-    const std::tuple<const char *, const char *, std::string> cases[] = {
-        {"49", "48", ""},
-        {"52", "", is52() ? "" : greater},
-        {"7", "51", is52() ? "" : greater},
-        {"53", "", greater},
-        {"12", "53", greater},
-    };
-    for (const auto &[must, mustNot, message] : cases) {
-        ConstraintSet set;
-        bool addmode = true;
-        ConstraintBoxes boxes {must, "", "", mustNot, "", "", "", "", ""};
-        EXPECT_EQ(applyConstraints(set, addmode, boxes, game()), message) << must << " " << mustNot;
-    }
-}
 
 namespace {
 
