@@ -102,8 +102,8 @@ int main(int argc, char *argv[])
     children.setFactory(ChildKind::Filter, [&] { return new Form10(context); });
     children.setFactory(ChildKind::Optimiser, [&] { return new LinkProcess(context); });
     children.setFactory(ChildKind::Statistics, [&] { return new Form4(context); });
-    children.setFactory(
-        ChildKind::WheelCreate, [&] { return new wheel6(context, session.wheelGame()); });
+    children.setFactory(ChildKind::WheelCreate,
+        [&] { return new wheel6(context, session.wheelGame(clock.today())); });
     children.setFactory(ChildKind::ImportTxt, [&] { return new Form30(context); });
     children.setFactory(ChildKind::FileDeletion, [&] { return new Form8(context); });
     children.setFactory(ChildKind::Downloader, [&] { return new RDL(context); });

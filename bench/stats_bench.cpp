@@ -1,4 +1,5 @@
 // The statistics over a 32767-draw history, the most the results file holds.
+#include "core/history.h"
 #include "core/results.h"
 #include "stats/ballinfo.h"
 #include "stats/drawstats.h"
@@ -32,6 +33,22 @@ void readHistory(benchmark::State &state)
     }
 }
 BENCHMARK(readHistory)->Unit(benchmark::kMillisecond);
+
+// What each display reads now: the history with each draw's game, then the
+// records of the game counted.
+void readGameHistory(benchmark::State &state)
+{
+    testing::TempDir dir;
+    const std::string path = dir.file("sa.rtl");
+    testing::writeHistory(path, fullHistory());
+    for (auto _ : state) {
+        ResultsHistory history(path);
+        history.load();
+        auto draws = history.records(sixOf49());
+        benchmark::DoNotOptimize(draws.data());
+    }
+}
+BENCHMARK(readGameHistory)->Unit(benchmark::kMillisecond);
 
 // One display: count, rank and build the chart table.
 void sortedDisplay(benchmark::State &state)

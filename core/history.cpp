@@ -4,6 +4,8 @@
 #include "core/results.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace pickwise {
 
@@ -68,8 +70,10 @@ std::string ResultsHistory::load()
 {
     RecordFile file(path());
     std::string error;
-    // Only an existing file is opened: reading never makes one.
-    if (fileExists(path()))
+    // Only a path that holds something is opened: reading never makes a file.
+    // A folder in its place is an unreadable history, not a missing one.
+    std::error_code missing;
+    if (std::filesystem::exists(path(), missing))
         error = file.load();
     m_file = std::move(file);
     index();
@@ -99,7 +103,9 @@ void ResultsHistory::index()
         m_draws.push_back(draw);
         m_byDate.emplace_back(keyOf(rec), r - 1);
     }
-    std::sort(m_byDate.begin(), m_byDate.end());
+    // A history is kept oldest first, so the sort is seldom needed.
+    if (!std::is_sorted(m_byDate.begin(), m_byDate.end()))
+        std::sort(m_byDate.begin(), m_byDate.end());
 }
 
 const HistoryDraw *ResultsHistory::find(const Date &date) const
@@ -130,6 +136,17 @@ std::vector<BallRecord> ResultsHistory::records() const
     out.reserve(m_draws.size());
     for (int r = 1; r <= size(); ++r)
         out.push_back(m_file.read(r));
+    return out;
+}
+
+std::vector<BallRecord> ResultsHistory::records(const GameMatrix &game) const
+{
+    std::vector<BallRecord> out;
+    out.reserve(m_draws.size());
+    for (const HistoryDraw &d : m_draws) {
+        if (*d.matrix == game)
+            out.push_back(m_file.read(d.record));
+    }
     return out;
 }
 

@@ -83,6 +83,9 @@ public:
     const std::vector<uint8_t> &bytes() const { return m_file.bytes(); }
     // Records 1..size(), for the readers of plain records.
     std::vector<BallRecord> records() const;
+    // The records of the draws of one game, in file order: figures taken over
+    // the draws are taken within one game.
+    std::vector<BallRecord> records(const GameMatrix &game) const;
 
     // The bytes the file would hold after insertMany(draws), draws sorted by
     // date (stable) with their main numbers ascending; the history is not

@@ -63,7 +63,8 @@ void editEntry::change()
     for (size_t i = 0; i < typed.size(); ++i)
         typed[i] = Text1[i]->text().toStdString();
     Entry entry {};
-    const std::string fault = typedEntry(typed, entry);
+    const std::string fault
+        = typedEntry(typed, entry, m_session.listingGame(m_platform.clock.today()));
     if (!fault.empty()) {
         m_platform.dialogs.message(fault);
         return;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace pickwise {
 
@@ -40,13 +41,13 @@ void readSlots(ConstraintSet &set, ConstraintBoxes &boxes, size_t first, int16_t
     }
 }
 
-std::string checkSlots(const int16_t *slots, size_t n)
+std::string checkSlots(const int16_t *slots, size_t n, const GameMatrix &game)
 {
     for (size_t i = 0; i < n; ++i) {
         if (slots[i] < 0)
             return "Negative number!";
-        if (slots[i] > 49)
-            return "One of your numbers is greater than 49";
+        if (slots[i] > game.highestBall)
+            return "One of your numbers is greater than " + std::to_string(game.highestBall);
     }
     for (size_t i = 0; i < n; ++i) {
         for (size_t j = i + 1; j < n; ++j) {
@@ -59,7 +60,7 @@ std::string checkSlots(const int16_t *slots, size_t n)
 
 } // namespace
 
-std::string typedEntry(const TypedBoxes &boxes, Entry &entry)
+std::string typedEntry(const TypedBoxes &boxes, Entry &entry, const GameMatrix &game)
 {
     std::array<double, 6> values {};
     for (size_t i = 0; i < 6; ++i)
@@ -74,7 +75,7 @@ std::string typedEntry(const TypedBoxes &boxes, Entry &entry)
                 fault = sameMessage;
             if (values[i] < 1)
                 fault = notNumberMessage;
-            if (values[i] > 49)
+            if (values[i] > game.highestBall)
                 fault = rangeMessage;
         }
     }
@@ -113,18 +114,19 @@ ConstraintBoxes constraintBoxTexts(const ConstraintSet &set)
     return boxes;
 }
 
-std::string applyConstraints(ConstraintSet &set, bool &addmode, ConstraintBoxes &boxes)
+std::string applyConstraints(
+    ConstraintSet &set, bool &addmode, ConstraintBoxes &boxes, const GameMatrix &game)
 {
     addmode = false;
     set.constrained = false;
 
     readSlots(set, boxes, 0, set.mustcontain.data(), 3);
-    std::string message = checkSlots(set.mustcontain.data(), 3);
+    std::string message = checkSlots(set.mustcontain.data(), 3, game);
     if (!message.empty())
         return message;
 
     readSlots(set, boxes, 3, set.mustnotcontain.data(), 6);
-    message = checkSlots(set.mustnotcontain.data(), 6);
+    message = checkSlots(set.mustnotcontain.data(), 6, game);
     if (!message.empty())
         return message;
 

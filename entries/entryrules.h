@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/game.h"
 #include "core/lines.h"
 
 #include <array>
@@ -15,8 +16,9 @@ using TypedBoxes = std::array<std::string, 6>;
 // stored. Every pair of boxes is looked at and the last fault found is the one
 // reported. Two numbers that only become equal once rounded (7.4 and 7.3) are
 // reported as the same too, so a stored entry never holds a number twice.
-// On success `entry` holds the rounded numbers in ascending order.
-std::string typedEntry(const TypedBoxes &boxes, Entry &entry);
+// On success `entry` holds the rounded numbers in ascending order. The numbers
+// are balls of `game`, the game of the entries being made.
+std::string typedEntry(const TypedBoxes &boxes, Entry &entry, const GameMatrix &game = sixOf49());
 
 // Entry k's six numbers as stored (a zero record past the end). Returns an
 // error text, empty on success.
@@ -44,8 +46,11 @@ ConstraintBoxes constraintBoxTexts(const ConstraintSet &set);
 // (emptying the boxes that read as 0) and checks it. Returns the message that
 // keeps the editor open, or "" when the constraints are accepted. Reading and
 // checking stop at the first fault, leaving what was read so far in place.
-// The user has seen the constraints now: addmode goes off.
-std::string applyConstraints(ConstraintSet &set, bool &addmode, ConstraintBoxes &boxes);
+// The user has seen the constraints now: addmode goes off. The numbers are
+// checked as balls of `game`, the game of the entries being made; the range
+// message names its highest ball.
+std::string applyConstraints(
+    ConstraintSet &set, bool &addmode, ConstraintBoxes &boxes, const GameMatrix &game = sixOf49());
 
 // The constraint editor's Clear: every slot 0 (constrained stays as it is).
 void clearConstraints(ConstraintSet &set);

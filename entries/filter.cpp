@@ -5,14 +5,31 @@
 #include "printing/printing.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace pickwise::filter {
 
-SumBand sumBand(int position)
+namespace {
+
+// The variance of the sum of six different numbers drawn from 1..n.
+double sumVariance(int n)
 {
-    static const SumBand bands[] = {{85, 213}, {95, 203}, {105, 193}, {115, 183}, {125, 173}};
+    return 6.0 * (n + 1) * (n - 6) / 12.0;
+}
+
+} // namespace
+
+SumBand sumBand(int position, const GameMatrix &game)
+{
+    // Half the width of each band of the 6 of 49 game around 149, where the
+    // bands were drawn: one below the mean sum of 150.
+    static const int halfWidths49[] = {64, 54, 44, 34, 24};
     position = std::clamp(position, 1, 5);
-    return bands[position - 1];
+    const int n = game.highestBall;
+    const int centre = 3 * (n + 1) - 1; // the mean sum is six times the mean ball (n + 1) / 2
+    const double scale = std::sqrt(sumVariance(n) / sumVariance(sixOf49().highestBall));
+    const int half = static_cast<int>(std::lround(halfWidths49[position - 1] * scale));
+    return {centre - half, centre + half};
 }
 
 std::string prepareCopy(const std::string &entryfile, const std::string &copyPath, RecordFile &copy)

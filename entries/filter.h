@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/game.h"
 #include "core/lines.h"
 #include "core/recordfile.h"
 #include "printing/output.h"
@@ -18,12 +19,18 @@ inline bool isMarked(const BallRecord &record)
 }
 
 // The sums an entry may have and stay, bounds included; slider positions 1..5.
+// The bands were drawn for six numbers out of 49: 85-213 to 125-173, centred
+// on 149, one below the mean sum of 150. The entries of another game get bands
+// of the same meaning: moved with its mean sum (159 for 6 of 52, so centred on
+// 158) and as wide in standard deviations of the sum (34.9 against 32.8), so
+// each position keeps about the same share of all entries in either game:
+// 90-226 to 132-184 for 6 of 52. The game is the one of the entries filtered.
 struct SumBand
 {
     int lower = 0;
     int upper = 0;
 };
-SumBand sumBand(int position);
+SumBand sumBand(int position, const GameMatrix &game = sixOf49());
 
 // setupfile: copies the entry file over the working copy and loads it.
 std::string prepareCopy(

@@ -38,7 +38,7 @@ void addTotal(QGridLayout *grid, int row, QLabel *label, QLineEdit *box)
 
 Form10::Form10(Context &context, QWidget *parent)
     : ChildWindow(parent), m_context(context), m_platform(context.platform),
-      m_session(context.session)
+      m_session(context.session), m_game(&m_session.listingGame(m_platform.clock.today()))
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Filter"));
@@ -64,7 +64,7 @@ Form10::Form10(Context &context, QWidget *parent)
     auto *bands = new QHBoxLayout;
     bands->setContentsMargins(0, 0, 0, 0);
     for (int position = 1; position <= 5; ++position) {
-        const filter::SumBand band = filter::sumBand(position);
+        const filter::SumBand band = filter::sumBand(position, *m_game);
         auto *label = new QLabel(QStringLiteral("%1-%2").arg(band.lower).arg(band.upper), Frame4);
         label->setObjectName(QStringLiteral("SumBand%1").arg(position));
         label->setToolTip(QStringLiteral("Keeps the entries whose numbers add up to %1 to %2")
@@ -173,7 +173,7 @@ bool Form10::aboutToClose()
 
 void Form10::check()
 {
-    const filter::SumBand band = filter::sumBand(Slider1->value());
+    const filter::SumBand band = filter::sumBand(Slider1->value(), *m_game);
     if (!Check1->isChecked() && !Check2->isChecked()) {
         // Nothing is checked, so the list on show and the working copy stay
         // as they were, ticks included: what Remove takes is what is shown.
@@ -290,7 +290,8 @@ void Form10::print()
     for (int i = 0; i < List1->count(); ++i)
         ticked.push_back(List1->item(i)->checkState() == Qt::Checked);
     filter::printChecked(listLines(List1), ticked,
-        documentName("filter " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
+        documentName(
+            "filter " + QFileInfo(qs(m_session.entryfile())).completeBaseName().toStdString(),
             m_platform.clock),
         printOutputOf(m_context));
 }

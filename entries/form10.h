@@ -16,6 +16,7 @@ class QSlider;
 namespace pickwise {
 
 class MainSession;
+struct GameMatrix;
 
 // Filter: marks entries by sum band and duplicate coverage in a working copy,
 // lets the user tick or untick them by hand, and removes the ticked ones from
@@ -42,6 +43,9 @@ private:
     Context &m_context;
     Platform &m_platform;
     MainSession &m_session;
+    // The game of the entries filtered: it decides the sum bands. The listing
+    // stays while the window is open over the main window.
+    const GameMatrix *m_game;
 
     bool m_listFilled = false;
     bool m_running = false;

@@ -169,7 +169,7 @@ void Form5::manualAdd()
     for (size_t i = 0; i < boxes.size(); ++i)
         boxes[i] = Text1[i]->text().toStdString();
     Entry entry {};
-    const std::string fault = typedEntry(boxes, entry);
+    const std::string fault = typedEntry(boxes, entry, entriesGame());
     if (!fault.empty()) {
         m_platform.dialogs.message(fault);
         return;
@@ -224,11 +224,17 @@ void Form5::computerAdd()
         QCoreApplication::processEvents();
         sinceEvents.start();
     };
-    const SuggestOutcome outcome = suggestentries(m_context.paths.results(), m_session.entryfile(),
-        m_constraints, m_context.cancelflag, m_platform.random, request.count, enterNo, hooks);
+    const SuggestOutcome outcome
+        = suggestentries(m_context.paths.results(), m_session.entryfile(), m_constraints,
+            m_context.cancelflag, m_platform.random, request.count, enterNo, hooks, entriesGame());
     if (!outcome.message.empty())
         m_platform.dialogs.message(outcome.message);
     setGenerating(false);
+}
+
+const GameMatrix &Form5::entriesGame() const
+{
+    return m_session.listingGame(m_platform.clock.today());
 }
 
 void Form5::setGenerating(bool on)
@@ -249,7 +255,8 @@ void Form5::constraintsDone()
     ConstraintBoxes boxes;
     for (size_t i = 0; i < boxes.size(); ++i)
         boxes[i] = m_constraintBoxes[i]->text().toStdString();
-    const std::string message = applyConstraints(m_constraints, m_session.addmode, boxes);
+    const std::string message
+        = applyConstraints(m_constraints, m_session.addmode, boxes, entriesGame());
     for (size_t i = 0; i < boxes.size(); ++i) {
         if (boxes[i].empty())
             m_constraintBoxes[i]->clear();

@@ -16,6 +16,7 @@ class MainSession;
 struct Platform;
 struct Context;
 struct ConstraintSet;
+struct GameMatrix;
 
 // Adding entries to the listed entry file: one typed by hand, or many
 // suggested by the computer under the player's constraint set, kept for the
@@ -40,6 +41,9 @@ private:
     void constraintsDone();
     void constraintsClear();
     void setGenerating(bool on);
+    // The game the listed entries are for: every number typed, constrained or
+    // suggested is a ball of it.
+    const GameMatrix &entriesGame() const;
 
     Context &m_context;
     Platform &m_platform;

@@ -1,6 +1,6 @@
 #include "entries/linkprocess.h"
 
-#include "core/results.h"
+#include "core/history.h"
 #include "mainwindow/session.h"
 #include "platform/damagecheck.h"
 #include "platform/widgets.h"
@@ -48,7 +48,10 @@ LinkProcess::LinkProcess(Context &context, QWidget *parent)
     layout->addWidget(Command3);
 
     // Form_Load
-    Frame1->setTitle(qs(optimiser::frameCaption(results::drawCount(m_context.paths.results()))));
+    ResultsHistory history(m_context.paths.results());
+    const int onLoad
+        = history.load().empty() ? static_cast<int>(latestGameDraws(history).size()) : 0;
+    Frame1->setTitle(qs(optimiser::frameCaption(onLoad)));
     Command2->setEnabled(false);
     DTPicker1->setDate(toQDate(m_platform.clock.today()));
     showDrawDates(DTPicker1, m_context.session.drawDates());
@@ -71,12 +74,13 @@ void LinkProcess::processRange()
     m_links.clear();
     Command2->setEnabled(false);
 
-    std::vector<BallRecord> draws;
-    const std::string error = results::readAll(m_context.paths.results(), draws);
+    ResultsHistory history(m_context.paths.results());
+    const std::string error = history.load();
     if (!error.empty()) {
-        m_platform.dialogs.message("The results file could not be read. " + error);
+        m_platform.dialogs.message(error);
         return;
     }
+    const std::vector<BallRecord> draws = latestGameDraws(history);
     const int drawCount = static_cast<int>(draws.size());
     Frame1->setTitle(qs(optimiser::frameCaption(drawCount)));
     const optimiser::RangeChoice choice = optimiser::chooseRange(text, drawCount);
@@ -87,13 +91,25 @@ void LinkProcess::processRange()
     m_platform.dialogs.message(optimiser::processedText(text));
     m_processed = true;
     m_created = false;
-    m_links.process(draws, choice.first, drawCount);
+    m_links.process(draws, choice.first, drawCount, *m_game);
     Command2->setEnabled(true);
+}
+
+std::vector<BallRecord> LinkProcess::latestGameDraws(const ResultsHistory &history)
+{
+    // The last N draws are the latest game's: the links of the other game's
+    // draws were made with other balls.
+    m_game = history.empty() ? &matrixFor(m_platform.clock.today()) : history.draws().back().matrix;
+    return history.records(*m_game);
 }
 
 void LinkProcess::createEntries()
 {
     const Date date = toDate(DTPicker1->date());
+    if (matrixFor(date) != *m_game) {
+        m_platform.dialogs.message(optimiser::otherGameText(*m_game, matrixFor(date)));
+        return;
+    }
     if (m_session.entriesDate() == date)
         m_session.optimiserwroteshown = true;
 

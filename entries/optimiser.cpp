@@ -6,30 +6,23 @@
 
 namespace pickwise::optimiser {
 
-namespace {
-
-bool isBall(int n)
-{
-    return n >= 1 && n <= 49;
-}
-
-} // namespace
-
 int16_t LinkTable::links(int a, int b) const
 {
     if (!isBall(a) || !isBall(b))
         return 0;
-    return m_links[static_cast<size_t>(a * 50 + b)];
+    return m_links[static_cast<size_t>(a * side + b)];
 }
 
-void LinkTable::process(const std::vector<BallRecord> &draws, int first, int last)
+void LinkTable::process(
+    const std::vector<BallRecord> &draws, int first, int last, const GameMatrix &game)
 {
+    m_highestBall = game.highestBall;
     first = std::max(first, 1);
     last = std::min(last, static_cast<int>(draws.size()));
     for (int r = first; r <= last; ++r) {
         const auto &balls = draws[static_cast<size_t>(r - 1)].ball;
         // Each key number counts a draw once, however often it stands in it.
-        bool seen[50] = {};
+        bool seen[side] = {};
         for (int i = 0; i < 6; ++i) {
             const int a = balls[static_cast<size_t>(i)];
             if (!isBall(a) || seen[a])
@@ -38,7 +31,7 @@ void LinkTable::process(const std::vector<BallRecord> &draws, int first, int las
             for (int j = 0; j < 6; ++j) {
                 const int b = balls[static_cast<size_t>(j)];
                 if (b != a && isBall(b))
-                    ++m_links[static_cast<size_t>(a * 50 + b)];
+                    ++m_links[static_cast<size_t>(a * side + b)];
             }
         }
     }
@@ -91,14 +84,15 @@ std::string frameCaption(int drawCount)
 
 int16_t GetBestFor(const LinkTable &table, int keyball, int e1, int e2, int e3, int e4, int e5)
 {
-    std::array<int, 50> row {};
-    for (int n = 1; n <= 49; ++n)
+    const int highest = table.highestBall();
+    std::array<int, largestHighestBall + 1> row {};
+    for (int n = 1; n <= highest; ++n)
         row[static_cast<size_t>(n)] = table.links(keyball, n);
     for (int taken : {e1, e2, e3, e4, e5})
-        if (isBall(taken))
+        if (taken >= 1 && taken <= highest)
             row[static_cast<size_t>(taken)] = 0;
     int best = 0;
-    for (int n = 1; n <= 49; ++n)
+    for (int n = 1; n <= highest; ++n)
         if (row[static_cast<size_t>(n)] > 0
             && (best == 0 || row[static_cast<size_t>(n)] > row[static_cast<size_t>(best)]))
             best = n;
@@ -108,7 +102,7 @@ int16_t GetBestFor(const LinkTable &table, int keyball, int e1, int e2, int e3, 
 std::vector<Entry> chainedEntries(const LinkTable &table)
 {
     std::vector<Entry> made;
-    for (int k = 1; k <= 49; ++k) {
+    for (int k = 1; k <= table.highestBall(); ++k) {
         std::array<int, 6> e {k, 0, 0, 0, 0, 0};
         bool complete = true;
         for (int i = 1; i < 6 && complete; ++i) {
@@ -153,6 +147,13 @@ int appendEntries(RecordFile &file, const std::vector<Entry> &entries, const Dat
 std::string doneText(int added, const std::string &dateText)
 {
     return "Done - " + std::to_string(added) + " entries added to draw " + dateText;
+}
+
+std::string otherGameText(const GameMatrix &processed, const GameMatrix &dated)
+{
+    return std::string("The processed draws are of the ") + processed.name
+        + " game; entries for the selected date belong to the " + dated.name
+        + " game. Please select a date of the " + processed.name + " game.";
 }
 
 } // namespace pickwise::optimiser

@@ -2,6 +2,7 @@
 
 #include "core/ballrecord.h"
 #include "core/dates.h"
+#include "core/game.h"
 #include "core/lines.h"
 #include "core/recordfile.h"
 
@@ -13,17 +14,25 @@
 namespace pickwise::optimiser {
 
 // links(a, b): how many of the processed draws held both a and b among their
-// six main numbers (the bonus ball does not count).
+// six main numbers (the bonus ball does not count). The draws are of one game,
+// and a and b run over its balls.
 class LinkTable
 {
 public:
     int16_t links(int a, int b) const;
     void clear() { m_links.fill(0); }
-    // Counts draws[first - 1 .. last - 1] (record numbers first..last).
-    void process(const std::vector<BallRecord> &draws, int first, int last);
+    // Counts draws[first - 1 .. last - 1] (record numbers first..last), all of
+    // `game`; the table then covers its balls.
+    void process(const std::vector<BallRecord> &draws, int first, int last,
+        const GameMatrix &game = sixOf49());
+    int highestBall() const { return m_highestBall; }
 
 private:
-    std::array<int16_t, 50 * 50> m_links {};
+    static constexpr int side = largestHighestBall + 1;
+    bool isBall(int n) const { return n >= 1 && n <= m_highestBall; }
+
+    int m_highestBall = sixOf49().highestBall;
+    std::array<int16_t, side * side> m_links {};
 };
 
 // What Process Range makes of the typed range and the draws on file.
@@ -44,7 +53,7 @@ std::string frameCaption(int drawCount);
 // ties go to the smallest number. 0 when no number is left with a count.
 int16_t GetBestFor(const LinkTable &table, int keyball, int e1, int e2, int e3, int e4, int e5);
 
-// The entries for start numbers 1..49 in order: each number the best partner of
+// The entries for start numbers 1..49 (1..52 in 6 of 52) in order: each number the best partner of
 // the one chosen before it, sorted ascending; start numbers whose chain runs
 // out give none, and a line already made is not made again.
 std::vector<Entry> chainedEntries(const LinkTable &table);
@@ -56,5 +65,8 @@ std::vector<Entry> chainedEntries(const LinkTable &table);
 int appendEntries(RecordFile &file, const std::vector<Entry> &entries, const Date &date);
 
 std::string doneText(int added, const std::string &dateText);
+
+// Create Entries for a date whose game is not the one of the processed draws.
+std::string otherGameText(const GameMatrix &processed, const GameMatrix &dated);
 
 } // namespace pickwise::optimiser

@@ -1,9 +1,9 @@
 #include "entries/suggest.h"
 
 #include "core/entryfiles.h"
+#include "core/history.h"
 #include "core/numbers.h"
 #include "core/recordfile.h"
-#include "core/results.h"
 
 #include <algorithm>
 
@@ -12,11 +12,10 @@ namespace pickwise {
 namespace {
 
 constexpr int suggestionLimit = 2500;
-// The balls of the game the suggestions are made for.
-constexpr int highestBall = 49;
 
 // Numbers 1..63 as bits, so an overlap is one AND and a bit count. Values
-// outside that range can never equal a candidate number (always 1..49).
+// outside that range can never equal a candidate number (always a ball of a
+// game, at most largestHighestBall).
 uint64_t maskOf(const Entry &numbers)
 {
     uint64_t mask = 0;
@@ -36,8 +35,9 @@ class Sampler
 {
 public:
     Sampler(const std::vector<BallRecord> &draws, const std::vector<Entry> &entries,
-        const ConstraintSet &constraints, Random &random, double enterNo)
-        : m_draws(draws), m_constraints(constraints), m_random(random), m_enterNo(enterNo)
+        const ConstraintSet &constraints, Random &random, double enterNo, int highestBall)
+        : m_draws(draws), m_constraints(constraints), m_random(random), m_enterNo(enterNo),
+          m_highestBall(highestBall)
     {
         m_masks.reserve(entries.size());
         for (const Entry &e : entries)
@@ -70,7 +70,7 @@ public:
         }
         for (int i = 0; i < 6; ++i) {
             // A damaged history or an unchecked constraint never becomes an entry.
-            if (c[i] < 1 || c[i] > highestBall)
+            if (c[i] < 1 || c[i] > m_highestBall)
                 return false;
             for (int j = i + 1; j < 6; ++j) {
                 if (c[i] == c[j])
@@ -93,6 +93,7 @@ private:
     const ConstraintSet &m_constraints;
     Random &m_random;
     double m_enterNo;
+    int m_highestBall;
     std::vector<uint64_t> m_masks;
 };
 
@@ -174,13 +175,14 @@ SuggestRequest planSuggestions(double enterNo, bool totalMode, double shownCount
 
 SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Entry> &entries,
     const ConstraintSet &constraints, bool &cancelflag, Random &random, int n, double enterNo,
-    const SuggestHooks &hooks, const std::function<std::string(const Entry &)> &appendEntry)
+    const SuggestHooks &hooks, const std::function<std::string(const Entry &)> &appendEntry,
+    const GameMatrix &game)
 {
     using Clock = std::chrono::steady_clock;
     SuggestOutcome outcome;
     // A Cancel clicked before this run is not meant for it.
     cancelflag = false;
-    outcome.message = constraintProblem(constraints, highestBall);
+    outcome.message = constraintProblem(constraints, game.highestBall);
     if (!outcome.message.empty()) {
         outcome.end = SuggestOutcome::End::BadConstraints;
         return outcome;
@@ -203,7 +205,7 @@ SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Ent
         return true;
     };
 
-    Sampler sampler(draws, entries, constraints, random, enterNo);
+    Sampler sampler(draws, entries, constraints, random, enterNo, game.highestBall);
     auto lastYield = Clock::now();
     for (int made = 0; made < n; ++made) {
         Entry candidate {};
@@ -240,19 +242,23 @@ SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Ent
 
 SuggestOutcome suggestentries(const std::string &history, const std::string &entryfile,
     const ConstraintSet &constraints, bool &cancelflag, Random &random, int n, double enterNo,
-    const SuggestHooks &hooks)
+    const SuggestHooks &hooks, const GameMatrix &game)
 {
     SuggestOutcome outcome;
-    std::vector<BallRecord> draws;
-    std::string error = results::readAll(history, draws);
+    ResultsHistory results(history);
+    std::string error = results.load();
     if (!error.empty()) {
         outcome.end = SuggestOutcome::End::ReadFailed;
-        outcome.message = "The results file could not be read (" + error + ").";
+        outcome.message = error;
         return outcome;
     }
+    // Balls of the other game would be drawn with other odds, or not be balls
+    // of this game at all.
+    const std::vector<BallRecord> draws = results.records(game);
     std::vector<Entry> entries;
     if (static_cast<int>(draws.size()) < minimumSuggestionDraws) // the entry file stays unopened
-        return suggestFrom(draws, entries, constraints, cancelflag, random, n, enterNo, hooks, {});
+        return suggestFrom(
+            draws, entries, constraints, cancelflag, random, n, enterNo, hooks, {}, game);
     const std::string path = entryfile;
     error = entryfiles::list(path, entries);
     if (!error.empty()) {
@@ -260,8 +266,9 @@ SuggestOutcome suggestentries(const std::string &history, const std::string &ent
         outcome.message = "The entry file could not be read (" + error + ").";
         return outcome;
     }
-    return suggestFrom(draws, entries, constraints, cancelflag, random, n, enterNo, hooks,
-        [&path](const Entry &e) { return entryfiles::append(path, e); });
+    return suggestFrom(
+        draws, entries, constraints, cancelflag, random, n, enterNo, hooks,
+        [&path](const Entry &e) { return entryfiles::append(path, e); }, game);
 }
 
 } // namespace pickwise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ballrecord.h"
+#include "core/game.h"
 #include "core/lines.h"
 #include "entries/entryrules.h"
 #include "platform/clock.h"
@@ -61,21 +62,24 @@ struct SuggestOutcome
     std::string message; // the one message box of the run, empty when none
 };
 
-// Generates up to n entries for entryfile from the results history at
-// history, honouring the constraint set, which is checked first; every
+// Generates up to n entries for entryfile from the draws of `game` (the game
+// of the entries being made) in the results history at history, honouring the
+// constraint set, which is checked first against that game; every
 // accepted entry is appended to the file at once. A Cancel (cancelflag set)
 // counts only once the run has started. enterNo is the "Enter No" value as
 // typed. The history and the entries are read once; accepted entries join both
 // the file and the in-memory list.
 SuggestOutcome suggestentries(const std::string &history, const std::string &entryfile,
     const ConstraintSet &constraints, bool &cancelflag, Random &random, int n, double enterNo,
-    const SuggestHooks &hooks);
+    const SuggestHooks &hooks, const GameMatrix &game = sixOf49());
 
 // The same over draws and entries already in memory, with appendEntry doing
-// the writing (it returns an error text, empty on success). Used by the
-// function above; exposed so the sampling can be measured without a disk.
+// the writing (it returns an error text, empty on success); draws are of
+// `game` only. Used by the function above; exposed so the sampling can be
+// measured without a disk.
 SuggestOutcome suggestFrom(const std::vector<BallRecord> &draws, std::vector<Entry> &entries,
     const ConstraintSet &constraints, bool &cancelflag, Random &random, int n, double enterNo,
-    const SuggestHooks &hooks, const std::function<std::string(const Entry &)> &appendEntry);
+    const SuggestHooks &hooks, const std::function<std::string(const Entry &)> &appendEntry,
+    const GameMatrix &game = sixOf49());
 
 } // namespace pickwise

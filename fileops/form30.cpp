@@ -150,14 +150,15 @@ void Form30::validateFile()
         m_platform.dialogs.message("Your txt file is not valid");
         return;
     }
-    importtxt::Validation result
-        = importtxt::validate(importtxt::readFields(std::string(bytes.begin(), bytes.end())));
+    // The entries are for the chosen date: their numbers are balls of its game.
+    const Date date = toDate(m_date->date());
+    importtxt::Validation result = importtxt::validate(
+        importtxt::readFields(std::string(bytes.begin(), bytes.end())), matrixFor(date));
     if (result.verdict != importtxt::Verdict::Valid) {
         m_platform.dialogs.message(importtxt::validMessage(result.verdict));
         return;
     }
 
-    const Date date = toDate(m_date->date());
     const std::string datedName = datedEntryFileName(date.day, date.month, date.year);
     m_importfile = m_context.paths.datedEntries(date);
     if (!mayWrite(m_context, m_importfile, RecordKind::Entries))

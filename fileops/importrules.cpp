@@ -34,13 +34,13 @@ Entry columnsOf(const std::string &field)
     return numbers;
 }
 
-Validation validate(const std::vector<std::string> &fields)
+Validation validate(const std::vector<std::string> &fields, const GameMatrix &game)
 {
     Validation result;
     for (size_t k = 0; k < fields.size(); ++k) {
         const Entry numbers = columnsOf(fields[k]);
         for (int16_t n : numbers) {
-            if (n < 1 || n > 49) {
+            if (!game.isBall(n)) {
                 result.verdict = Verdict::OutOfRange;
                 result.line = static_cast<int>(k);
                 result.entries.clear();

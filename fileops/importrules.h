@@ -2,6 +2,7 @@
 
 #include "core/ballrecord.h"
 #include "core/dates.h"
+#include "core/game.h"
 #include "core/lines.h"
 #include "core/recordfile.h"
 
@@ -34,8 +35,9 @@ struct Validation
     std::vector<Entry> entries; // the validated lines, when valid
 };
 
-// Every number in 1..49, checked in field order, and no two equal within a line.
-Validation validate(const std::vector<std::string> &fields);
+// Every number a ball of `game` (the game of the date the entries are imported
+// for: 1..49 or 1..52), checked in field order, and no two equal within a line.
+Validation validate(const std::vector<std::string> &fields, const GameMatrix &game = sixOf49());
 
 // Writes the import into the dated entry file's records: line k is record k
 // with its numbers sorted, the date's day, month and year, drawno and ball(7)

@@ -381,9 +381,11 @@ const GameMatrix &MainSession::listingGame(const Date &today) const
     return matrixFor(m_kind == EntryFileKind::Dated ? m_entriesDate : today);
 }
 
-wheels::WheelGame MainSession::wheelGame() const
+wheels::WheelGame MainSession::wheelGame(const Date &today) const
 {
-    return {"Lotto", m_paths.results(), lottoHighestBall, "Lotto"};
+    // Wheel entries belong to today's game.
+    const GameMatrix &game = matrixFor(today);
+    return {"Lotto", m_paths.results(), game.highestBall, "Lotto", &game};
 }
 
 } // namespace pickwise

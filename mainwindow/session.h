@@ -174,8 +174,9 @@ public:
     // dated file, today's for the standing and the wheel entry files.
     const GameMatrix &listingGame(const Date &today) const;
 
-    // The game the wheel window makes wheels for.
-    wheels::WheelGame wheelGame() const;
+    // The game the wheel window makes wheels for: today's. Without a day, the
+    // wheels of the 6 of 49 game, as before the game changed.
+    wheels::WheelGame wheelGame(const Date &today = Date {}) const;
 
     // Set for and by the windows the main window opens.
     int16_t editpos = 0; // the entry Edit Entry changes, 1-based

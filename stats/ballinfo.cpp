@@ -5,7 +5,10 @@
 
 namespace pickwise::stats {
 
-const char *const rangeMessage = "You must enter a number between 1 and 49";
+std::string rangeMessage(const GameMatrix &game)
+{
+    return "You must enter a number between 1 and " + std::to_string(game.highestBall);
+}
 
 int ballsPerDraw(View view)
 {
@@ -20,17 +23,18 @@ int ballsPerDraw(View view)
     return 6;
 }
 
-int fairShare(View view, int draws)
+int fairShare(View view, int draws, const GameMatrix &game)
 {
-    const int share = roundedShare(ballsPerDraw(view), draws);
+    const int share = roundedShare(ballsPerDraw(view), draws, game);
     return share == 0 ? 1 : share;
 }
 
-BallFacts ballFacts(const std::vector<BallRecord> &draws, View view, int ball)
+BallFacts ballFacts(
+    const std::vector<BallRecord> &draws, View view, int ball, const GameMatrix &game)
 {
     BallFacts facts;
     const int n = static_cast<int>(draws.size());
-    facts.expected = fairShare(view, n);
+    facts.expected = fairShare(view, n, game);
     int last = 0;
     for (int r = 1; r <= n; ++r) {
         const BallRecord &draw = draws[static_cast<size_t>(r - 1)];
@@ -51,16 +55,17 @@ BallFacts ballFacts(const std::vector<BallRecord> &draws, View view, int ball)
     return facts;
 }
 
-InfoBall readInfoBall(const std::string &text)
+InfoBall readInfoBall(const std::string &text, const GameMatrix &game)
 {
     InfoBall info;
     const double value = leadingNumber(text);
     // Below 1 is refused as typed (0.6 does not pass as ball 1); above, the
-    // test looks at the ball the number rounds to (49.4 passes, 49.6 does not).
+    // test looks at the ball the number rounds to (in the 6 of 49 game 49.4
+    // passes, 49.6 does not).
     if (!(value >= 1.0))
         return info;
     const double ball = roundHalfEven(value);
-    if (!(ball <= ballCount))
+    if (!(ball <= game.highestBall))
         return info;
     info.valid = true;
     info.ball = static_cast<int16_t>(ball);

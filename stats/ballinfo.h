@@ -22,15 +22,18 @@ struct BallFacts
 // Balls a draw contributes in the view: 6 (Lotto), 7 (Lotto + Bonus), 1 (Bonus).
 int ballsPerDraw(View view);
 
-// The rounded fair share of a ball over `draws` draws, at least 1.
-int fairShare(View view, int draws);
+// The rounded fair share of a ball of the game over `draws` draws, at least 1.
+int fairShare(View view, int draws, const GameMatrix &game = sixOf49());
 
-BallFacts ballFacts(const std::vector<BallRecord> &draws, View view, int ball);
+// Over draws of `game` only.
+BallFacts ballFacts(
+    const std::vector<BallRecord> &draws, View view, int ball, const GameMatrix &game = sixOf49());
 
 // "Info": the ball typed in the box. `valid` is false when its leading number
-// is below 1 or, rounded half to even, above 49 (then rangeMessage is shown). `number` is that
-// number as plain decimal text for the caption ("07" gives "7", "1.4" stays "1.4"); `ball` is it
-// rounded half to even.
+// is below 1 or, rounded half to even, above the game's highest ball (then
+// rangeMessage(game) is shown). `number` is that number as plain decimal text
+// for the caption ("07" gives "7", "1.4" stays "1.4"); `ball` is it rounded
+// half to even.
 struct InfoBall
 {
     bool valid = false;
@@ -38,9 +41,10 @@ struct InfoBall
     std::string number;
 };
 
-extern const char *const rangeMessage;
+// "You must enter a number between 1 and 49" (52 in the 6 of 52 game).
+std::string rangeMessage(const GameMatrix &game);
 
-InfoBall readInfoBall(const std::string &text);
+InfoBall readInfoBall(const std::string &text, const GameMatrix &game = sixOf49());
 
 // The ball window's caption after "Info" ("... <Ball 7>") and after a bar
 // click ("... <Ball  7>", with two blanks).

@@ -47,7 +47,8 @@ LastDraws readLastDraws(const std::string &text)
     return {true, static_cast<int>(std::min(n, beyondAnyHistory))};
 }
 
-Tally countDraws(const std::vector<BallRecord> &draws, View view, const LastDraws &request)
+Tally countDraws(const std::vector<BallRecord> &draws, View view, const LastDraws &request,
+    const GameMatrix &game)
 {
     Tally tally;
     const int n = static_cast<int>(draws.size());
@@ -60,22 +61,33 @@ Tally countDraws(const std::vector<BallRecord> &draws, View view, const LastDraw
         else
             tally.first = first;
     }
+    // The positions the view counts are a run of them; the highest ball is
+    // held apart, as the counters could otherwise alias it and have it read
+    // again for every ball.
+    int from = 0;
+    while (from < 7 && !countsPosition(view, from))
+        ++from;
+    int to = from;
+    while (to < 7 && countsPosition(view, to))
+        ++to;
+    const unsigned highest = static_cast<unsigned>(game.highestBall);
     for (int r = tally.first; r <= tally.last; ++r) {
         const BallRecord &draw = draws[static_cast<size_t>(r - 1)];
-        for (int p = 0; p < 7; ++p) {
-            const int ball = draw.ball[static_cast<size_t>(p)];
-            // A damaged record's out-of-range numbers are skipped, not indexed.
-            if (countsPosition(view, p) && ball >= 1 && ball <= ballCount)
-                ++tally.counts[static_cast<size_t>(ball - 1)];
+        for (int p = from; p < to; ++p) {
+            // A damaged record's out-of-range numbers (0 and below too) are
+            // skipped, not indexed.
+            const unsigned index = static_cast<unsigned>(draw.ball[static_cast<size_t>(p)] - 1);
+            if (index < highest)
+                ++tally.counts[index];
         }
     }
     return tally;
 }
 
-Ranking rankBalls(const BallCounts &counts)
+Ranking rankBalls(const BallCounts &counts, const GameMatrix &game)
 {
-    Ranking rows;
-    for (int i = 0; i < ballCount; ++i)
+    Ranking rows(static_cast<size_t>(game.highestBall));
+    for (int i = 0; i < game.highestBall; ++i)
         rows[static_cast<size_t>(i)] = {i + 1, counts[static_cast<size_t>(i)]};
     // Deliberately this exchange order and no library sort: ties end up where
     // these exchanges put them, and the bars must stand exactly there.
@@ -97,10 +109,10 @@ ChartRow chartRow(int ball, int count)
 
 } // namespace
 
-std::vector<ChartRow> chartTable(const BallCounts &counts)
+std::vector<ChartRow> chartTable(const BallCounts &counts, const GameMatrix &game)
 {
     std::vector<ChartRow> table;
-    for (int i = 0; i < ballCount; ++i)
+    for (int i = 0; i < game.highestBall; ++i)
         table.push_back(chartRow(i + 1, counts[static_cast<size_t>(i)]));
     return table;
 }
@@ -130,10 +142,11 @@ std::string caption(View view, bool sorted)
     return sorted ? text + " (Sorted)" : text;
 }
 
-int roundedShare(int perDraw, int draws)
+int roundedShare(int perDraw, int draws, const GameMatrix &game)
 {
     const long long product = static_cast<long long>(perDraw) * draws;
-    return static_cast<int>((2 * product + ballCount) / (2 * ballCount));
+    const long long balls = game.highestBall;
+    return static_cast<int>((2 * product + balls) / (2 * balls));
 }
 
 } // namespace pickwise::stats

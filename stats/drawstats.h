@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ballrecord.h"
+#include "core/game.h"
 
 #include <array>
 #include <cstdint>
@@ -22,10 +23,11 @@ inline int16_t statviewOf(View view)
 // Whether the view counts ball(position + 1) of a draw (position 6 is the bonus).
 bool countsPosition(View view, int position);
 
-constexpr int ballCount = 49;
-
-// Counter of ball b at index b - 1.
-using BallCounts = std::array<int, ballCount>;
+// Counter of ball b at index b - 1, for every game; the counts are taken over
+// the draws of one game at a time (mixing both would distort every figure), so
+// only balls 1..highestBall of that game are counted and shown. Where a game is
+// not given, it is the 6 of 49 game.
+using BallCounts = std::array<int, largestHighestBall>;
 
 // What "Use Last Draws" asks for: every draw, or only the last `range` draws.
 struct LastDraws
@@ -51,19 +53,22 @@ struct Tally
     int last = 0;
 };
 
-Tally countDraws(const std::vector<BallRecord> &draws, View view, const LastDraws &request);
+// Counts the draws (all of `game`) in the view; numbers that are not balls of
+// the game (a damaged record) are skipped.
+Tally countDraws(const std::vector<BallRecord> &draws, View view, const LastDraws &request,
+    const GameMatrix &game = sixOf49());
 
 struct RankRow
 {
     int ball = 0;
     int count = 0;
 };
-using Ranking = std::array<RankRow, ballCount>;
+using Ranking = std::vector<RankRow>;
 
-// The sorted view's order: least drawn first. Balls of equal count come out in
-// the order the pairwise exchanges leave them, which the bar-click mapping and
-// the chart both rely on.
-Ranking rankBalls(const BallCounts &counts);
+// The sorted view's order of the game's balls: least drawn first. Balls of
+// equal count come out in the order the pairwise exchanges leave them, which
+// the bar-click mapping and the chart both rely on.
+Ranking rankBalls(const BallCounts &counts, const GameMatrix &game = sixOf49());
 
 struct ChartRow
 {
@@ -71,15 +76,15 @@ struct ChartRow
     int value = 0;
 };
 
-std::vector<ChartRow> chartTable(const BallCounts &counts); // ball order
+// Ball order, one row per ball of the game.
+std::vector<ChartRow> chartTable(const BallCounts &counts, const GameMatrix &game = sixOf49());
 std::vector<ChartRow> chartTable(const Ranking &ranking); // ranking order
 
 std::string caption(View view, bool sorted);
 
-// perDraw x draws / 49 to the nearest whole number: how often each ball would
-// come up if all came up equally often. Computed wide, so no history size
-// overflows it. (An exact half cannot occur: 49 would have to divide the draws,
-// making the quotient whole.)
-int roundedShare(int perDraw, int draws);
+// perDraw x draws / highestBall (49 or 52) to the nearest whole number: how
+// often each ball of the game would come up if all came up equally often.
+// Computed wide, so no history size overflows it. An exact half rounds up.
+int roundedShare(int perDraw, int draws, const GameMatrix &game = sixOf49());
 
 } // namespace pickwise::stats

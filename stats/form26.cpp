@@ -16,13 +16,15 @@
 
 namespace pickwise {
 
-Form26::Form26(Context &context, stats::View view, int16_t infoball, QWidget *parent)
+Form26::Form26(
+    Context &context, stats::View view, int16_t infoball, const GameMatrix &game, QWidget *parent)
     : ChildWindow(parent), m_infoball(infoball)
 {
     setObjectName(QStringLiteral("Form26"));
 
-    const auto draws = stats::loadHistory(context.paths.results(), context.platform.dialogs);
-    const stats::BallFacts facts = stats::ballFacts(draws, view, infoball);
+    const ResultsHistory history
+        = stats::loadHistory(context.paths.results(), context.platform.dialogs);
+    const stats::BallFacts facts = stats::ballFacts(history.records(game), view, infoball, game);
 
     auto *layout = new QVBoxLayout(this);
     auto *frame = new QGroupBox(this);

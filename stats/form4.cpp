@@ -14,6 +14,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -139,6 +140,22 @@ void Form4::buildWindow()
     frameLayout->addWidget(show);
     frameLayout->addWidget(clear);
     controls->addWidget(frame);
+
+    // Only shown while the history holds draws of both games.
+    m_gameFrame = new QWidget(this);
+    m_gameFrame->setObjectName(QStringLiteral("GameFrame"));
+    auto *gameLayout = new QHBoxLayout(m_gameFrame);
+    gameLayout->setContentsMargins(0, 0, 0, 0);
+    auto *gameLabel = new QLabel(tr("Game"), m_gameFrame);
+    gameLabel->setObjectName(QStringLiteral("GameLabel"));
+    m_gameChoice = new QComboBox(m_gameFrame);
+    m_gameChoice->setObjectName(QStringLiteral("GameChoice"));
+    m_gameChoice->setToolTip(tr("The figures count the draws of one game at a time"));
+    gameLabel->setBuddy(m_gameChoice);
+    gameLayout->addWidget(gameLabel);
+    gameLayout->addWidget(m_gameChoice);
+    m_gameFrame->hide();
+    controls->addWidget(m_gameFrame);
     controls->addStretch(1);
 
     m_text1 = new QLineEdit(this);
@@ -155,6 +172,12 @@ void Form4::buildWindow()
     connect(clear, &QPushButton::clicked, m_text2, &QLineEdit::clear);
     connect(info, &QPushButton::clicked, this, &Form4::showInfo);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_gameChoice, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        if (index < 0 || index >= static_cast<int>(m_offered.size()))
+            return;
+        m_chosenGame = m_offered[static_cast<size_t>(index)];
+        runViewCommand(stats::viewOf(statview));
+    });
 
     resize(1040, 640);
 }
@@ -173,7 +196,7 @@ void Form4::buildChart()
 
     m_ballAxis = new QBarCategoryAxis;
     m_ballAxis->setTitleText(tr("Ball"));
-    // 49 numbers side by side: a smaller font keeps each within its bar's
+    // 49 or 52 numbers side by side: a smaller font keeps each within its bar's
     // width, and they are never cut to "...".
     QFont labelFont = m_ballAxis->labelsFont();
     labelFont.setPointSizeF(std::max(6.0, labelFont.pointSizeF() - 2));
@@ -212,17 +235,34 @@ void Form4::display(stats::View view, const stats::LastDraws &request)
     statview = stats::statviewOf(view);
     setWindowTitle(qs(stats::caption(view, sorted())));
 
-    const auto draws = stats::loadHistory(m_context.paths.results(), m_platform.dialogs);
-    const stats::Tally tally = stats::countDraws(draws, view, request);
+    const ResultsHistory history
+        = stats::loadHistory(m_context.paths.results(), m_platform.dialogs);
+    const GameMatrix &game = gameFor(history);
+    m_shownGame = &game;
+    const stats::Tally tally = stats::countDraws(history.records(game), view, request, game);
     if (tally.exceeded)
         m_platform.dialogs.message(stats::exceedMessage);
 
     if (sorted()) {
-        m_ranking = stats::rankBalls(tally.counts);
+        m_ranking = stats::rankBalls(tally.counts, game);
         showChart(stats::chartTable(m_ranking));
     } else {
-        showChart(stats::chartTable(tally.counts));
+        showChart(stats::chartTable(tally.counts, game));
     }
+}
+
+const GameMatrix &Form4::gameFor(const ResultsHistory &history)
+{
+    const GameMatrix &game = stats::figuresGame(history, m_chosenGame, m_platform.clock.today());
+    m_offered = stats::gamesHeld(history);
+    m_gameChoice->clear();
+    for (const GameMatrix *g : m_offered) {
+        m_gameChoice->addItem(QString::fromLatin1(g->name));
+        if (*g == game)
+            m_gameChoice->setCurrentIndex(m_gameChoice->count() - 1);
+    }
+    m_gameFrame->setVisible(m_offered.size() > 1);
+    return game;
 }
 
 void Form4::showChart(const std::vector<stats::ChartRow> &rows)
@@ -254,9 +294,10 @@ void Form4::setSorted(bool yes)
 
 void Form4::showInfo()
 {
-    const stats::InfoBall info = stats::readInfoBall(m_text1->text().toStdString());
+    const GameMatrix &game = *m_shownGame;
+    const stats::InfoBall info = stats::readInfoBall(m_text1->text().toStdString(), game);
     if (!info.valid) {
-        m_platform.dialogs.message(stats::rangeMessage);
+        m_platform.dialogs.message(stats::rangeMessage(game));
         return;
     }
     openBallWindow(info.ball, stats::infoCaption(windowTitle().toStdString(), info));
@@ -264,7 +305,7 @@ void Form4::showInfo()
 
 void Form4::barClicked(int row)
 {
-    if (row < 1 || row > stats::ballCount)
+    if (row < 1 || row > m_shownGame->highestBall)
         return;
     const int ball = sorted() ? m_ranking[static_cast<size_t>(row - 1)].ball : row;
     openBallWindow(
@@ -274,7 +315,7 @@ void Form4::barClicked(int row)
 void Form4::openBallWindow(int16_t ball, const std::string &caption)
 {
     setEnabled(false);
-    auto *window = new Form26(m_context, stats::viewOf(statview), ball);
+    auto *window = new Form26(m_context, stats::viewOf(statview), ball, *m_shownGame);
     m_ballWindow = window;
     window->setWindowTitle(qs(caption));
     connect(window, &ChildWindow::closed, this, [this] {
@@ -288,8 +329,11 @@ void Form4::openBallWindow(int16_t ball, const std::string &caption)
 
 void Form4::showQuickInfo(stats::QuickInfo kind)
 {
-    const auto draws = stats::loadHistory(m_context.paths.results(), m_platform.dialogs);
-    m_platform.dialogs.message(stats::quickInfoMessage(kind, stats::quickNumbers(kind, draws)));
+    const ResultsHistory history
+        = stats::loadHistory(m_context.paths.results(), m_platform.dialogs);
+    const GameMatrix &game = gameFor(history);
+    m_platform.dialogs.message(
+        stats::quickInfoMessage(kind, stats::quickNumbers(kind, history.records(game), game)));
 }
 
 } // namespace pickwise

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/history.h"
 #include "platform/childwindow.h"
 #include "stats/drawstats.h"
 #include "stats/quickinfo.h"
@@ -13,6 +14,7 @@ class QAction;
 class QBarCategoryAxis;
 class QBarSet;
 class QChartView;
+class QComboBox;
 class QLineEdit;
 class QValueAxis;
 
@@ -20,9 +22,12 @@ namespace pickwise {
 
 struct Platform;
 struct Context;
+struct GameMatrix;
 
 // The draw statistics window: a bar chart of how often each ball was drawn
 // over all or the last N draws, in one of three views, in ball order or sorted.
+// The figures are over the draws of one game; when the history holds draws of
+// both games, the window offers the choice (the latest draw's game first).
 class Form4 : public ChildWindow
 {
     Q_OBJECT
@@ -32,7 +37,7 @@ public:
     ~Form4() override;
 
 public slots:
-    // A click on bar `row` (1..49, counted from the left) opens the ball
+    // A click on bar `row` (1..49 or 1..52, counted from the left) opens the ball
     // information window for the ball that bar stands for.
     void barClicked(int row);
 
@@ -48,6 +53,9 @@ private:
     void showInfo();
     void showQuickInfo(stats::QuickInfo kind);
     void openBallWindow(int16_t ball, const std::string &caption);
+    // The game to count for the history as read now; offers the choice when
+    // the history holds more than one game.
+    const GameMatrix &gameFor(const ResultsHistory &history);
 
     Context &m_context;
     Platform &m_platform;
@@ -60,12 +68,21 @@ private:
     // Kept from the last sorted display: maps a bar back to its ball.
     stats::Ranking m_ranking {};
 
+    // The game the user chose, nullptr while none was: then the latest draw's.
+    const GameMatrix *m_chosenGame = nullptr;
+    // The games offered in GameChoice, in its order.
+    std::vector<const GameMatrix *> m_offered;
+    // The game of the figures shown.
+    const GameMatrix *m_shownGame = nullptr;
+
     // A top-level window of its own: as a child it would be disabled along
     // with this window.
     QPointer<ChildWindow> m_ballWindow;
 
     QLineEdit *m_text1 = nullptr;
     QLineEdit *m_text2 = nullptr;
+    QWidget *m_gameFrame = nullptr;
+    QComboBox *m_gameChoice = nullptr;
     QAction *m_sortYes = nullptr;
     QAction *m_sortNo = nullptr;
     QChartView *m_chartView = nullptr;

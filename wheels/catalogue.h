@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+namespace pickwise {
+struct GameMatrix;
+}
+
 namespace pickwise::wheels {
 
 // One guaranteed wheel type: if any d balls of the player's group are drawn,
@@ -30,6 +34,9 @@ struct WheelGame
     std::string wheelresults; // the results history the group is suggested from
     int maxball = 0; // the highest ball
     std::string wheeltitle; // the game's name on a printed cover
+    // The game the wheels are played in: today's (wheel entries belong to it).
+    // maxball is its highest ball and the group is suggested from its draws.
+    const GameMatrix *matrix = nullptr;
 };
 
 // The ten types in code order.

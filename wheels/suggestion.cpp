@@ -69,6 +69,17 @@ Suggestion suggestedBalls(const std::vector<BallRecord> &draws, int maxball, Ran
     return suggested;
 }
 
+std::vector<BallRecord> drawsOfGame(const std::vector<BallRecord> &draws, const GameMatrix &game)
+{
+    std::vector<BallRecord> out;
+    out.reserve(draws.size());
+    for (const BallRecord &d : draws) {
+        if (matrixFor({d.year, d.month, d.day}) == game)
+            out.push_back(d);
+    }
+    return out;
+}
+
 std::vector<int16_t> groupSuggestion(const Suggestion &suggested, int n)
 {
     n = std::clamp(n, 0, ballBoxes);

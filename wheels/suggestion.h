@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ballrecord.h"
+#include "core/game.h"
 #include "platform/clock.h"
 
 #include <array>
@@ -19,6 +20,10 @@ using Suggestion = std::array<int16_t, ballBoxes>;
 // 24 different balls were ever drawn the rest are distinct random balls in
 // 1..maxball.
 Suggestion suggestedBalls(const std::vector<BallRecord> &draws, int maxball, Random &random);
+
+// The draws of `game` among draws (by each draw's date): the group is suggested
+// from the game it is played in.
+std::vector<BallRecord> drawsOfGame(const std::vector<BallRecord> &draws, const GameMatrix &game);
 
 // The first n suggested balls in ascending order: what the group's boxes show.
 std::vector<int16_t> groupSuggestion(const Suggestion &suggested, int n);

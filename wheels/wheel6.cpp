@@ -78,7 +78,8 @@ wheel6::wheel6(Context &context, const wheels::WheelGame &game, QWidget *parent)
             "The draw history could not be read, so the suggested balls are chosen at random, "
             "not from the draw history. You may change any or all of them.\n"
             + error);
-    m_suggested = wheels::suggestedBalls(draws, m_game.maxball, m_platform.random);
+    m_suggested = wheels::suggestedBalls(
+        wheels::drawsOfGame(draws, *m_game.matrix), m_game.maxball, m_platform.random);
     layOutGroup();
 }
 

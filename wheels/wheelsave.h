@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/datapaths.h"
+#include "core/game.h"
 #include "core/recordfile.h"
 #include "platform/dialogs.h"
 #include "wheels/suggestion.h"
@@ -57,7 +58,7 @@ struct SaveWheelInput
     std::string wheelgame;
     int wheeltype = 0;
     int ballcount = 0;
-    int maxball = 49;
+    int maxball = sixOf49().highestBall; // of the wheel's game; the window gives today's
     std::array<std::string, ballBoxes> boxes;
     std::string entriesText; // Text25
 };
