@@ -1,7 +1,7 @@
 #include "entries/filter.h"
 
 #include "core/fileio.h"
-#include "entries/numbermask.h"
+#include "core/numbermask.h"
 #include "printing/printing.h"
 
 #include <algorithm>

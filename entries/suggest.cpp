@@ -2,6 +2,7 @@
 
 #include "core/entryfiles.h"
 #include "core/history.h"
+#include "core/numbermask.h"
 #include "core/numbers.h"
 #include "core/recordfile.h"
 
@@ -13,22 +14,12 @@ namespace {
 
 constexpr int suggestionLimit = 2500;
 
-// Numbers 1..63 as bits, so an overlap is one AND and a bit count. Values
-// outside that range can never equal a candidate number (always a ball of a
-// game, at most largestHighestBall).
+// An entry's numbers as bits, so an overlap is one AND and a bit count. A
+// value outside 0..63 (a damaged file) is left out: it can never equal a
+// candidate number, always a ball of a game.
 uint64_t maskOf(const Entry &numbers)
 {
-    uint64_t mask = 0;
-    for (int16_t v : numbers) {
-        if (v >= 1 && v <= 63)
-            mask |= uint64_t {1} << v;
-    }
-    return mask;
-}
-
-int bitCount(uint64_t v)
-{
-    return __builtin_popcountll(v);
+    return checking::maskOf(numbers).bits;
 }
 
 class Sampler
@@ -82,7 +73,7 @@ public:
             = similarityLimit(constrained, static_cast<double>(m_masks.size()) + m_enterNo);
         const uint64_t candidate = maskOf(c);
         for (uint64_t existing : m_masks) {
-            if (bitCount(candidate & existing) >= limit)
+            if (checking::bitCount(candidate & existing) >= limit)
                 return false;
         }
         return true;
