@@ -21,14 +21,7 @@ using namespace pickwise::testing;
 namespace {
 
 // Real draws of November 2024 in the shipped layout, with their prizes.
-const char *const held
-    = "draw,date,ball1,ball2,ball3,ball4,ball5,ball6,bonus,div1_winners,div1_prize,div2_winners,"
-      "div2_prize,div3_winners,div3_prize,div4_winners,div4_prize,div5_winners,div5_prize,"
-      "div6_winners,div6_prize,div7_winners,div7_prize,div8_winners,div8_prize\n"
-      "2488,2024-11-06,43,32,13,42,18,50,16,0,0.00,1,103463.40,29,6204.70,96,2342.90,2056,183.80,"
-      "2707,121.20,40144,50.00,31995,20.00\n"
-      "2490,2024-11-13,3,33,42,25,45,35,9,0,0.00,1,88741.00,32,4822.90,103,1873.00,2015,160.90,"
-      "3014,93.40,38537,50.00,31469,20.00\n";
+const std::string held = std::string(csvHeader) + csvNov6 + csvNov13;
 
 // One new draw, one held already, one in conflict, one out of range.
 const char *const mixed = "date,n1,n2,n3,n4,n5,n6,bonus\n"
@@ -43,11 +36,7 @@ struct Rig : MainWindow
 {
     Rig() : MainWindow({2024, 11, 20})
     {
-        ResultsHistory history(paths.results());
-        PrizeStore prizes(paths.prizes());
-        history.load();
-        prizes.load();
-        resultsimport::importText(history, prizes, held);
+        importDraws(paths.results(), paths.prizes(), held);
         form->children().setFactory(
             ChildKind::ResultsImport, [this] { return new ResultsImportWindow(context); });
     }

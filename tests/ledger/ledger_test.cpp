@@ -16,16 +16,10 @@ namespace {
 
 // Three real draws of November 2024 and one of October; the prizes of 9
 // November are not known (it comes in the plain layout).
-const char *const draws
-    = "draw,date,ball1,ball2,ball3,ball4,ball5,ball6,bonus,div1_winners,div1_prize,div2_winners,"
-      "div2_prize,div3_winners,div3_prize,div4_winners,div4_prize,div5_winners,div5_prize,"
-      "div6_winners,div6_prize,div7_winners,div7_prize,div8_winners,div8_prize\n"
-      "2487,2024-11-02,1,2,3,4,5,6,7,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00\n"
-      "2488,2024-11-06,43,32,13,42,18,50,16,0,0.00,1,103463.40,29,6204.70,96,2342.90,2056,183.80,"
-      "2707,121.20,40144,50.00,31995,20.00\n"
-      "2490,2024-11-13,3,33,42,25,45,35,9,0,0.00,1,88741.00,32,4822.90,103,1873.00,2015,160.90,"
-      "3014,93.40,38537,50.00,31469,20.00\n"
-      "2024-11-09,29,49,46,20,6,7,31\n"
+const std::string draws = std::string(csvHeader)
+    + "2487,2024-11-02,1,2,3,4,5,6,7,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00,0,0.00\n"
+    + csvNov6 + csvNov13
+    + "2024-11-09,29,49,46,20,6,7,31\n"
       "2024-10-30,1,2,3,4,5,6,7\n";
 
 struct Folder
@@ -34,11 +28,7 @@ struct Folder
 
     Folder()
     {
-        ResultsHistory history(dir.file(resultsFileName));
-        PrizeStore prizes(dir.file(prizesFileName));
-        history.load();
-        prizes.load();
-        resultsimport::importText(history, prizes, draws);
+        importDraws(dir.file(resultsFileName), dir.file(prizesFileName), draws);
         entries({2024, 11, 6}, {{13, 18, 32, 42, 43, 16}, {1, 2, 3, 4, 5, 6}});
         entries({2024, 11, 9}, {{6, 7, 20, 1, 2, 3}, {8, 9, 10, 11, 12, 13}, {1, 2, 3, 4, 5, 8}});
         entries({2024, 11, 13}, {{3, 25, 33, 42, 9, 1}});

@@ -1,5 +1,9 @@
 #include "tests/support/testsupport.h"
 
+#include "core/history.h"
+#include "core/prizes.h"
+#include "core/resultsimport.h"
+
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -131,6 +135,24 @@ std::vector<BallRecord> makeHistory(int n, Date first)
         date = addDays(date, dayOfWeek(date) == 6 ? 4 : 3);
     }
     return draws;
+}
+
+const char *const csvHeader
+    = "draw,date,ball1,ball2,ball3,ball4,ball5,ball6,bonus,div1_winners,div1_prize,div2_winners,"
+      "div2_prize,div3_winners,div3_prize,div4_winners,div4_prize,div5_winners,div5_prize,"
+      "div6_winners,div6_prize,div7_winners,div7_prize,div8_winners,div8_prize\n";
+const char *const csvNov6 = "2488,2024-11-06,43,32,13,42,18,50,16,0,0.00,1,103463.40,29,6204.70,96,"
+                            "2342.90,2056,183.80,2707,121.20,40144,50.00,31995,20.00\n";
+const char *const csvNov13 = "2490,2024-11-13,3,33,42,25,45,35,9,0,0.00,1,88741.00,32,4822.90,103,"
+                             "1873.00,2015,160.90,3014,93.40,38537,50.00,31469,20.00\n";
+
+void importDraws(const std::string &results, const std::string &prizes, const std::string &csv)
+{
+    ResultsHistory history(results);
+    PrizeStore store(prizes);
+    history.load();
+    store.load();
+    resultsimport::importText(history, store, csv);
 }
 
 std::vector<Entry> randomEntries(int n, unsigned seed)

@@ -51,6 +51,16 @@ std::vector<BallRecord> makeHistory(int n, Date first = historyStart);
 // Draws on makeHistory's dates with these balls.
 std::vector<BallRecord> drawsOf(const std::vector<Draw> &balls, Date first = historyStart);
 void writeHistory(const std::string &path, const std::vector<BallRecord> &draws);
+// The shipped CSV's header and two real draws of it, with their prizes: 6 and
+// 13 November 2024 (the entry 13 18 32 42 43 16 won (5+B), R103463.40, on the
+// 6th; 3 25 33 42 9 1 won (4+B), R1873.00, on the 13th).
+extern const char *const csvHeader;
+extern const char *const csvNov6;
+extern const char *const csvNov13;
+// The draws and prizes of a results CSV's text imported into the results and
+// prize files at these paths, as File > Import Results does.
+void importDraws(const std::string &results, const std::string &prizes, const std::string &csv);
+
 // n entries of six distinct numbers from 1..49, the same n for the same seed.
 std::vector<Entry> randomEntries(int n, unsigned seed = 2026);
 void writeEntries(const std::string &path, const std::vector<Entry> &entries);
