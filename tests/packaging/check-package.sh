@@ -168,19 +168,7 @@ check_first_start() {
     wait "$pid" 2>/dev/null || true
     cat "$work/run.log"
 
-    # The draw check knows only the 6 of 49 game so far: the shipped draws of
-    # the 6 of 52 game (from 2 August 2017) are told as damage at every start,
-    # and the start waits for that message to be answered. This one message is
-    # let through until the check knows both games; delete the exception then.
-    # Any message about the folders comes before it, so is still seen.
-    local known='pickwise: message: The results file looks damaged: draw 231, dated 16/8/2017, has the number 50, which is not between 1 and 49.||You can download the results again (File, Update Results), or show that draw on the main window and delete it (Delete Draw).'
-    if grep -qxF "$known" "$work/run.log"; then
-        echo "NOTE: the shipped 6 of 52 draws were told as damage; start-up not followed past it"
-        grep -vxF "$known" "$work/run.log" >"$work/run.rest" || true
-        mv "$work/run.rest" "$work/run.log"
-    else
-        grep -qx 'pickwise: started' "$work/run.log" || fail "the program did not finish its start-up"
-    fi
+    grep -qx 'pickwise: started' "$work/run.log" || fail "the program did not finish its start-up"
     local folders
     folders="$(reported folders)"
     [ "$folders" = "installed, program folder $share, data folder $data (writable)" ] \
