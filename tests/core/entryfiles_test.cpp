@@ -20,29 +20,24 @@ std::vector<Entry> five()
 
 } // namespace
 
-TEST(EntryFiles, AppendToEmptyFileGivesOneRecordWithCountOne)
+// Appending copies record one's other fields, read before the count changes.
+TEST(EntryFiles, AppendGivesCountAndCopiesRecordOnesOtherFields)
 {
     TempDir dir;
     const std::string path = dir.file("Lotto05DEC2015.lot");
     ASSERT_EQ(entryfiles::append(path, {3, 9, 14, 27, 33, 41}), "");
     EXPECT_EQ(readBytes(path), bytesOf({entryRecord(1, {3, 9, 14, 27, 33, 41})}));
-}
 
-TEST(EntryFiles, AppendCopiesRecordOnesOtherFields)
-{
-    TempDir dir;
-    const std::string path = dir.file("e.lot");
     BallRecord first = entryRecord(1, {1, 2, 3, 4, 5, 6});
     first.day = 5;
     first.ball[6] = 9;
     writeBytes(path, bytesOf({first}));
     ASSERT_EQ(entryfiles::append(path, {7, 8, 9, 10, 11, 12}), "");
-    const auto after = recordsOf(readBytes(path));
-    ASSERT_EQ(after.size(), 2u);
-    EXPECT_EQ(after[0].count, 2);
-    BallRecord expected = first; // buffer read from record 1 before the count changed
-    expected.ball = {7, 8, 9, 10, 11, 12, 9};
-    EXPECT_EQ(after[1], expected);
+    BallRecord second = first;
+    second.count = 1;
+    second.ball = {7, 8, 9, 10, 11, 12, 9};
+    first.count = 2;
+    EXPECT_EQ(readBytes(path), bytesOf({first, second}));
 }
 
 TEST(EntryFiles, DeletingEntriesTwoAndFourOfFive)
@@ -59,31 +54,6 @@ TEST(EntryFiles, DeletingEntriesTwoAndFourOfFive)
     const std::vector<BallRecord> expected {entryRecord(3, e[0]), entryRecord(0, e[2]),
         entryRecord(0, e[4]), entryRecord(0, e[4]), entryRecord(0, e[4])};
     EXPECT_EQ(readBytes(path), bytesOf(expected));
-}
-
-TEST(EntryFiles, DeletingEntryOneMovesRecordTwoUpAndGivesItTheCount)
-{
-    TempDir dir;
-    const std::string path = dir.file("e.lot");
-    writeEntries(path, five());
-    std::vector<bool> selected {true, false, false, false, false};
-    ASSERT_EQ(entryfiles::deleteSelected(path, selected), "");
-    std::vector<Entry> listed;
-    ASSERT_EQ(entryfiles::list(path, listed), "");
-    const auto e = five();
-    EXPECT_EQ(listed, (std::vector<Entry> {e[1], e[2], e[3], e[4]}));
-}
-
-TEST(EntryFiles, DeletingEverythingLeavesCountZero)
-{
-    TempDir dir;
-    const std::string path = dir.file("e.lot");
-    writeEntries(path, five());
-    std::vector<bool> selected(5, true);
-    ASSERT_EQ(entryfiles::deleteSelected(path, selected), "");
-    EXPECT_TRUE(selected.empty());
-    EXPECT_EQ(entryfiles::countOf(path), 0);
-    EXPECT_EQ(recordsOf(readBytes(path)).at(0).count, 0);
 }
 
 namespace {
@@ -152,39 +122,32 @@ TEST(EntryFiles, DeletionLeavesTheBytesOfTheOneByOneReplay)
         {"empty file", {}, {0, 1}, 2},
         {"list shorter than the count", withCount(9, 9), {1}, 3},
     };
+    auto check = [](const std::vector<uint8_t> &bytes, std::vector<bool> selected) {
+        RecordFile expected, file;
+        expected.setBytes(bytes);
+        file.setBytes(bytes);
+        std::vector<bool> expectedLeft = selected;
+        replayDeletion(expected, expectedLeft);
+        entryfiles::deleteSelected(file, selected);
+        EXPECT_EQ(file.bytes(), expected.bytes());
+        EXPECT_EQ(selected, expectedLeft);
+    };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<bool> selected(c.listed, false);
         for (int line : c.lines)
             selected[static_cast<size_t>(line)] = true;
-        RecordFile expected;
-        expected.setBytes(c.bytes);
-        std::vector<bool> expectedLeft = selected;
-        replayDeletion(expected, expectedLeft);
-
-        RecordFile file;
-        file.setBytes(c.bytes);
-        entryfiles::deleteSelected(file, selected);
-        EXPECT_EQ(file.bytes(), expected.bytes());
-        EXPECT_EQ(selected, expectedLeft);
+        check(c.bytes, selected);
     }
-
     // Every selection of eight entries, with the count true and one below it.
-    for (int32_t count : {8, 7}) {
+    for (int32_t count : {8, 7})
         for (unsigned mask = 1; mask < 256; ++mask) {
+            SCOPED_TRACE("count " + std::to_string(count) + ", mask " + std::to_string(mask));
             std::vector<bool> selected(8);
             for (size_t i = 0; i < 8; ++i)
                 selected[i] = (mask >> i) & 1;
-            RecordFile expected;
-            expected.setBytes(withCount(count, 8));
-            std::vector<bool> expectedLeft = selected;
-            replayDeletion(expected, expectedLeft);
-            RecordFile file;
-            file.setBytes(withCount(count, 8));
-            entryfiles::deleteSelected(file, selected);
-            ASSERT_EQ(file.bytes(), expected.bytes()) << "count " << count << ", mask " << mask;
+            check(withCount(count, 8), selected);
         }
-    }
 }
 
 TEST(EntryFiles, RewriteKeepsEveryOtherField)
@@ -192,38 +155,29 @@ TEST(EntryFiles, RewriteKeepsEveryOtherField)
     TempDir dir;
     const std::string path = dir.file("e.lot");
     writeEntries(path, five());
-    const auto before = recordsOf(readBytes(path));
+    BallRecord expected = recordsOf(readBytes(path))[0];
     ASSERT_EQ(entryfiles::rewrite(path, 1, {2, 4, 6, 8, 10, 12}), "");
-    const auto after = recordsOf(readBytes(path));
-    BallRecord expected = before[0];
     for (int i = 0; i < 6; ++i)
         expected.ball[i] = static_cast<int16_t>(2 * (i + 1));
-    EXPECT_EQ(after[0], expected);
-    EXPECT_EQ(after[0].count, 5);
+    EXPECT_EQ(recordsOf(readBytes(path))[0], expected);
 }
 
+// An entry file of no entries is removed; one with entries, or none, is left.
 TEST(EntryFiles, DropEmptyFile)
 {
     TempDir dir;
     entryfiles::dropemptyfile(""); // nothing to do, nothing to crash
-
-    const std::string empty = dir.file("Lotto01JAN2015.lot");
+    const std::string empty = dir.file("Lotto01JAN2015.lot"), zero = dir.file("Lotto02JAN2015.lot"),
+                      kept = dir.file("Lotto03JAN2015.lot"),
+                      missing = dir.file("Lotto04JAN2015.lot");
     writeBytes(empty, {});
-    entryfiles::dropemptyfile(empty);
-    EXPECT_FALSE(exists(empty));
-
-    const std::string zero = dir.file("Lotto02JAN2015.lot");
     writeBytes(zero, bytesOf({entryRecord(0, {1, 2, 3, 4, 5, 6})}));
-    entryfiles::dropemptyfile(zero);
-    EXPECT_FALSE(exists(zero));
-
-    const std::string kept = dir.file("Lotto03JAN2015.lot");
     writeEntries(kept, five());
-    entryfiles::dropemptyfile(kept);
+    for (const std::string &path : {empty, zero, kept, missing})
+        entryfiles::dropemptyfile(path);
+    EXPECT_FALSE(exists(empty));
+    EXPECT_FALSE(exists(zero));
     EXPECT_TRUE(exists(kept));
-
-    const std::string missing = dir.file("Lotto04JAN2015.lot");
-    entryfiles::dropemptyfile(missing);
     EXPECT_FALSE(exists(missing));
 }
 
@@ -231,9 +185,9 @@ TEST(EntryFiles, HugeCountListsOnlyTheRecordsPresent)
 {
     TempDir dir;
     const std::string path = dir.file("e.lot");
-    auto records = recordsOf(bytesOf(
-        {entryRecord(0x7FFFFFFF, {1, 2, 3, 4, 5, 6}), entryRecord(0, {7, 8, 9, 10, 11, 12})}));
-    writeBytes(path, bytesOf(records));
+    writeBytes(path,
+        bytesOf(
+            {entryRecord(0x7FFFFFFF, {1, 2, 3, 4, 5, 6}), entryRecord(0, {7, 8, 9, 10, 11, 12})}));
     std::vector<Entry> listed;
     ASSERT_EQ(entryfiles::list(path, listed), "");
     EXPECT_EQ(listed.size(), 2u);
