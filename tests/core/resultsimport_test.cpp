@@ -11,16 +11,6 @@ using resultsimport::Summary;
 
 namespace {
 
-const char *const fullHeader = "draw,date,ball1,ball2,ball3,ball4,ball5,ball6,bonus,div1_winners,"
-                               "div1_prize,div2_winners,div2_prize,div3_winners,div3_prize,"
-                               "div4_winners,div4_prize,div5_winners,div5_prize,div6_winners,"
-                               "div6_prize,div7_winners,div7_prize,div8_winners,div8_prize\n";
-// Two real draws in the full layout.
-const char *const nov6 = "2488,2024-11-06,43,32,13,42,18,50,16,0,0.00,1,103463.40,29,6204.70,96,"
-                         "2342.90,2056,183.80,2707,121.20,40144,50.00,31995,20.00";
-const char *const nov13 = "2490,2024-11-13,3,33,42,25,45,35,9,0,0.00,1,88741.00,32,4822.90,103,"
-                          "1873.00,2015,160.90,3014,93.40,38537,50.00,31469,20.00";
-
 std::vector<int> linesOf(const std::vector<resultscsv::Rejected> &rejected)
 {
     std::vector<int> lines;
@@ -79,7 +69,7 @@ TEST(ResultsCsv, EachRowTakenOrRejectedOnItsOwn)
         {"2024-11-13,3,33,42,25,45,35,9,1",
             "has 9 fields where a row has 8 (date, six numbers, "
             "bonus) or 25 (with the draw number and the prizes)"},
-        {nov13, ""},
+        {csvNov13, ""},
         {"1731,2017-07-29,26,49,16,25,35,19,48,0,0.00,0,0.00,69,9598.90,167,3285.60,3663,136.30,"
          "4178,122.10,62786,50.00,1,20.00",
             "the 6 of 49 game of that date has no division 8"},
@@ -104,8 +94,11 @@ TEST(ResultsCsv, EachRowTakenOrRejectedOnItsOwn)
 
 TEST(ResultsCsv, RowsKeepTheirLineAndSortedBallsAndFullRowsTheirPrizes)
 {
-    const std::string text = std::string("\xEF\xBB\xBF") + fullHeader + nov6 + "\r\n\r\n"
-        + "junk\r\n" + nov13; // no line end after the last row
+    std::string nov6 = csvNov6, nov13 = csvNov13;
+    nov6.insert(nov6.size() - 1, "\r");
+    nov13.pop_back(); // no line end after the last row
+    const std::string text
+        = std::string("\xEF\xBB\xBF") + csvHeader + nov6 + "\r\n" + "junk\r\n" + nov13;
     const auto parsed = resultscsv::parse(text);
     ASSERT_EQ(parsed.rows.size(), 2u);
     EXPECT_EQ(linesOf(parsed.rejected), std::vector<int> {4});
@@ -183,8 +176,8 @@ TEST(ResultsImport, PrizesAreAddedCompletedAndNeverOverwritten)
     f.load();
     const std::string nov6Known = "2488,2024-11-06,43,32,13,42,18,50,16,0,0.00,1,9.99,29,6204.70,"
                                   "96,2342.90,2056,183.80,2707,121.20,40144,50.00,31995,20.00";
-    const Summary s = resultsimport::importText(f.history, f.prizes,
-        std::string(fullHeader) + nov6 + "\n" + nov13 + "\n" + nov6Known + "\n");
+    const Summary s = resultsimport::importText(
+        f.history, f.prizes, std::string(csvHeader) + csvNov6 + csvNov13 + nov6Known + "\n");
     ASSERT_EQ(s.outcome, Summary::Outcome::Done);
     EXPECT_EQ(s.added, 1);
     EXPECT_EQ(s.skipped, 1);
@@ -205,8 +198,8 @@ TEST(ResultsImport, PrizesAreAddedCompletedAndNeverOverwritten)
     // A prize file not read is not written over: the whole import stops.
     Folder unread;
     ASSERT_EQ(unread.history.load(), "");
-    const Summary refused
-        = resultsimport::importText(unread.history, unread.prizes, std::string(fullHeader) + nov13);
+    const Summary refused = resultsimport::importText(
+        unread.history, unread.prizes, std::string(csvHeader) + csvNov13);
     EXPECT_EQ(refused.outcome, Summary::Outcome::Failed);
     EXPECT_EQ(refused.error, "The prize file has not been read.");
     EXPECT_FALSE(exists(unread.dir.file("sa.rtl")));
@@ -265,9 +258,9 @@ TEST(ResultsImport, NothingChangesWithoutAValidRowOrOnCancel)
     for (const int reports : {1, 2}) {
         Folder f;
         f.load();
-        std::string many = fullHeader;
+        std::string many = csvHeader;
         for (int i = 0; i < 600; ++i)
-            many += std::string(nov13) + "\n";
+            many += csvNov13;
         std::atomic<bool> cancel {false};
         int seen = 0;
         Progress progress;
