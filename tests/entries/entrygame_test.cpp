@@ -26,38 +26,22 @@ std::string gameName(const ::testing::TestParamInfo<const GameMatrix *> &info)
     return "SixOf" + std::to_string(info.param->highestBall);
 }
 
-} // namespace
-
-namespace {
-
 // Mixed history: draws up to 29 July 2017 hold only numbers 1..26, draws from
 // 2 August 2017 on only numbers 27..52, so a suggestion shows which game's
 // draws it was sampled from.
 std::vector<BallRecord> splitHistory(int draws49, int draws52)
 {
-    // Made histories reach 29 July 2017 at draw 4443.
-    std::vector<BallRecord> draws = makeHistory(4443 + draws52 + 5);
-    std::vector<BallRecord> kept49;
-    std::vector<BallRecord> kept52;
-    int i = 0;
-    for (BallRecord r : draws) {
-        const bool late = matrixFor({r.year, r.month, r.day}) == sixOf52();
-        const int base = late ? 26 : 0;
-        for (int k = 0; k < 7; ++k)
-            r.ball[static_cast<size_t>(k)] = static_cast<int16_t>(base + 1 + (i * 7 + k * 5) % 26);
-        ++i;
-        if (late && static_cast<int>(kept52.size()) < draws52)
-            kept52.push_back(r);
-        if (!late)
-            kept49.push_back(r);
+    // Made histories reach 29 July 2017 at draw 4443; the next is 2 August.
+    std::vector<BallRecord> draws = makeHistory(4443 + draws52);
+    draws.erase(draws.begin(), draws.end() - draws49 - draws52);
+    for (size_t i = 0; i < draws.size(); ++i) {
+        const size_t base = i < size_t(draws49) ? 0 : 26;
+        for (size_t k = 0; k < 7; ++k)
+            draws[i].ball[k] = static_cast<int16_t>(base + 1 + (i * 7 + k * 5) % 26);
+        draws[i].drawno = static_cast<int16_t>(i + 1);
+        draws[i].count = i == 0 ? static_cast<int32_t>(draws.size()) : 0;
     }
-    kept49.erase(kept49.begin(), kept49.end() - draws49);
-    kept49.insert(kept49.end(), kept52.begin(), kept52.end());
-    for (size_t k = 0; k < kept49.size(); ++k) {
-        kept49[k].drawno = static_cast<int16_t>(k + 1);
-        kept49[k].count = k == 0 ? static_cast<int32_t>(kept49.size()) : 0;
-    }
-    return kept49;
+    return draws;
 }
 
 struct SuggestFiles
