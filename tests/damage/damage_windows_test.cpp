@@ -8,6 +8,7 @@
 #include "wheels/wheel6.h"
 
 #include "platform/damagecheck.h"
+#include "tests/support/controls.h"
 #include "tests/support/mainwindow.h"
 
 #include <QtTest>
@@ -24,20 +25,12 @@ namespace {
 const Date today {2015, 12, 5}; // a Saturday of the 6 of 49 game
 const Draw todaysDraw {3, 9, 14, 27, 33, 41, 7};
 
-std::vector<Entry> nineteenEntries()
-{
-    std::vector<Entry> e;
-    for (int i = 1; i <= 19; ++i)
-        e.push_back({int16_t(i), int16_t(i + 20), 42, 43, 44, 45});
-    return e;
-}
-
 // An entry file of nineteen entries whose record 1 says `count`.
 std::vector<uint8_t> entryFile(int32_t count)
 {
     std::vector<BallRecord> records;
-    for (const Entry &e : nineteenEntries())
-        records.push_back(entryRecord(0, e));
+    for (int i = 1; i <= 19; ++i)
+        records.push_back(entryRecord(0, {int16_t(i), int16_t(i + 20), 42, 43, 44, 45}));
     records[0].count = count;
     return bytesOf(records);
 }
@@ -56,11 +49,6 @@ std::vector<uint8_t> withCount(std::vector<uint8_t> bytes, int32_t count)
     for (int i = 0; i < 4; ++i)
         bytes[size_t(i)] = uint8_t(uint32_t(count) >> (8 * i));
     return bytes;
-}
-
-bool startsWith(const std::string &text, const std::string &prefix)
-{
-    return text.rfind(prefix, 0) == 0;
 }
 
 std::string question(const std::string &path, RecordKind kind, const std::vector<uint8_t> &bytes)
@@ -226,9 +214,11 @@ void DamageWindowsTest::outOfRangeBallsAreToldOnceAtStartUp()
     rig.start();
 
     QCOMPARE(rig.said().size(), size_t(1));
-    QVERIFY(startsWith(rig.said()[0],
-        "The results file looks damaged: draw 17, dated " + drawDateText(draws[16])
-            + ", has the number 300, which is not between 1 and 49."));
+    QCOMPARE(
+        rig.said()[0].rfind("The results file looks damaged: draw 17, dated "
+                + drawDateText(draws[16]) + ", has the number 300, which is not between 1 and 49.",
+            0),
+        size_t(0));
     QVERIFY(rig.ballsShown()); // today's draw is good
     rig.setDate("DTPicker1", draws[16].year, draws[16].month, draws[16].day);
     rig.setDate("DTPicker1", 2015, 12, 5);
@@ -251,25 +241,22 @@ void DamageWindowsTest::otherWindowsWriteNothingToADeclinedFile()
             reviewFile(inst.context, path, RecordKind::Entries), DamageRegister::Outcome::Declined);
     }
 
-    {
-        std::ofstream text(inst.file("mine.txt"));
-        text << "01 02 03 04 05 06\n";
-    }
+    std::ofstream(inst.file("mine.txt")) << "01 02 03 04 05 06\n";
     Form30 import(inst.context);
-    auto *files = import.findChild<QListWidget *>(QStringLiteral("File1"));
+    auto *files = child<QListWidget>(&import, "File1");
     files->setCurrentRow(0);
     emit files->itemClicked(files->currentItem());
     inst.dialogs.clear();
-    import.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    click(&import, "Command2");
     QCOMPARE(inst.dialogs.texts(), Texts({declinedMessage(dated)}));
-    QVERIFY(import.findChild<QPushButton *>(QStringLiteral("Command3"))->isHidden());
+    QVERIFY(child<QPushButton>(&import, "Command3")->isHidden());
 
     LinkProcess optimiser(inst.context);
-    optimiser.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("30"));
-    optimiser.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    optimiser.findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->setDate(QDate(2015, 12, 5));
+    type(&optimiser, "Text1", "30");
+    click(&optimiser, "Command1");
+    child<QDateEdit>(&optimiser, "DTPicker1")->setDate(QDate(2015, 12, 5));
     inst.dialogs.clear();
-    optimiser.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    click(&optimiser, "Command2");
     QCOMPARE(inst.dialogs.texts(), Texts({declinedMessage(dated)}));
 
     std::filesystem::create_directory(inst.programFile("wheels"));
@@ -279,7 +266,7 @@ void DamageWindowsTest::otherWindowsWriteNothingToADeclinedFile()
     writeBytes(inst.programFile("wheels/6-6-6-7.whl"), {lines.begin(), lines.end()});
     wheel6 wheels(inst.context, inst.session.wheelGame());
     inst.dialogs.clear();
-    wheels.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    click(&wheels, "Command3");
     QCOMPARE(inst.dialogs.texts(), Texts({declinedMessage(wheel)}));
 
     QCOMPARE(readBytes(dated), damaged);

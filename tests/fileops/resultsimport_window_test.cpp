@@ -48,15 +48,22 @@ struct Rig : MainWindow
         return path;
     }
 
-    // Opens the window from the menu and imports path as the user chose it.
-    ResultsImportWindow *importing(const std::string &path)
+    // The window opened from the menu; importing path in it as the user chose it.
+    ResultsImportWindow *opened()
     {
         trigger("mnuImportResults");
-        auto *w = qobject_cast<ResultsImportWindow *>(window("ResultsImportWindow"));
-        if (!w)
-            return nullptr;
+        return qobject_cast<ResultsImportWindow *>(window("ResultsImportWindow"));
+    }
+    void choose(ResultsImportWindow *w, const std::string &path)
+    {
         dialogs.answerOpen(path);
         child<QPushButton>(w, QStringLiteral("chooseFile"))->click();
+    }
+    ResultsImportWindow *importing(const std::string &path)
+    {
+        ResultsImportWindow *w = opened();
+        if (w)
+            choose(w, path);
         return w;
     }
 
@@ -160,16 +167,14 @@ void ResultsImportWindowTest::cancelLeavesBothFilesAsTheyWere()
     QCOMPARE(rig.contents(), before);
 
     // A file without a valid row changes nothing either, and says why.
-    rig.dialogs.answerOpen(rig.csv("bad.csv", "2024-11-30,1,1,2,3,4,5,6\n"));
-    child<QPushButton>(w, QStringLiteral("chooseFile"))->click();
+    rig.choose(w, rig.csv("bad.csv", "2024-11-30,1,1,2,3,4,5,6\n"));
     QVERIFY(Rig::ended(w));
     QVERIFY(Rig::summary(w).startsWith(
         QStringLiteral("No row of the file is a valid result, so nothing was imported.")));
     QCOMPARE(rig.contents(), before);
 
     // Closed while it imports: the import stops, then the window goes.
-    rig.dialogs.answerOpen(rig.csv("long2.csv", dailyRows(30000, {1950, 1, 1})));
-    child<QPushButton>(w, QStringLiteral("chooseFile"))->click();
+    rig.choose(w, rig.csv("long2.csv", dailyRows(30000, {1950, 1, 1})));
     QVERIFY(w->importing());
     w->close();
     QVERIFY(QTest::qWaitFor([&rig] { return rig.form->isEnabled(); }, 5000));
@@ -204,15 +209,13 @@ void ResultsImportWindowTest::tenThousandRowsInUnderASecond()
     Rig rig;
     rig.start();
     const std::string path = rig.csv("tenthousand.csv", dailyRows(10000, {1990, 1, 1}));
-    rig.trigger("mnuImportResults");
-    auto *w = qobject_cast<ResultsImportWindow *>(MainWindow::window("ResultsImportWindow"));
+    ResultsImportWindow *w = rig.opened();
     QVERIFY(w);
     QSignalSpy moved(
         child<QProgressBar>(w, QStringLiteral("progress")), &QProgressBar::valueChanged);
-    rig.dialogs.answerOpen(path);
     QElapsedTimer clock;
     clock.start();
-    child<QPushButton>(w, QStringLiteral("chooseFile"))->click();
+    rig.choose(w, path);
     QVERIFY(Rig::ended(w));
     const qint64 elapsed = clock.elapsed();
     qInfo("10,000 rows through the import window: %lld ms", elapsed);
