@@ -3,7 +3,7 @@
 #include "stats/form4.h"
 
 #include "tests/support/controls.h"
-#include "tests/support/installation.h"
+#include "tests/support/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,8 +21,6 @@ using namespace pickwise;
 using namespace pickwise::testing;
 
 namespace {
-
-using Texts = std::vector<std::string>;
 
 // Today is Saturday 5 December 2026. Made histories reach 29 July 2017 at
 // draw 4443; the draws after it are of the 6 of 52 game and hold 50, 51, 52.
@@ -69,11 +67,7 @@ struct MixedStats : Installation
 
 Form26 *ballWindow()
 {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "Form26" && w->isVisible())
-            return qobject_cast<Form26 *>(w);
-    }
-    return nullptr;
+    return qobject_cast<Form26 *>(MainWindow::window("Form26"));
 }
 
 } // namespace
