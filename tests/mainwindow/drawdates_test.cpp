@@ -60,10 +60,9 @@ void DrawDatesTest::calendarsShowTheDrawDatesAsTheyChange()
     rig.click("Command1");
     QWidget *form2 = MainWindow::window("Form2");
     QVERIFY(form2);
-    const QStringList numbers {"1", "2", "3", "4", "5", "6", "7"};
-    for (int i = 0; i < 7; ++i)
-        child(form2, QStringLiteral("Text%1").arg(i + 1))->setText(numbers[i]);
-    child<QPushButton>(form2, QStringLiteral("Command1"))->click();
+    for (int i = 1; i <= 7; ++i)
+        type(form2, QStringLiteral("Text%1").arg(i), QString::number(i));
+    click(form2, "Command1");
     QCOMPARE(boldOf(draw, days), held + QList<QDate> {QDate(2003, 1, 15)});
     QCOMPARE(boldOf(entries, days), held + QList<QDate> {QDate(2003, 1, 15)});
 
@@ -79,15 +78,15 @@ void DrawDatesTest::calendarsShowTheDrawDatesAsTheyChange()
     rig.setDate("DTPicker1", 2003, 1, 4);
     QCOMPARE(boldOf(draw, days), held);
 
-    // History Check picks its dates from the same draws.
+    // History Check, and the windows that date the entries they write, pick
+    // their dates from the same draws.
     Opened<Form6> check(rig.context);
-    QCOMPARE(boldOf(child<QDateEdit>(check, QStringLiteral("DTPicker1")), days), held);
-    QCOMPARE(boldOf(child<QDateEdit>(check, QStringLiteral("DTPicker2")), days), held);
-    // And the windows that date the entries they write, from the main window's draws.
     Opened<LinkProcess> optimiser(rig.context);
-    QCOMPARE(boldOf(child<QDateEdit>(optimiser, QStringLiteral("DTPicker1")), days), held);
     Opened<Form30> importTxt(rig.context);
-    QCOMPARE(boldOf(child<QDateEdit>(importTxt, QStringLiteral("DTPicker1")), days), held);
+    for (QDateEdit *picker :
+        {child<QDateEdit>(check, "DTPicker1"), child<QDateEdit>(check, "DTPicker2"),
+            child<QDateEdit>(optimiser, "DTPicker1"), child<QDateEdit>(importTxt, "DTPicker1")})
+        QCOMPARE(boldOf(picker, days), held);
 }
 
 void DrawDatesTest::firstStartShowsTheShippedDraws()
@@ -150,23 +149,21 @@ void DrawDatesTest::checksShowWhatTheLinesWon()
     QCOMPARE(rig.box("Text3"), QStringLiteral(" 2"));
     QVERIFY(rig.said().empty());
 
-    // Over the range, the same lines at the same prizes.
-    rig.entries({{13, 18, 32, 42, 43, 16}, nov13[0], nov13[1]});
-    {
+    // Over the range in History Check, the same lines at the same prizes.
+    const auto rangeWon = [&] {
         Opened<Form6> form(rig.context);
         child<QDateEdit>(form, "DTPicker1")->setDate(QDate(2024, 11, 1));
         click(form, "Command2");
-        QCOMPARE(text(form, "TextWon"), QStringLiteral("R105336.40 and prizes not known"));
-    }
+        return text(form, "TextWon");
+    };
+    rig.entries({{13, 18, 32, 42, 43, 16}, nov13[0], nov13[1]});
+    QCOMPARE(rangeWon(), QStringLiteral("R105336.40 and prizes not known"));
 
     // No prize file: every line won, nothing known.
     std::filesystem::remove(rig.paths.prizes());
     rig.click("Command14");
     QCOMPARE(won(), QStringLiteral("prizes not known"));
-    Opened<Form6> form(rig.context);
-    child<QDateEdit>(form, "DTPicker1")->setDate(QDate(2024, 11, 1));
-    click(form, "Command2");
-    QCOMPARE(text(form, "TextWon"), QStringLiteral("prizes not known"));
+    QCOMPARE(rangeWon(), QStringLiteral("prizes not known"));
 }
 
 QTEST_MAIN(DrawDatesTest)

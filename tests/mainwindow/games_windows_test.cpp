@@ -1,6 +1,6 @@
 // The main window and Add Draw on each side of the change of game on
 // 2 August 2017.
-
+#include "tests/support/controls.h"
 #include "tests/support/mainwindow.h"
 
 using namespace pickwise;
@@ -11,10 +11,9 @@ namespace {
 // Wednesday 26 July 2017 (6 of 49) to Saturday 5 August 2017 (6 of 52).
 std::vector<BallRecord> acrossTheChange(const Draw &last)
 {
-    auto draws = drawsOf(
+    return drawsOf(
         {{1, 2, 3, 4, 5, 49, 8}, {1, 2, 3, 4, 5, 6, 7}, {10, 20, 30, 40, 50, 52, 51}, last},
         {2017, 7, 26});
-    return draws;
 }
 
 } // namespace
@@ -80,11 +79,11 @@ void GamesWindowsTest::addDrawTakesTheRangeOfTheDrawsDate()
         rig.dialogs.clear();
         const QStringList numbers {"7", "3", c.highest, "1", "20", "11", "5"};
         for (int i = 0; i < 7; ++i)
-            form2->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i + 1))->setText(numbers[i]);
-        form2->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+            type(form2, QStringLiteral("Text%1").arg(i + 1), numbers[i]);
+        click(form2, "Command1");
         if (c.refused) {
             QCOMPARE(rig.said(), Texts({c.refused}));
-            form2->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+            click(form2, "Command2");
             QVERIFY(!rig.ballsShown());
         } else {
             QVERIFY(rig.said().empty());
@@ -96,29 +95,17 @@ void GamesWindowsTest::addDrawTakesTheRangeOfTheDrawsDate()
     }
 }
 
+// A 52 after the change is good (the start above says nothing); a 53 is not.
 void GamesWindowsTest::startUpJudgesEachDrawByItsGame()
 {
-    const struct
-    {
-        Draw last;
-        const char *told; // "" when nothing is
-    } cases[] = {
-        {{1, 2, 3, 4, 5, 52, 50}, ""},
-        {{1, 2, 3, 4, 5, 53, 50},
-            "The results file looks damaged: draw 4, dated 5/8/2017, has the number 53, which is "
-            "not between 1 and 52."},
-    };
-    for (const auto &c : cases) {
-        MainWindow rig({2017, 8, 5});
-        writeHistory(rig.file("sa.rtl"), acrossTheChange(c.last));
-        rig.start();
-        if (*c.told == 0) {
-            QVERIFY(rig.said().empty());
-        } else {
-            QCOMPARE(rig.said().size(), size_t(1));
-            QVERIFY(rig.said()[0].rfind(c.told, 0) == 0);
-        }
-    }
+    MainWindow rig({2017, 8, 5});
+    writeHistory(rig.file("sa.rtl"), acrossTheChange({1, 2, 3, 4, 5, 53, 50}));
+    rig.start();
+    QCOMPARE(rig.said().size(), size_t(1));
+    QCOMPARE(rig.said()[0].rfind("The results file looks damaged: draw 4, dated 5/8/2017, has "
+                                 "the number 53, which is not between 1 and 52.",
+                 0),
+        size_t(0));
 }
 
 QTEST_MAIN(GamesWindowsTest)
