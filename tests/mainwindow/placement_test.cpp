@@ -139,6 +139,7 @@ void PlacementTest::childWindowsOpenOverTheMainWindow()
                 centred.bottom() <= screen.bottom() || frame.bottom() == screen.bottom(), o.window);
         }
         QCOMPARE(child->windowHandle()->transientParent(), form.windowHandle());
+        QCOMPARE(child->windowType(), Qt::Dialog);
         child->close();
         QVERIFY2(form.isEnabled(), o.window);
     }

@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QScreen>
-#include <QWindow>
 #include <QtTest>
 
 using namespace pickwise;
@@ -38,7 +36,6 @@ private slots:
     void pickerFitsEveryWeekdayAndMonth();
     void placedOverTheOwnerAndOnScreen();
     void placedBesideTheOwner();
-    void shownOverItsOwner();
 };
 
 void WidgetsTest::typingIntoAPartOfTheDate_data()
@@ -147,27 +144,6 @@ void WidgetsTest::placedBesideTheOwner()
         QVERIFY2(placed == c.placed, c.name);
         QVERIFY2(!ownerPlaced.intersects(placed) && screen.contains(placed), c.name);
     }
-}
-
-void WidgetsTest::shownOverItsOwner()
-{
-    QWidget owner;
-    owner.resize(800, 620);
-    owner.move(700, 300); // partly off the screen's right and bottom edges
-    owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    auto *window = new ChildWindow;
-    window->resize(500, 400);
-    showOver(window, &owner);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-
-    const QRect available = owner.screen()->availableGeometry();
-    QCOMPARE(available, QRect(0, 0, 1366, 768));
-    QVERIFY(available.contains(window->frameGeometry()));
-    QVERIFY(owner.frameGeometry().contains(window->frameGeometry()));
-    QCOMPARE(window->windowHandle()->transientParent(), owner.windowHandle());
-    QCOMPARE(window->windowType(), Qt::Dialog);
-    delete window;
 }
 
 int main(int argc, char **argv)
