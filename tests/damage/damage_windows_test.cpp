@@ -65,80 +65,66 @@ class DamageWindowsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void entryFileWithANegativeCount_data();
-    void entryFileWithANegativeCount();
-    void resultsFileWithANegativeCount_data();
-    void resultsFileWithANegativeCount();
+    void aNegativeCount_data();
+    void aNegativeCount();
     void countAboveTheRecordsRefusesEveryWriteAfterNo();
     void randomBytesAsTheResultsFile();
     void outOfRangeBallsAreToldOnceAtStartUp();
     void otherWindowsWriteNothingToADeclinedFile();
 };
 
-void DamageWindowsTest::entryFileWithANegativeCount_data()
+void DamageWindowsTest::aNegativeCount_data()
 {
+    QTest::addColumn<bool>("results"); // else today's entry file
     QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes") << true;
-    QTest::newRow("No") << false;
+    for (bool results : {false, true})
+        for (bool yes : {true, false})
+            QTest::addRow("%s, %s", results ? "results" : "entries", yes ? "Yes" : "No")
+                << results << yes;
 }
 
-void DamageWindowsTest::entryFileWithANegativeCount()
+void DamageWindowsTest::aNegativeCount()
 {
+    QFETCH(bool, results);
     QFETCH(bool, yes);
     MainWindow rig(today);
     int made = 0;
     rig.stub(ChildKind::Entry, "Form5", &made);
-    const auto damaged = entryFile(-3);
-    writeBytes(rig.todayFile(), damaged);
+    const std::string path = results ? rig.file("sa.rtl") : rig.todayFile();
+    const auto damaged = results ? resultsFile(-1) : entryFile(-3);
+    const auto kept = yes ? withCount(damaged, results ? 225 : 19) : damaged;
+    writeBytes(path, damaged);
     rig.dialogs.answer(yes);
     rig.start();
 
-    QCOMPARE(rig.said(), Texts({question(rig.todayFile(), RecordKind::Entries, damaged)}));
-    QCOMPARE(rig.box("Text2"), yes ? QStringLiteral("19") : QStringLiteral("0"));
-    QCOMPARE(readBytes(rig.todayFile()), yes ? withCount(damaged, 19) : damaged);
+    QCOMPARE(rig.said(),
+        Texts({question(path, results ? RecordKind::Results : RecordKind::Entries, damaged)}));
+    if (results)
+        QCOMPARE(rig.ballsShown(), yes);
+    else
+        QCOMPARE(rig.box("Text2"), yes ? QStringLiteral("19") : QStringLiteral("0"));
+    QCOMPARE(readBytes(path), kept);
 
     // Leaving the date and coming back asks nothing more.
-    rig.setDate("DTPicker2", 2015, 12, 2);
-    rig.setDate("DTPicker2", 2015, 12, 5);
+    const char *picker = results ? "DTPicker1" : "DTPicker2";
+    rig.setDate(picker, 2015, 12, 2);
+    rig.setDate(picker, 2015, 12, 5);
     QCOMPARE(rig.said().size(), size_t(1));
-    QVERIFY(exists(rig.todayFile()));
 
-    // Add: the entry window opens over a recovered file; after No it is refused.
+    // Adding to it (an entry, or a draw for another date): the window opens
+    // over the recovered file; after No it is refused.
     rig.dialogs.clear();
-    rig.click("Command4");
-    QCOMPARE(made, yes ? 1 : 0);
-    QCOMPARE(rig.said(), yes ? Texts {} : Texts {declinedMessage(rig.todayFile())});
-    QCOMPARE(readBytes(rig.todayFile()), yes ? withCount(damaged, 19) : damaged);
-}
-
-void DamageWindowsTest::resultsFileWithANegativeCount_data()
-{
-    entryFileWithANegativeCount_data();
-}
-
-void DamageWindowsTest::resultsFileWithANegativeCount()
-{
-    QFETCH(bool, yes);
-    MainWindow rig(today);
-    const std::string history = rig.file("sa.rtl");
-    const auto damaged = resultsFile(-1);
-    writeBytes(history, damaged);
-    rig.dialogs.answer(yes);
-    rig.start();
-
-    QCOMPARE(rig.said(), Texts({question(history, RecordKind::Results, damaged)}));
-    QCOMPARE(rig.ballsShown(), yes);
-    QCOMPARE(readBytes(history), yes ? withCount(damaged, 225) : damaged);
-
-    // Adding a draw for another date: after No nothing may be written.
-    rig.dialogs.clear();
-    rig.setDate("DTPicker1", 2015, 12, 9);
-    rig.click("Command1");
-    QCOMPARE(MainWindow::window("Form2") != nullptr, yes);
-    QCOMPARE(rig.said(), yes ? Texts {} : Texts {declinedMessage(history)});
+    if (results) {
+        rig.setDate("DTPicker1", 2015, 12, 9);
+        rig.click("Command1");
+    } else {
+        rig.click("Command4");
+    }
+    QCOMPARE(results ? MainWindow::window("Form2") != nullptr : made == 1, yes);
+    QCOMPARE(rig.said(), yes ? Texts {} : Texts {declinedMessage(path)});
     if (QWidget *form2 = MainWindow::window("Form2"))
         form2->close();
-    QCOMPARE(readBytes(history), yes ? withCount(damaged, 225) : damaged);
+    QCOMPARE(readBytes(path), kept);
 }
 
 void DamageWindowsTest::countAboveTheRecordsRefusesEveryWriteAfterNo()

@@ -83,7 +83,6 @@ struct Rig : MainWindow
             == QFont::Bold;
     }
 
-    std::vector<std::string> files() const { return {paths.results(), paths.prizes()}; }
     std::vector<std::vector<uint8_t>> contents() const
     {
         return {readBytes(paths.results()), readBytes(paths.prizes())};

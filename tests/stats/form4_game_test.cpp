@@ -5,9 +5,6 @@
 #include "tests/support/controls.h"
 #include "tests/support/mainwindow.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -15,7 +12,6 @@
 #include <QComboBox>
 
 #include <memory>
-#include <numeric>
 
 using namespace pickwise;
 using namespace pickwise::testing;
