@@ -1,6 +1,5 @@
-// The entry window, its constraints and Edit Entry take the numbers of the game
-// of the entries they work on: the entries date's, or today's for the standing
-// entries.
+// The entry window, its constraints and Edit Entry take the numbers of the game of
+// the entries' date, or today's for the standing entries.
 #include "core/entryfiles.h"
 #include "entries/editentry.h"
 #include "entries/entryrules.h"

@@ -86,15 +86,13 @@ private slots:
 
     void firstStartShowsTheShippedDraws()
     {
-        // The results and prize files the build made from the shipped draws, laid
-        // into a data folder as the first start finds them.
+        // The results and prize files the build made from the shipped draws.
         MainWindow rig({2024, 11, 20});
         std::filesystem::copy_file(SHIPPED_RESULTS, rig.paths.results());
         std::filesystem::copy_file(SHIPPED_PRIZES, rig.paths.prizes());
         rig.start();
         QCOMPARE(results::drawCount(rig.paths.results()), 985);
-        // The shipped draws are whole, each of the game of its date (numbers up to
-        // 52 from 2 August 2017), so the start has nothing to tell.
+        // Whole, each draw of its date's game (up to 52 from 2 August 2017): nothing to tell.
         QCOMPARE(rig.said(), Texts());
 
         rig.setDate("DTPicker1", 2024, 11, 13);
@@ -109,10 +107,8 @@ private slots:
         QVERIFY(bold(rig.find<QDateEdit>("DTPicker1"), QDate(2015, 6, 3)));
     }
 
-    // What the winning lines won, at the shipped prizes: beside "Total Wins" for
-    // the shown draw, and over the range in History Check. A division nobody won
-    // (the jackpot of 13 November 2024 rolled over, 0.00 in the data) is not
-    // known, never R0.
+    // What the winning lines won at the shipped prizes, beside "Total Wins" and in History
+    // Check. A division nobody won (13 November 2024's jackpot, 0.00) is not known, never R0.
     void checksShowWhatTheLinesWon()
     {
         MainWindow rig({2024, 11, 13});

@@ -120,8 +120,7 @@ private slots:
             const QRect frame = child->frameGeometry();
             QVERIFY2(screen.contains(frame), o.window);
             QVERIFY2(frame.intersects(mainFrame), o.window);
-            // Centred on the main window as far as the screen lets it be: where
-            // the centred place would cross an edge, the window stands at that edge.
+            // Centred on the main window, or standing at each screen edge that would cross.
             QRect centred(QPoint(), frame.size());
             centred.moveCenter(mainFrame.center());
             if (screen.contains(centred)) {
