@@ -19,8 +19,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstdio>
-
 using namespace pickwise;
 
 namespace {
@@ -46,11 +44,8 @@ QList<QImage> pageImages(const QString &pdf, const QString &scratch)
 std::vector<std::string> longList()
 {
     std::vector<std::string> lines;
-    for (int i = 1; i <= 150; ++i) {
-        char line[40];
-        std::snprintf(line, sizeof line, "%03d 01 02 03 04 05 06", i);
-        lines.push_back(line);
-    }
+    for (int i = 1; i <= 150; ++i)
+        lines.push_back(QString::asprintf("%03d 01 02 03 04 05 06", i).toStdString());
     return lines;
 }
 

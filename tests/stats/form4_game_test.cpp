@@ -3,11 +3,8 @@
 #include "stats/form4.h"
 
 #include "tests/support/controls.h"
-#include "tests/support/installation.h"
+#include "tests/support/mainwindow.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -15,14 +12,11 @@
 #include <QComboBox>
 
 #include <memory>
-#include <numeric>
 
 using namespace pickwise;
 using namespace pickwise::testing;
 
 namespace {
-
-using Texts = std::vector<std::string>;
 
 // Today is Saturday 5 December 2026. Made histories reach 29 July 2017 at
 // draw 4443; the draws after it are of the 6 of 52 game and hold 50, 51, 52.
@@ -69,11 +63,7 @@ struct MixedStats : Installation
 
 Form26 *ballWindow()
 {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "Form26" && w->isVisible())
-            return qobject_cast<Form26 *>(w);
-    }
-    return nullptr;
+    return qobject_cast<Form26 *>(MainWindow::window("Form26"));
 }
 
 } // namespace
@@ -83,65 +73,62 @@ class Form4GameTest : public QObject
     Q_OBJECT
 
 private slots:
-    void choiceOfGameWhenBothAreHeld();
-    void oneGameOffersNoChoice();
+    void choiceOfGameWhenBothAreHeld()
+    {
+        MixedStats w(4460); // 17 draws of 6 of 52
+        QVERIFY(w.offered());
+        QCOMPARE(w.choice()->count(), 2);
+        QCOMPARE(w.choice()->currentText(), QString("6 of 52"));
+        QCOMPARE(w.barCount(), 52);
+        QCOMPARE(w.bars()->at(51), 17.0);
+        QCOMPARE(w.sum(), 6 * 17.0);
+
+        // Use Last Draws counts within the game: 20 are more than it has.
+        w.showLast("5");
+        QCOMPARE(w.sum(), 30.0);
+        w.showLast("20");
+        QCOMPARE(w.dialogs.texts(),
+            Texts {"Your value for last draws exceed the number of actual draws. Setting to actual "
+                   "draws."});
+        QCOMPARE(w.sum(), 6 * 17.0);
+
+        // Ball 52 and its fair share of 102 balls over 52 numbers.
+        w.dialogs.clear();
+        w.info("52");
+        QVERIFY(w.dialogs.shown.empty());
+        QVERIFY(ballWindow());
+        QCOMPARE(text(ballWindow(), "Text2"), QString("17"));
+        QCOMPARE(text(ballWindow(), "Text1"), QString("2"));
+        click(ballWindow(), "Command1");
+
+        // The user picks the old game: its 49 balls, its last 20 draws.
+        QTest::keyClick(w.choice(), Qt::Key_Up);
+        QCOMPARE(w.choice()->currentText(), QString("6 of 49"));
+        QCOMPARE(w.barCount(), 49);
+        QVERIFY(w.dialogs.shown.empty());
+        QCOMPARE(w.sum(), 6 * 20.0);
+        w.info("50");
+        QCOMPARE(w.dialogs.texts(), Texts {"You must enter a number between 1 and 49"});
+        QVERIFY(!ballWindow());
+
+        // The choice stays with the window through other displays.
+        w.form->findChild<QAction *>("mnusortyes")->trigger();
+        w.form->findChild<QAction *>("mnuMoney")->trigger();
+        QCOMPARE(w.barCount(), 49);
+        QCOMPARE(w.sum(), 20.0);
+        QCOMPARE(w.choice()->currentText(), QString("6 of 49"));
+    }
+
+    void oneGameOffersNoChoice()
+    {
+        MixedStats old(4443); // up to 29 July 2017
+        QVERIFY(!old.offered());
+        QCOMPARE(old.barCount(), 49);
+        MixedStats empty(0); // none yet: today's game
+        QVERIFY(!empty.offered());
+        QCOMPARE(empty.barCount(), 52);
+    }
 };
-
-void Form4GameTest::choiceOfGameWhenBothAreHeld()
-{
-    MixedStats w(4460); // 17 draws of 6 of 52
-    QVERIFY(w.offered());
-    QCOMPARE(w.choice()->count(), 2);
-    QCOMPARE(w.choice()->currentText(), QString("6 of 52"));
-    QCOMPARE(w.barCount(), 52);
-    QCOMPARE(w.bars()->at(51), 17.0);
-    QCOMPARE(w.sum(), 6 * 17.0);
-
-    // Use Last Draws counts within the game: 20 are more than it has.
-    w.showLast("5");
-    QCOMPARE(w.sum(), 30.0);
-    w.showLast("20");
-    QCOMPARE(w.dialogs.texts(),
-        Texts {"Your value for last draws exceed the number of actual draws. Setting to actual "
-               "draws."});
-    QCOMPARE(w.sum(), 6 * 17.0);
-
-    // Ball 52 and its fair share of 102 balls over 52 numbers.
-    w.dialogs.clear();
-    w.info("52");
-    QVERIFY(w.dialogs.shown.empty());
-    QVERIFY(ballWindow());
-    QCOMPARE(text(ballWindow(), "Text2"), QString("17"));
-    QCOMPARE(text(ballWindow(), "Text1"), QString("2"));
-    click(ballWindow(), "Command1");
-
-    // The user picks the old game: its 49 balls, its last 20 draws.
-    QTest::keyClick(w.choice(), Qt::Key_Up);
-    QCOMPARE(w.choice()->currentText(), QString("6 of 49"));
-    QCOMPARE(w.barCount(), 49);
-    QVERIFY(w.dialogs.shown.empty());
-    QCOMPARE(w.sum(), 6 * 20.0);
-    w.info("50");
-    QCOMPARE(w.dialogs.texts(), Texts {"You must enter a number between 1 and 49"});
-    QVERIFY(!ballWindow());
-
-    // The choice stays with the window through other displays.
-    w.form->findChild<QAction *>("mnusortyes")->trigger();
-    w.form->findChild<QAction *>("mnuMoney")->trigger();
-    QCOMPARE(w.barCount(), 49);
-    QCOMPARE(w.sum(), 20.0);
-    QCOMPARE(w.choice()->currentText(), QString("6 of 49"));
-}
-
-void Form4GameTest::oneGameOffersNoChoice()
-{
-    MixedStats old(4443); // up to 29 July 2017
-    QVERIFY(!old.offered());
-    QCOMPARE(old.barCount(), 49);
-    MixedStats empty(0); // none yet: today's game
-    QVERIFY(!empty.offered());
-    QCOMPARE(empty.barCount(), 52);
-}
 
 QTEST_MAIN(Form4GameTest)
 #include "form4_game_test.moc"
