@@ -59,6 +59,7 @@ wheel6::wheel6(Context &context, const wheels::WheelGame &game, QWidget *parent)
     : ChildWindow(parent), m_context(context), m_platform(context.platform),
       m_session(context.session), m_game(game)
 {
+    setObjectName(QStringLiteral("wheel6"));
     setWindowTitle(QStringLiteral("Pick 6 - Guaranteed Wheels"));
     buildControls();
 
